@@ -1,0 +1,152 @@
+#include "support/files.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+#include "support/text.h"
+
+#ifdef _WIN32
+#include <process.h>
+#define RV_GETPID _getpid
+#else
+#include <unistd.h>
+#define RV_GETPID getpid
+#endif
+
+namespace rv {
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+File open(const fs::path& path, const char* mode) {
+#ifdef _WIN32
+  std::wstring wmode(mode, mode + std::char_traits<char>::length(mode));
+  return File(_wfopen(path.c_str(), wmode.c_str()));
+#else
+  return File(std::fopen(path.c_str(), mode));
+#endif
+}
+
+[[noreturn]] void fail(const char* what, const fs::path& path) {
+  throw FileError(path_text(path) + sj(what));
+}
+
+}  // namespace
+
+std::string path_text(const fs::path& path) {
+  const auto u8 = path.u8string();
+  return sj(std::string_view(reinterpret_cast<const char*>(u8.data()), u8.size()));
+}
+
+std::optional<std::string> read_file(const fs::path& path) {
+  File f = open(path, "rb");
+  if (!f) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return std::nullopt;
+    fail(" を開けません。", path);
+  }
+  std::string data;
+  char buf[1 << 16];
+  std::size_t n = 0;
+  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) data.append(buf, n);
+  if (std::ferror(f.get())) fail(" を読み込めません。", path);
+  return data;
+}
+
+std::vector<std::string> split_lines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+std::vector<std::string> read_lines(const fs::path& path) {
+  const auto data = read_file(path);
+  if (!data) return {};
+  return split_lines(*data);
+}
+
+std::string join_lines(const std::vector<std::string>& lines) {
+  std::size_t total = 0;
+  for (const auto& l : lines) total += l.size() + 2;
+  std::string out;
+  out.reserve(total);
+  for (const auto& l : lines) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
+void write_file_atomic(const fs::path& path, std::string_view data) {
+  fs::path tmp = path;
+  tmp += ".tmp" + std::to_string(RV_GETPID());
+  {
+    File f = open(tmp, "wb");
+    if (!f) fail(" に書き込めません。", path);
+    const bool ok = std::fwrite(data.data(), 1, data.size(), f.get()) == data.size();
+    if (std::fclose(f.release()) != 0 || !ok) {
+      std::error_code ec;
+      fs::remove(tmp, ec);
+      fail(" に書き込めません。", path);
+    }
+  }
+  std::error_code ec;
+  fs::rename(tmp, path, ec);
+  if (ec) {
+    fs::remove(tmp, ec);
+    fail(" に書き込めません。", path);
+  }
+}
+
+std::size_t read_records(const fs::path& path, std::size_t record_size, char* dest,
+                         std::size_t stride, std::size_t max_records) {
+  File f = open(path, "rb");
+  if (!f) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return 0;
+    fail(" を開けません。", path);
+  }
+  std::size_t n = 0;
+  while (n < max_records) {
+    char* rec = dest + n * stride;
+    if (std::fread(rec, 1, record_size, f.get()) != record_size) {
+      std::fill(rec, rec + record_size, ' ');  // a truncated record must not look filled
+      break;
+    }
+    ++n;
+  }
+  if (std::ferror(f.get())) fail(" を読み込めません。", path);
+  return n;
+}
+
+bool read_record_at(const fs::path& path, std::size_t record_size, std::size_t index,
+                    char* dest) {
+  File f = open(path, "rb");
+  if (!f) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return false;
+    fail(" を開けません。", path);
+  }
+  const auto offset = static_cast<long long>(record_size) * static_cast<long long>(index);
+#ifdef _WIN32
+  if (_fseeki64(f.get(), offset, SEEK_SET) != 0) return false;
+#else
+  if (fseeko(f.get(), static_cast<off_t>(offset), SEEK_SET) != 0) return false;
+#endif
+  return std::fread(dest, 1, record_size, f.get()) == record_size;
+}
+
+}  // namespace rv

@@ -1,0 +1,44 @@
+#include "common/temp_dir.h"
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+#include "support/app_dir.h"
+
+namespace rv::testing {
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+  static std::atomic<int> counter{0};
+  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  std::ostringstream name;
+  name << "ravelin-test-" << stamp << "-" << counter++;
+  path_ = fs::temp_directory_path() / name.str();
+  fs::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+AppDirScope::AppDirScope() : previous_(app_dir()) { set_app_dir(dir_.path()); }
+AppDirScope::~AppDirScope() { set_app_dir(previous_); }
+
+void write_bytes(const fs::path& file, std::string_view bytes) {
+  if (file.has_parent_path()) fs::create_directories(file.parent_path());
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string slurp(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return "<missing>";
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace rv::testing

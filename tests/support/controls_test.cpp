@@ -1,0 +1,44 @@
+#include "support/controls.h"
+
+#include <gtest/gtest.h>
+
+namespace rv {
+namespace {
+
+TEST(GridState, RowsThatComeBackStartEmptyAndVersionsMoveOnlyOnChange) {
+  Grid g(3, 4);
+  g.set(2, 1, "x");
+  const auto v = g.version();
+  g.set(2, 1, "x");
+  EXPECT_EQ(g.version(), v);
+  g.set_row_count(2);
+  EXPECT_EQ(g.cell(2, 1), "");  // out of range reads empty
+  g.set_row_count(4);
+  EXPECT_EQ(g.cell(2, 1), "");
+  g.set(9, 9, "ignored");
+  EXPECT_EQ(g.row_count(), 4);
+  g.set(1, 0, "a");
+  g.set(3, 0, "b");
+  g.swap_rows(1, 3);
+  EXPECT_EQ(g.cell(1, 0), "b");
+  g.set_col_count(5);
+  EXPECT_EQ(g.cell(3, 0), "a");
+  g.set(0, 0, "head");
+  g.clear_body();
+  EXPECT_EQ(g.cell(0, 0), "head");
+  EXPECT_EQ(g.cell(3, 0), "");
+}
+
+TEST(ListState, SelectionFallsBackToNoneWhenOutOfRange) {
+  ListControl l;
+  l.add("a");
+  l.add("b");
+  l.set_item_index(1);
+  EXPECT_EQ(l.text(), "b");
+  l.set_item_index(5);
+  EXPECT_EQ(l.item_index(), -1);
+  EXPECT_EQ(l.text(), "");
+}
+
+}  // namespace
+}  // namespace rv

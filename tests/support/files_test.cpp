@@ -1,0 +1,66 @@
+#include "support/files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "common/temp_dir.h"
+
+namespace rv {
+namespace {
+
+using testing::TempDir;
+using testing::slurp;
+using testing::write_bytes;
+
+TEST(Lines, SplitAtAnyLineBreakWithoutATrailingEmptyLine) {
+  EXPECT_EQ(split_lines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(split_lines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+  EXPECT_EQ(split_lines("a\r\nlast"), (std::vector<std::string>{"a", "last"}));
+  EXPECT_TRUE(split_lines("").empty());
+  EXPECT_EQ(join_lines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+}
+
+TEST(Files, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile) {
+  TempDir d;
+  const auto f = d.path() / "x.txt";
+  write_lines(f, {"one", "two"});
+  write_lines(f, {"three"});
+  EXPECT_EQ(slurp(f), "three\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(d.path()), fs::directory_iterator()), 1);
+  EXPECT_EQ(read_lines(f), std::vector<std::string>{"three"});
+  EXPECT_TRUE(read_lines(d.path() / "missing").empty());
+  EXPECT_FALSE(read_file(d.path() / "missing").has_value());
+}
+
+TEST(Files, WriteIntoAMissingFolderFailsWithTheFileNamed) {
+  TempDir d;
+  try {
+    write_file_atomic(d.path() / "no" / "such.txt", "x");
+    FAIL() << "expected FileError";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find("such.txt"), std::string::npos);
+  }
+}
+
+TEST(Files, FixedRecordsStopAtTheLastWholeRecord) {
+  TempDir d;
+  const auto f = d.path() / "r.dat";
+  write_bytes(f, "AAAA\r\nBBBB\r\nCC");
+  char buf[3][8];
+  std::memset(buf, '#', sizeof buf);
+  EXPECT_EQ(read_records(f, 6, &buf[0][0], 8, 3), 2u);
+  EXPECT_EQ(std::string(buf[0], 6), "AAAA\r\n");
+  EXPECT_EQ(std::string(buf[1], 6), "BBBB\r\n");
+  EXPECT_EQ(std::string(buf[2], 6), "      ");  // the torn record is not left half-filled
+  EXPECT_EQ(read_records(f, 6, &buf[0][0], 8, 1), 1u);
+  EXPECT_EQ(read_records(d.path() / "none", 6, &buf[0][0], 8, 3), 0u);
+
+  char one[6];
+  EXPECT_TRUE(read_record_at(f, 6, 1, one));
+  EXPECT_EQ(std::string(one, 6), "BBBB\r\n");
+  EXPECT_FALSE(read_record_at(f, 6, 2, one));
+}
+
+}  // namespace
+}  // namespace rv
