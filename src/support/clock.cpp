@@ -144,4 +144,19 @@ DateTime SystemClock::now() const {
   return t;
 }
 
+namespace {
+const Clock*& installed_clock() {
+  static const Clock* c = nullptr;
+  return c;
+}
+}  // namespace
+
+const Clock& app_clock() {
+  static const SystemClock system;
+  const Clock* c = installed_clock();
+  return c != nullptr ? *c : system;
+}
+
+void set_app_clock(const Clock* clock) { installed_clock() = clock; }
+
 }  // namespace rv

@@ -62,4 +62,9 @@ class ManualClock final : public Clock {
   DateTime t_;
 };
 
+// The process-wide clock every "now" of the system asks; the system clock unless a test or
+// a replay installs another one (which must outlive its use).
+const Clock& app_clock();
+void set_app_clock(const Clock* clock);
+
 }  // namespace rv
