@@ -1,0 +1,75 @@
+#include "acquire/jvlink_factory.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <optional>
+
+#include "common/temp_dir.h"
+
+namespace rv {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::AppDirScope;
+using testing::TempDir;
+using testing::write_bytes;
+
+// Sets or clears an environment variable for one test and puts the old value back.
+class EnvScope {
+ public:
+  EnvScope(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value != nullptr) {
+      setenv(name, value, 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+  ~EnvScope() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+  EnvScope(const EnvScope&) = delete;
+  EnvScope& operator=(const EnvScope&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(JVLinkFactory, FeedFolderUnderAppDirFoundWithoutRegardToCase) {
+  AppDirScope app;
+  EnvScope env("JVLINK_SIM_FEED", nullptr);
+  EXPECT_FALSE(jvlink_installed());
+  fs::create_directories(app.path() / "JVFeed");
+  EXPECT_TRUE(jvlink_installed());
+  EXPECT_EQ(jvlink_feed_folder(), app.path() / "JVFeed");
+}
+
+TEST(JVLinkFactory, EnvironmentNamesTheFeedAndTheControlServesIt) {
+  AppDirScope app;
+  fs::create_directories(app.path() / "jvfeed");
+  TempDir feed;
+  const fs::path elsewhere = feed.path() / "feed";
+  EnvScope env("JVLINK_SIM_FEED", elsewhere.c_str());
+  EXPECT_FALSE(jvlink_installed());  // the AppDir folder does not count any more
+
+  write_bytes(elsewhere / "0B12" / "20240406.jvd", "RA1\r\n");
+  EXPECT_TRUE(jvlink_installed());
+  const auto jv = create_jvlink();
+  ASSERT_EQ(jv->JVInit("SA730152/SD418967/Ravelin/Ver.1.05"), 0);
+  ASSERT_EQ(jv->JVRTOpen("0B12", "20240406"), 0);
+  std::string buff;
+  std::string name;
+  int size = 0;
+  EXPECT_EQ(jv->JVRead(buff, size, name), 5);
+  EXPECT_EQ(buff, "RA1\r\n");
+  EXPECT_EQ(jv->JVClose(), 0);
+}
+
+}  // namespace
+}  // namespace rv
