@@ -17,16 +17,22 @@ class TIniGT {
 
   [[nodiscard]] const std::filesystem::path& file() const { return file_; }
 
-  // Sections and keys match without regard to case; values are trimmed and a value in
-  // matching quotes loses them. The default is asked for as "｢" + default + "｣" and the
-  // value read is cleaned of one enclosing pair of double quotes or ｢ ｣.
+  // Sections and keys match without regard to case (the first section and the first key
+  // of a name count); values are trimmed and a value in matching quotes loses them. The
+  // default is asked for as "｢" + default + "｣" and the value read is cleaned of one
+  // enclosing pair of double quotes or ｢ ｣. A missing or unreadable file reads defaults.
+  // ReadInteger takes decimal or hexadecimal ("$1F", "0x1F"); anything else reads the
+  // default. ReadBool is ReadInteger != 0.
   [[nodiscard]] std::string ReadString(std::string_view section, std::string_view key,
                                        std::string_view def) const;
   [[nodiscard]] int ReadInteger(std::string_view section, std::string_view key, int def) const;
   [[nodiscard]] bool ReadBool(std::string_view section, std::string_view key, bool def) const;
 
-  // Writes keep every other line of the file (order, comments, unknown keys) and replace the
-  // file atomically.
+  // Writes keep every other line of the file byte for byte (order, comments, unknown keys
+  // and sections, duplicates, line breaks), add a missing key at the end of its section and
+  // a missing section at the end of the file, and replace the file atomically. A line
+  // break inside a value is stored as a space. Throws FileError when the file cannot be
+  // read or written.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
