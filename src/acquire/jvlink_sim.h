@@ -19,6 +19,7 @@
 // - JVRead: a record (> 0, its byte count, CR LF included), -1 after the last record of
 //   each stored file (so N files give N times -1), 0 at the end. A real-time stream is one
 //   file and ends in 0 without -1. -503 when a file vanished, -403 when it cannot be read.
+//   The size passed in is no limit: a record always comes whole.
 // - JVCancel stops the download and ends the stream: later JVStatus and JVRead answer -203,
 //   never 0, so a cancelled read cannot pass for a complete one; a new open needs no
 //   JVClose. Files whose download finished stay downloaded.
