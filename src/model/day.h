@@ -1,0 +1,213 @@
+// The race day in memory: the raw JV-Data records of every race of the loaded day, byte for
+// byte, and one working record per race in which the other subsystems keep what they compute.
+// Sized once for the largest day (36 races of up to 18 horses); a load blanks and refills it,
+// nothing is allocated per race.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace rv {
+
+inline constexpr int kMaxRaces = 36;   // three venues of twelve races
+inline constexpr int kMaxHorses = 18;  // horse position 0..17 holds horse number 1..18
+
+// JV-Data record lengths, CR LF included.
+inline constexpr std::size_t kRaLen = 1272;
+inline constexpr std::size_t kSeLen = 555;
+inline constexpr std::size_t kUmLen = 1577;
+inline constexpr std::size_t kHrLen = 719;
+inline constexpr std::size_t kO1Len = 962;
+inline constexpr std::size_t kO2Len = 2042;
+inline constexpr std::size_t kO3Len = 2654;
+inline constexpr std::size_t kO4Len = 4031;
+inline constexpr std::size_t kO5Len = 12293;
+inline constexpr std::size_t kO6Len = 83285;
+inline constexpr std::size_t kDmLen = 303;
+inline constexpr std::size_t kTcLen = 45;
+
+// Combination counts of the fixed orderings (index 1..count).
+inline constexpr int kWakurenCount = 36;
+inline constexpr int kUmarenCount = 153;  // quinella and wide
+inline constexpr int kUmatanCount = 306;
+inline constexpr int kSanrenpukuCount = 816;
+inline constexpr int kSanrentanCount = 4896;
+
+// One raw record, read in place by 1-based JV-Data byte position.
+template <std::size_t N>
+struct Record {
+  static constexpr std::size_t kSize = N;
+  std::array<char, N> bytes;
+
+  void blank() { std::memset(bytes.data(), ' ', N); }
+  [[nodiscard]] std::string_view view() const { return {bytes.data(), N}; }
+  [[nodiscard]] std::string_view field(std::size_t pos, std::size_t len) const {
+    return pos >= 1 && pos - 1 + len <= N ? std::string_view(bytes.data() + pos - 1, len)
+                                          : std::string_view();
+  }
+  void assign(std::string_view rec) {
+    const std::size_t n = rec.size() < N ? rec.size() : N;
+    std::memcpy(bytes.data(), rec.data(), n);
+    if (n < N) std::memset(bytes.data() + n, ' ', N - n);
+  }
+};
+
+using RaRecord = Record<kRaLen>;
+using SeRecord = Record<kSeLen>;
+using UmRecord = Record<kUmLen>;
+using HrRecord = Record<kHrLen>;
+using O1Record = Record<kO1Len>;
+using O2Record = Record<kO2Len>;
+using O3Record = Record<kO3Len>;
+using O4Record = Record<kO4Len>;
+using O5Record = Record<kO5Len>;
+using O6Record = Record<kO6Len>;
+using DmRecord = Record<kDmLen>;
+
+// Payout entries 1..36 in bet-type order: 1-3 単勝, 4-8 複勝, 9-11 枠連, 12-14 馬連,
+// 15-21 ワイド, 22-27 馬単, 28-30 ３連複, 31-36 ３連単.
+inline constexpr int kPayEntries = 36;
+inline constexpr std::array<int, 8> kPayFirst = {1, 4, 9, 12, 15, 22, 28, 31};
+inline constexpr std::array<int, 8> kPayCount = {3, 5, 3, 3, 7, 6, 3, 6};
+
+// Per-race working record. Arrays over horse numbers and combination indexes are 1-based as
+// the indexes are (element 0 unused and always zero, so a "not found" index 0 reads as no
+// odds and no rank). Arrays "by horse position" are 0-based (position 0 = horse number 1).
+struct RaceWork {
+  // Automatic acquisition and delivery ("hhmm"), race class letter.
+  std::string OzTime;
+  std::string OzTime2;
+  std::string RaceClass;
+  std::string DeliverTime;
+  std::array<std::uint8_t, kMaxHorses> ChaseMark{};  // by position
+
+  // Odds as numbers: > 0 published odds, -1.0 dashes or stars, -2.0 blank, 0.0 no votes.
+  std::array<double, kMaxHorses + 1> WinOdds{};  // by horse number
+  std::array<double, kMaxHorses + 1> PlaceOddsLow{};
+  std::array<double, kMaxHorses + 1> PlaceOddsHigh{};
+  std::array<double, kWakurenCount + 1> WakurenOdds{};
+  std::array<double, kUmarenCount + 1> UmarenOdds{};
+  std::array<double, kUmarenCount + 1> WideOdds{};  // lowest value of the range
+  std::array<double, kUmatanCount + 1> UmatanOdds{};
+  std::array<double, kSanrenpukuCount + 1> SanrenpukuOdds{};
+  std::array<double, kSanrentanCount + 1> SanrentanOdds{};
+
+  // Popularity ranks; 0 = not ranked.
+  std::array<int, kMaxHorses + 1> WinNinki{};  // by horse number, computed from the odds
+  std::array<int, kMaxHorses + 1> PlaceNinki{};
+  std::array<int, kMaxHorses + 1> PlaceNinkiHigh{};
+  std::array<int, kWakurenCount + 1> WakurenNinki{};  // taken from the records
+  std::array<int, kUmarenCount + 1> UmarenNinki{};
+  std::array<int, kUmarenCount + 1> WideNinki{};
+  std::array<int, kUmatanCount + 1> UmatanNinki{};
+  std::array<int, kSanrenpukuCount + 1> SanrenpukuNinki{};
+  std::array<int, kSanrentanCount + 1> SanrentanNinki{};
+
+  // Win-rate figures (percent), by horse number.
+  std::array<double, kMaxHorses + 1> WinRate{};
+  std::array<double, kMaxHorses + 1> WinRateScore{};
+  double WinRateStdDev = 0.0;
+
+  // Per bracket 1..8 (element 0 unused): bracket popularity and rate.
+  std::array<int, 9> WakuNinki{};
+  std::array<double, 9> WakuRate{};
+
+  // Data-mining predictions, by position.
+  std::array<int, kMaxHorses> DmTime{};
+  std::array<int, kMaxHorses> DmGosaPlus{};
+  std::array<int, kMaxHorses> DmGosaMinus{};
+  std::array<int, kMaxHorses> DmRank{};
+
+  // Axis and partner marks, by position (horse number - 1).
+  std::array<std::uint8_t, kMaxHorses> AxisMark{};
+  std::array<std::uint8_t, kMaxHorses> Himo1Mark{};
+  std::array<std::uint8_t, kMaxHorses> Himo2Mark{};
+
+  // Results, by position, and payout entries 1..36 (element 0 unused).
+  std::array<int, kMaxHorses> ResultJyuni{};
+  std::array<int, kMaxHorses> ResultNinki{};
+  std::array<double, kMaxHorses> ResultOdds{};
+  std::array<int, 9> PayUmaban{};  // entries 1-3 win, 4-8 place
+  std::array<std::string, kPayEntries + 1> PayKumi;
+  std::array<int, kPayEntries + 1> PayNinki{};
+  std::array<int, kPayEntries + 1> PayAmount{};
+  std::uint8_t HrLoaded = 0;
+  bool NewPayouts = false;  // the payout reader found this race's payouts for the first time
+
+  // State of the loaded odds: "hhmm" of the O1 announcement.
+  std::string OddsTime;
+
+  // Every number to 0, every flag to 0, every text to empty; strings keep their storage.
+  void reset();
+  // Only the odds, ranks, derived figures and marks (what an odds load recomputes).
+  void reset_odds();
+};
+
+// One payout entry as the results tab shows it: horse number ("%2d") or combination label,
+// popularity and payout; empty kumi when the entry is unused.
+struct PayoutEntry {
+  std::string kumi;
+  int ninki = 0;
+  int pay = 0;
+};
+
+// The day's payout display tables, built from HrData: per slot and bet type, the entries in
+// payout-entry order.
+struct PayoutDisplay {
+  std::array<std::array<std::array<PayoutEntry, 7>, 8>, kMaxRaces> table;
+};
+
+// The whole day. One instance lives for the whole run (allocate it once with make_day()).
+struct Day {
+  std::array<RaRecord, kMaxRaces> RaData;
+  std::array<std::array<SeRecord, kMaxHorses>, kMaxRaces> SeData;
+  std::array<std::array<UmRecord, kMaxHorses>, kMaxRaces> UmData;
+  std::array<HrRecord, kMaxRaces> HrData;
+  std::array<O1Record, kMaxRaces> O1Data;
+  std::array<O2Record, kMaxRaces> O2Data;
+  std::array<O3Record, kMaxRaces> O3Data;
+  std::array<O4Record, kMaxRaces> O4Data;
+  std::array<O5Record, kMaxRaces> O5Data;
+  std::array<O6Record, kMaxRaces> O6Data;
+  std::array<DmRecord, kMaxRaces> DmData;
+  std::array<RaceWork, kMaxRaces> Work;
+
+  int CurRace = 0;  // the race on screen
+  int OzRace = 0;   // the race whose odds are being loaded
+
+  // The day's date text as the date box holds it ("2026年12月06日", Shift-JIS).
+  std::string Date;
+  // AllResultsIn: every loaded runner record holds final results.
+  bool AllResultsIn = false;
+  bool BatchReading = false;
+
+  // Venue table: codes of up to three venues (ascending) and their first slot ("%2d").
+  std::array<std::string, 3> BashoLabel;
+  std::array<std::string, 3> BashoIdx;
+
+  // Investment amount per slot (text, as the amount box holds it).
+  std::array<std::string, kMaxRaces> RaceAmount;
+
+  // Win odds of the horse with win popularity k = 1..10 of the race on screen.
+  std::array<double, 11> WinOddsByNinki{};
+
+  PayoutDisplay Payouts;
+
+  // Every element of every raw array to spaces.
+  void blank_records();
+  // A slot is in use when its RA year is neither blank nor "0000".
+  [[nodiscard]] bool slot_in_use(int slot) const;
+  [[nodiscard]] int slots_in_use() const;
+  // Registered runners of a slot (RA 882-883), 0 when not a number.
+  [[nodiscard]] int runners(int slot) const;
+};
+
+// The day model is several megabytes: it lives on the heap, made once at start-up.
+std::unique_ptr<Day> make_day();
+
+}  // namespace rv
