@@ -1,0 +1,330 @@
+#include "gui/binder.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <exception>
+#include <string>
+#include <utility>
+
+#include "gui/qt_text.h"
+
+namespace rv::gui {
+namespace {
+
+// Applies a control's state to its view whenever the control's version moved.
+template <typename View, typename State, typename Apply>
+class VersionBinding final : public Binder::Binding {
+ public:
+  VersionBinding(View* view, const State& state, Apply apply)
+      : view_(view), state_(state), apply_(std::move(apply)) {}
+  void sync() override {
+    if (view_.isNull() || state_.version() == seen_) return;
+    seen_ = state_.version();
+    apply_(*view_, state_);
+  }
+
+ private:
+  QPointer<View> view_;
+  const State& state_;
+  std::uint64_t seen_ = 0;
+  Apply apply_;
+};
+
+template <typename View, typename State, typename Apply>
+std::unique_ptr<Binder::Binding> bind_state(View* view, const State& state, Apply apply) {
+  return std::make_unique<VersionBinding<View, State, Apply>>(view, state, std::move(apply));
+}
+
+class GridBinding final : public Binder::Binding {
+ public:
+  explicit GridBinding(GridView* view) : view_(view) {}
+  void sync() override {
+    if (!view_.isNull()) view_->sync();
+  }
+
+ private:
+  QPointer<GridView> view_;
+};
+
+void apply_control(QWidget& w, const Control& c) {
+  if (w.isHidden() == c.visible()) w.setVisible(c.visible());
+  w.setEnabled(c.enabled());
+}
+
+void apply_control(QAction& a, const Control& c) {
+  a.setVisible(c.visible());
+  a.setEnabled(c.enabled());
+}
+
+// The items of a list view, rebuilt only when the texts differ from what it shows.
+template <typename View>
+void apply_items(View& view, const ListControl& list, std::vector<std::string>& shown) {
+  if (shown != list.items()) {
+    shown = list.items();
+    view.clear();
+    for (const std::string& item : shown) view.addItem(qs(item));
+  }
+}
+
+}  // namespace
+
+Binder::Binder(Dialogs& dialogs, QObject* parent) : QObject(parent), dialogs_(dialogs) {
+  connect(&refresh_timer_, &QTimer::timeout, this, &Binder::refresh);
+}
+
+Binder::~Binder() = default;
+
+void Binder::start_refresh_timer(int interval_ms) {
+  refresh_timer_.start(interval_ms);
+}
+
+void Binder::run(const Handler& handler) {
+  ++depth_;
+  try {
+    if (handler) handler();
+  } catch (const std::exception& e) {
+    dialogs_.error(e.what());
+  } catch (...) {
+    dialogs_.error(sj("予期しないエラーが発生しました。"));
+  }
+  --depth_;
+  refresh();
+  repaint_grids();
+}
+
+void Binder::refresh() {
+  // A binding added while a pass runs (a window opened by a handler) is synced at its add.
+  for (std::size_t i = 0; i < bindings_.size(); ++i) bindings_[i]->sync();
+}
+
+void Binder::repaint_grids() {
+  for (const QPointer<GridView>& g : grids_) {
+    if (!g.isNull() && g->isVisible()) g->viewport()->update();
+  }
+}
+
+void Binder::adopt(std::unique_ptr<Binding> b) {
+  b->sync();
+  bindings_.push_back(std::move(b));
+}
+
+void Binder::grid(GridView* view, GridHandler handler) {
+  if (handler) {
+    view->set_handler(
+        [this, h = std::move(handler)](GridEvent ev, int row, int col, MouseButton button) {
+          run([&] { h(ev, row, col, button); });
+        });
+  }
+  grids_.emplace_back(view);
+  adopt(std::make_unique<GridBinding>(view));
+}
+
+void Binder::label(QLabel* view, Label& label) {
+  view->setTextFormat(Qt::PlainText);
+  adopt(bind_state(view, label, [](QLabel& w, const Label& l) {
+    w.setText(qs(l.text()));
+    QPalette pal = w.palette();
+    const QPalette standard;
+    w.setAutoFillBackground(l.color() != kDefaultColor);
+    pal.setColor(QPalette::Window, l.color() != kDefaultColor ? QColor::fromRgb(l.color())
+                                                              : standard.color(QPalette::Window));
+    pal.setColor(QPalette::WindowText, l.font_color() != kDefaultColor
+                                           ? QColor::fromRgb(l.font_color())
+                                           : standard.color(QPalette::WindowText));
+    w.setPalette(pal);
+    QFont f = w.font();
+    f.setBold(l.bold());
+    w.setFont(f);
+    apply_control(w, l);
+  }));
+}
+
+void Binder::timer(QTimer* timer, TimerState& state, Handler on_timer) {
+  connect(timer, &QTimer::timeout, this, [this, h = std::move(on_timer)] { run(h); });
+  // Setting a timer's state restarts its count, as switching a timer on again does.
+  adopt(bind_state(timer, state, [](QTimer& t, const TimerState& s) {
+    if (s.enabled()) {
+      t.start(s.interval_ms());
+    } else {
+      t.stop();
+    }
+  }));
+}
+
+void Binder::toggle(QAction* action, Toggle& toggle, Handler on_user, CheckBy check_by) {
+  action->setCheckable(true);
+  if (!toggle.caption().empty()) action->setText(qs(toggle.caption()));
+  connect(action, &QAction::triggered, this,
+          [this, action, &toggle, h = std::move(on_user), check_by](bool checked) {
+            if (check_by == CheckBy::kView) {
+              toggle.set_checked(checked);
+            } else {
+              action->setChecked(toggle.checked());
+            }
+            run(h);
+            action->setChecked(toggle.checked());
+          });
+  adopt(bind_state(action, toggle, [](QAction& a, const Toggle& t) {
+    a.setChecked(t.checked());
+    apply_control(a, t);
+  }));
+}
+
+void Binder::toggle(QAbstractButton* button, Toggle& toggle, Handler on_user, CheckBy check_by) {
+  button->setCheckable(true);
+  if (!toggle.caption().empty()) button->setText(qs(toggle.caption()));
+  connect(button, &QAbstractButton::clicked, this,
+          [this, button, &toggle, h = std::move(on_user), check_by](bool checked) {
+            if (check_by == CheckBy::kView) {
+              toggle.set_checked(checked);
+            } else {
+              button->setChecked(toggle.checked());
+            }
+            run(h);
+            button->setChecked(toggle.checked());
+          });
+  adopt(bind_state(button, toggle, [](QAbstractButton& b, const Toggle& t) {
+    b.setChecked(t.checked());
+    apply_control(b, t);
+  }));
+}
+
+namespace {
+
+template <typename Item>
+void check_items(const std::vector<QPointer<Item>>& items, int index) {
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (!items[i].isNull()) items[i]->setChecked(static_cast<int>(i) == index);
+  }
+}
+
+template <typename Item, typename Signal>
+void bind_radio(Binder& binder, std::vector<Item*> items, RadioGroup& group, Handler on_user,
+                Signal signal) {
+  std::vector<QPointer<Item>> guarded(items.begin(), items.end());
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    items[i]->setCheckable(true);
+    QObject::connect(items[i], signal, &binder, [&binder, &group, guarded, i, on_user] {
+      group.set_item_index(static_cast<int>(i));
+      binder.run(on_user);
+      // Choosing the checked item again must not leave it unchecked.
+      check_items(guarded, group.item_index());
+    });
+  }
+  struct RadioBinding final : Binder::Binding {
+    RadioBinding(std::vector<QPointer<Item>> v, const RadioGroup& g)
+        : items(std::move(v)), group(g) {}
+    void sync() override {
+      if (group.version() == seen) return;
+      seen = group.version();
+      check_items(items, group.item_index());
+      for (const QPointer<Item>& it : items) {
+        if (!it.isNull()) it->setEnabled(group.enabled());
+      }
+    }
+    std::vector<QPointer<Item>> items;
+    const RadioGroup& group;
+    std::uint64_t seen = 0;
+  };
+  auto b = std::make_unique<RadioBinding>(std::move(guarded), group);
+  b->sync();
+  binder.adopt(std::move(b));
+}
+
+}  // namespace
+
+void Binder::radio(std::vector<QAction*> items, RadioGroup& group, Handler on_user) {
+  bind_radio(*this, std::move(items), group, std::move(on_user), &QAction::triggered);
+}
+
+void Binder::radio(std::vector<QAbstractButton*> items, RadioGroup& group, Handler on_user) {
+  bind_radio(*this, std::move(items), group, std::move(on_user), &QAbstractButton::clicked);
+}
+
+void Binder::list(QComboBox* view, ListControl& list, Handler on_user) {
+  connect(view, &QComboBox::activated, this, [this, &list, h = std::move(on_user)](int i) {
+    if (i == list.item_index()) return;
+    list.set_item_index(i);
+    run(h);
+  });
+  adopt(bind_state(
+      view, list, [shown = std::vector<std::string>()](QComboBox& w, const ListControl& l) mutable {
+        const QSignalBlocker block(&w);
+        apply_items(w, l, shown);
+        w.setCurrentIndex(l.item_index());
+        apply_control(w, l);
+      }));
+}
+
+void Binder::list(QListWidget* view, ListControl& list, Handler on_user) {
+  connect(view, &QListWidget::currentRowChanged, this,
+          [this, &list, h = std::move(on_user)](int row) {
+            if (row == list.item_index()) return;
+            list.set_item_index(row);
+            run(h);
+          });
+  adopt(bind_state(
+      view, list,
+      [shown = std::vector<std::string>()](QListWidget& w, const ListControl& l) mutable {
+        const QSignalBlocker block(&w);
+        apply_items(w, l, shown);
+        w.setCurrentRow(l.item_index());
+        apply_control(w, l);
+      }));
+}
+
+void Binder::progress(QProgressBar* view, ProgressBar& bar) {
+  adopt(bind_state(view, bar, [](QProgressBar& w, const ProgressBar& b) {
+    w.setMaximum(b.max());
+    w.setValue(b.position());
+    apply_control(w, b);
+  }));
+}
+
+void Binder::edit(QLineEdit* view, Edit& edit, Handler on_user) {
+  connect(view, &QLineEdit::textEdited, this,
+          [this, &edit, h = std::move(on_user)](const QString& text) {
+            edit.set_text(sjs(text));
+            run(h);
+          });
+  adopt(bind_state(view, edit, [](QLineEdit& w, const Edit& e) {
+    const QString text = qs(e.text());
+    if (w.text() != text) w.setText(text);
+    apply_control(w, e);
+  }));
+}
+
+void Binder::control(QWidget* view, Control& control) {
+  adopt(bind_state(view, control, [](QWidget& w, const Control& c) { apply_control(w, c); }));
+}
+
+void Binder::control(QAction* action, Control& control) {
+  adopt(bind_state(action, control, [](QAction& a, const Control& c) { apply_control(a, c); }));
+}
+
+void Binder::tab(QTabWidget* tabs, QWidget* page, Control& control) {
+  adopt(
+      bind_state(tabs, control, [page = QPointer<QWidget>(page)](QTabWidget& t, const Control& c) {
+        const int i = t.indexOf(page);
+        if (i < 0) return;
+        t.setTabVisible(i, c.visible());
+        t.setTabEnabled(i, c.enabled());
+      }));
+}
+
+void Binder::command(QAction* action, Handler handler) {
+  connect(action, &QAction::triggered, this, [this, h = std::move(handler)] { run(h); });
+}
+
+void Binder::command(QAbstractButton* button, Handler handler) {
+  connect(button, &QAbstractButton::clicked, this, [this, h = std::move(handler)] { run(h); });
+}
+
+}  // namespace rv::gui

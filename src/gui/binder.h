@@ -1,0 +1,93 @@
+// Binds Qt widgets to the core's control state. Every user action is forwarded to a core
+// handler through run(), after which each view whose control's version moved follows its
+// control; a short timer catches changes made outside forwarded handlers. Views never
+// decide anything themselves.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "gui/grid_view.h"
+#include "support/controls.h"
+#include "support/services.h"
+
+class QAbstractButton;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QTabWidget;
+class QWidget;
+
+namespace rv::gui {
+
+using Handler = std::function<void()>;
+
+// Who puts the check mark of a check box or checkable command when the user toggles it: the
+// view (the core toggle follows the click, then the handler runs), or the handler itself
+// (the view shows what the core holds once the handler has run).
+enum class CheckBy : std::uint8_t { kView, kHandler };
+
+class Binder : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Binding {
+    virtual ~Binding() = default;
+    virtual void sync() = 0;
+  };
+
+  explicit Binder(Dialogs& dialogs, QObject* parent = nullptr);
+  ~Binder() override;
+
+  // Runs a handler the way every forwarded event runs: an exception ends it and is shown in
+  // the general error box; then every view follows its control.
+  void run(const Handler& handler);
+  // Brings every view whose control's version moved in line with it.
+  void refresh();
+  // Redraws the visible cells of every grid (styles may follow state outside the grid).
+  void repaint_grids();
+  void start_refresh_timer(int interval_ms = 100);
+
+  // The handler gets the grid's own rows and columns.
+  void grid(GridView* view, GridHandler handler = {});
+  void label(QLabel* view, Label& label);
+  void timer(QTimer* timer, TimerState& state, Handler on_timer);
+  void toggle(QAction* action, Toggle& toggle, Handler on_user = {},
+              CheckBy check_by = CheckBy::kView);
+  void toggle(QAbstractButton* button, Toggle& toggle, Handler on_user = {},
+              CheckBy check_by = CheckBy::kView);
+  // Exclusive checkable commands or radio buttons; item i is checked when the index is i.
+  void radio(std::vector<QAction*> items, RadioGroup& group, Handler on_user = {});
+  void radio(std::vector<QAbstractButton*> items, RadioGroup& group, Handler on_user = {});
+  void list(QComboBox* view, ListControl& list, Handler on_user = {});
+  void list(QListWidget* view, ListControl& list, Handler on_user = {});
+  void progress(QProgressBar* view, ProgressBar& bar);
+  void edit(QLineEdit* view, Edit& edit, Handler on_user = {});
+  // Visibility and enabled state only (panels, buttons, menus).
+  void control(QWidget* view, Control& control);
+  void control(QAction* action, Control& control);
+  // A page of a tab widget, shown as a tab or not.
+  void tab(QTabWidget* tabs, QWidget* page, Control& control);
+  // A command without state of its own.
+  void command(QAction* action, Handler handler);
+  void command(QAbstractButton* button, Handler handler);
+
+  // A binding of a kind not listed above; synced at once and on every pass.
+  void adopt(std::unique_ptr<Binding> binding);
+
+ private:
+  Dialogs& dialogs_;
+  std::vector<std::unique_ptr<Binding>> bindings_;
+  std::vector<QPointer<GridView>> grids_;
+  QTimer refresh_timer_;
+  int depth_ = 0;
+};
+
+}  // namespace rv::gui

@@ -1,0 +1,23 @@
+// Shift-JIS core text at the Qt edge.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "support/text.h"
+
+namespace rv::gui {
+
+// Shift-JIS -> QString.
+inline QString qs(std::string_view sjis) {
+  const std::string u = to_utf8(sjis);
+  return QString::fromUtf8(u.data(), static_cast<qsizetype>(u.size()));
+}
+
+// QString -> Shift-JIS.
+inline std::string sjs(const QString& text) {
+  return sj(text.toStdString());
+}
+
+}  // namespace rv::gui
