@@ -64,8 +64,8 @@ class Binder : public QObject {
   void toggle(QAbstractButton* button, Toggle& toggle, Handler on_user = {},
               CheckBy check_by = CheckBy::kView);
   // Exclusive checkable commands or radio buttons; item i is checked when the index is i.
-  void radio(std::vector<QAction*> items, RadioGroup& group, Handler on_user = {});
-  void radio(std::vector<QAbstractButton*> items, RadioGroup& group, Handler on_user = {});
+  void radio(std::vector<QAction*> items, RadioGroup& group, const Handler& on_user = {});
+  void radio(std::vector<QAbstractButton*> items, RadioGroup& group, const Handler& on_user = {});
   void list(QComboBox* view, ListControl& list, Handler on_user = {});
   void list(QListWidget* view, ListControl& list, Handler on_user = {});
   void progress(QProgressBar* view, ProgressBar& bar);

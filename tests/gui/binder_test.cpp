@@ -1,4 +1,4 @@
-#include "gui/binder.h"
+#include "binder_test.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,206 +12,201 @@
 #include <stdexcept>
 
 #include "fake_dialogs.h"
+#include "gui/binder.h"
 #include "support/files.h"
 #include "support/text.h"
 
 namespace rv::gui {
 
-class BinderTest : public QObject {
-  Q_OBJECT
+// An exception ends the handler with the general error box; the views still follow
+// whatever the handler changed before it failed.
+void BinderTest::failingHandlerShowsTheErrorBoxAndViewsStillFollow() {
+  testing::FakeDialogs dialogs;
+  Binder binder(dialogs);
+  Label l;
+  QLabel view;
+  binder.label(&view, l);
+  binder.run([&] {
+    l.set_text(sj("途中"));
+    throw FileError(sj("ファイルが読めません"));
+  });
+  QCOMPARE(dialogs.shown, std::vector<std::string>{"error:ファイルが読めません"});
+  QCOMPARE(view.text(), QString::fromUtf8("途中"));
+}
 
- private slots:
-  // An exception ends the handler with the general error box; the views still follow
-  // whatever the handler changed before it failed.
-  void failingHandlerShowsTheErrorBoxAndViewsStillFollow() {
-    testing::FakeDialogs dialogs;
-    Binder binder(dialogs);
-    Label l;
-    QLabel view;
-    binder.label(&view, l);
-    binder.run([&] {
-      l.set_text(sj("途中"));
-      throw FileError(sj("ファイルが読めません"));
-    });
-    QCOMPARE(dialogs.shown, std::vector<std::string>{"error:ファイルが読めません"});
-    QCOMPARE(view.text(), QString::fromUtf8("途中"));
-  }
+void BinderTest::labelShowsTextColoursAndBoldAndPlainText() {
+  testing::FakeDialogs dialogs;
+  Binder binder(dialogs);
+  Label l(sj("<b>ラベル</b>"));
+  QLabel view;
+  binder.label(&view, l);
+  QCOMPARE(view.text(), QString::fromUtf8("<b>ラベル</b>"));
+  QCOMPARE(view.textFormat(), Qt::PlainText);
+  QVERIFY(!view.autoFillBackground());
+  l.set_color(colors::kAqua);
+  l.set_font_color(colors::kRed);
+  l.set_bold(true);
+  binder.refresh();
+  QVERIFY(view.autoFillBackground());
+  QCOMPARE(view.palette().color(QPalette::Window), QColor(0, 255, 255));
+  QCOMPARE(view.palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  QVERIFY(view.font().bold());
+  l.set_color(kDefaultColor);
+  l.set_visible(false);
+  binder.refresh();
+  QVERIFY(!view.autoFillBackground());
+  QVERIFY(view.isHidden());
+}
 
-  void labelShowsTextColoursAndBoldAndPlainText() {
-    testing::FakeDialogs dialogs;
-    Binder binder(dialogs);
-    Label l(sj("<b>ラベル</b>"));
-    QLabel view;
-    binder.label(&view, l);
-    QCOMPARE(view.text(), QString::fromUtf8("<b>ラベル</b>"));
-    QCOMPARE(view.textFormat(), Qt::PlainText);
-    QVERIFY(!view.autoFillBackground());
-    l.set_color(colors::kAqua);
-    l.set_font_color(colors::kRed);
-    l.set_bold(true);
-    binder.refresh();
-    QVERIFY(view.autoFillBackground());
-    QCOMPARE(view.palette().color(QPalette::Window), QColor(0, 255, 255));
-    QCOMPARE(view.palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QVERIFY(view.font().bold());
-    l.set_color(kDefaultColor);
-    l.set_visible(false);
-    binder.refresh();
-    QVERIFY(!view.autoFillBackground());
-    QVERIFY(view.isHidden());
-  }
+// A menu command whose handler flips its own mark must not see the mark flipped twice.
+void BinderTest::togglesCheckedByTheViewOrByTheHandler() {
+  testing::FakeDialogs dialogs;
+  Binder binder(dialogs);
+  Toggle by_view(sj("ﾃﾞｰﾀ読込後ﾘｽﾄを消す(&P)"));
+  Toggle by_handler;
+  QAction a1;
+  QAction a2;
+  int stored = -1;
+  binder.toggle(&a1, by_view, [&] { stored = by_view.checked() ? 1 : 0; });
+  binder.toggle(
+      &a2, by_handler, [&] { by_handler.set_checked(!by_handler.checked()); }, CheckBy::kHandler);
+  QCOMPARE(a1.text(), QString::fromUtf8("ﾃﾞｰﾀ読込後ﾘｽﾄを消す(&P)"));
+  QVERIFY(a1.isCheckable());
+  a1.trigger();
+  QVERIFY(by_view.checked());
+  QCOMPARE(stored, 1);
+  a2.trigger();
+  QVERIFY(by_handler.checked());
+  QVERIFY(a2.isChecked());
+  a2.trigger();
+  QVERIFY(!by_handler.checked());
+  QVERIFY(!a2.isChecked());
+  by_view.set_visible(false);
+  binder.refresh();
+  QVERIFY(!a1.isVisible());
 
-  // A menu command whose handler flips its own mark must not see the mark flipped twice.
-  void togglesCheckedByTheViewOrByTheHandler() {
-    testing::FakeDialogs dialogs;
-    Binder binder(dialogs);
-    Toggle by_view(sj("ﾃﾞｰﾀ読込後ﾘｽﾄを消す(&P)"));
-    Toggle by_handler;
-    QAction a1;
-    QAction a2;
-    int stored = -1;
-    binder.toggle(&a1, by_view, [&] { stored = by_view.checked() ? 1 : 0; });
-    binder.toggle(
-        &a2, by_handler, [&] { by_handler.set_checked(!by_handler.checked()); }, CheckBy::kHandler);
-    QCOMPARE(a1.text(), QString::fromUtf8("ﾃﾞｰﾀ読込後ﾘｽﾄを消す(&P)"));
-    QVERIFY(a1.isCheckable());
-    a1.trigger();
-    QVERIFY(by_view.checked());
-    QCOMPARE(stored, 1);
-    a2.trigger();
-    QVERIFY(by_handler.checked());
-    QVERIFY(a2.isChecked());
-    a2.trigger();
-    QVERIFY(!by_handler.checked());
-    QVERIFY(!a2.isChecked());
-    by_view.set_visible(false);
-    binder.refresh();
-    QVERIFY(!a1.isVisible());
+  Toggle box;
+  QCheckBox check;
+  binder.toggle(&check, box);
+  check.click();
+  QVERIFY(box.checked());
+}
 
-    Toggle box;
-    QCheckBox check;
-    binder.toggle(&check, box);
-    check.click();
-    QVERIFY(box.checked());
-  }
+void BinderTest::radioItemsStayExclusiveAndFollowTheIndex() {
+  testing::FakeDialogs dialogs;
+  Binder binder(dialogs);
+  RadioGroup g;
+  QAction a;
+  QAction b;
+  int calls = 0;
+  binder.radio(std::vector<QAction*>{&a, &b}, g, [&] { ++calls; });
+  QVERIFY(a.isChecked() && !b.isChecked());
+  b.trigger();
+  QCOMPARE(g.item_index(), 1);
+  QVERIFY(!a.isChecked() && b.isChecked());
+  b.trigger();  // choosing the checked item again keeps it checked
+  QVERIFY(b.isChecked());
+  QCOMPARE(calls, 2);
+  g.set_item_index(0);
+  binder.refresh();
+  QVERIFY(a.isChecked() && !b.isChecked());
+}
 
-  void radioItemsStayExclusiveAndFollowTheIndex() {
-    testing::FakeDialogs dialogs;
-    Binder binder(dialogs);
-    RadioGroup g;
-    QAction a;
-    QAction b;
-    int calls = 0;
-    binder.radio(std::vector<QAction*>{&a, &b}, g, [&] { ++calls; });
-    QVERIFY(a.isChecked() && !b.isChecked());
-    b.trigger();
-    QCOMPARE(g.item_index(), 1);
-    QVERIFY(!a.isChecked() && b.isChecked());
-    b.trigger();  // choosing the checked item again keeps it checked
-    QVERIFY(b.isChecked());
-    QCOMPARE(calls, 2);
-    g.set_item_index(0);
-    binder.refresh();
-    QVERIFY(a.isChecked() && !b.isChecked());
-  }
+void BinderTest::listsFollowItemsAndForwardOnlyUserChoices() {
+  testing::FakeDialogs dialogs;
+  Binder binder(dialogs);
+  ListControl races;
+  races.add(sj("東京 1R"));
+  races.add(sj("東京 2R"));
+  QListWidget list;
+  std::vector<int> clicked;
+  binder.list(&list, races, [&] { clicked.push_back(races.item_index()); });
+  QCOMPARE(list.count(), 2);
+  QCOMPARE(list.item(1)->text(), QString::fromUtf8("東京 2R"));
+  races.set_item_index(0);  // a selection made by the core is no click
+  binder.refresh();
+  QCOMPARE(list.currentRow(), 0);
+  QVERIFY(clicked.empty());
+  list.setCurrentRow(1);
+  QCOMPARE(clicked, std::vector<int>{1});
 
-  void listsFollowItemsAndForwardOnlyUserChoices() {
-    testing::FakeDialogs dialogs;
-    Binder binder(dialogs);
-    ListControl races;
-    races.add(sj("東京 1R"));
-    races.add(sj("東京 2R"));
-    QListWidget list;
-    std::vector<int> clicked;
-    binder.list(&list, races, [&] { clicked.push_back(races.item_index()); });
-    QCOMPARE(list.count(), 2);
-    QCOMPARE(list.item(1)->text(), QString::fromUtf8("東京 2R"));
-    races.set_item_index(0);  // a selection made by the core is no click
-    binder.refresh();
-    QCOMPARE(list.currentRow(), 0);
-    QVERIFY(clicked.empty());
-    list.setCurrentRow(1);
-    QCOMPARE(clicked, std::vector<int>{1});
+  ListControl days;
+  days.set_items({sj("2024年01月07日"), sj("2024年01月06日")});
+  QComboBox combo;
+  int changes = 0;
+  binder.list(&combo, days, [&] { ++changes; });
+  QCOMPARE(combo.count(), 2);
+  QCOMPARE(combo.currentIndex(), -1);
+  emit combo.activated(1);
+  QCOMPARE(days.item_index(), 1);
+  emit combo.activated(1);  // the same day again changes nothing
+  QCOMPARE(changes, 1);
+  days.set_items({sj("2024年01月13日")});
+  binder.refresh();
+  QCOMPARE(combo.count(), 1);
+  QCOMPARE(combo.itemText(0), QString::fromUtf8("2024年01月13日"));
+}
 
-    ListControl days;
-    days.set_items({sj("2024年01月07日"), sj("2024年01月06日")});
-    QComboBox combo;
-    int changes = 0;
-    binder.list(&combo, days, [&] { ++changes; });
-    QCOMPARE(combo.count(), 2);
-    QCOMPARE(combo.currentIndex(), -1);
-    emit combo.activated(1);
-    QCOMPARE(days.item_index(), 1);
-    emit combo.activated(1);  // the same day again changes nothing
-    QCOMPARE(changes, 1);
-    days.set_items({sj("2024年01月13日")});
-    binder.refresh();
-    QCOMPARE(combo.count(), 1);
-    QCOMPARE(combo.itemText(0), QString::fromUtf8("2024年01月13日"));
-  }
+void BinderTest::timerRunsItsHandlerAndStopsWhenDisabled() {
+  testing::FakeDialogs dialogs;
+  Binder binder(dialogs);
+  TimerState s;
+  s.set_interval_ms(5);
+  s.set_enabled(false);
+  QTimer t;
+  int ticks = 0;
+  binder.timer(&t, s, [&] {
+    if (++ticks == 2) s.set_enabled(false);  // a handler that switches its timer off
+  });
+  QVERIFY(!t.isActive());
+  s.set_enabled(true);
+  binder.refresh();
+  QVERIFY(t.isActive());
+  QCOMPARE(t.interval(), 5);
+  QTRY_COMPARE(ticks, 2);
+  QVERIFY(!t.isActive());
+}
 
-  void timerRunsItsHandlerAndStopsWhenDisabled() {
-    testing::FakeDialogs dialogs;
-    Binder binder(dialogs);
-    TimerState s;
-    s.set_interval_ms(5);
-    s.set_enabled(false);
-    QTimer t;
-    int ticks = 0;
-    binder.timer(&t, s, [&] {
-      if (++ticks == 2) s.set_enabled(false);  // a handler that switches its timer off
-    });
-    QVERIFY(!t.isActive());
-    s.set_enabled(true);
-    binder.refresh();
-    QVERIFY(t.isActive());
-    QCOMPARE(t.interval(), 5);
-    QTRY_COMPARE(ticks, 2);
-    QVERIFY(!t.isActive());
-  }
+void BinderTest::editsTabsProgressAndCommands() {
+  testing::FakeDialogs dialogs;
+  Binder binder(dialogs);
+  Edit e;
+  QLineEdit line;
+  std::string seen;
+  binder.edit(&line, e, [&] { seen = e.text(); });
+  QTest::keyClicks(&line, "3000");
+  QCOMPARE(seen, std::string("3000"));
+  e.set_text("5000");
+  binder.refresh();
+  QCOMPARE(line.text(), QString("5000"));
 
-  void editsTabsProgressAndCommands() {
-    testing::FakeDialogs dialogs;
-    Binder binder(dialogs);
-    Edit e;
-    QLineEdit line;
-    std::string seen;
-    binder.edit(&line, e, [&] { seen = e.text(); });
-    QTest::keyClicks(&line, "3000");
-    QCOMPARE(seen, std::string("3000"));
-    e.set_text("5000");
-    binder.refresh();
-    QCOMPARE(line.text(), QString("5000"));
+  QTabWidget tabs;
+  auto* page = new QWidget;
+  tabs.addTab(new QWidget, "a");
+  tabs.addTab(page, "b");
+  Control sheet;
+  binder.tab(&tabs, page, sheet);
+  QVERIFY(tabs.isTabVisible(1));
+  sheet.set_visible(false);
+  binder.refresh();
+  QVERIFY(!tabs.isTabVisible(1));
 
-    QTabWidget tabs;
-    auto* page = new QWidget;
-    tabs.addTab(new QWidget, "a");
-    tabs.addTab(page, "b");
-    Control sheet;
-    binder.tab(&tabs, page, sheet);
-    QVERIFY(tabs.isTabVisible(1));
-    sheet.set_visible(false);
-    binder.refresh();
-    QVERIFY(!tabs.isTabVisible(1));
+  ProgressBar p;
+  QProgressBar bar;
+  binder.progress(&bar, p);
+  p.set_max(36);
+  p.set_position(12);
+  binder.refresh();
+  QCOMPARE(bar.maximum(), 36);
+  QCOMPARE(bar.value(), 12);
 
-    ProgressBar p;
-    QProgressBar bar;
-    binder.progress(&bar, p);
-    p.set_max(36);
-    p.set_position(12);
-    binder.refresh();
-    QCOMPARE(bar.maximum(), 36);
-    QCOMPARE(bar.value(), 12);
-
-    QAction cmd;
-    int runs = 0;
-    binder.command(&cmd, [&] { ++runs; });
-    cmd.trigger();
-    QCOMPARE(runs, 1);
-  }
-};
+  QAction cmd;
+  int runs = 0;
+  binder.command(&cmd, [&] { ++runs; });
+  cmd.trigger();
+  QCOMPARE(runs, 1);
+}
 
 }  // namespace rv::gui
 
 QTEST_MAIN(rv::gui::BinderTest)
-#include "binder_test.moc"

@@ -1,9 +1,10 @@
-#include "gui/grid_view.h"
+#include "grid_view_test.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "gui/grid_view.h"
 #include "support/text.h"
 
 namespace rv::gui {
@@ -23,180 +24,174 @@ QPoint cell_center(GridView& v, int grid_row, int col) {
 
 }  // namespace
 
-class GridViewTest : public QObject {
-  Q_OBJECT
+void GridViewTest::headingRowIsTheHeaderAndTextsAreConverted() {
+  Grid g(3, 3);
+  g.set(0, 0, sj("消"));
+  g.set(0, 2, sj("買い目"));
+  g.set(1, 2, sj(" 1- 2"));
+  g.set(2, 0, sj("ﾊﾞｰｼﾞｮﾝ"));
+  GridView v(g);
+  QAbstractItemModel* m = v.model();
+  QCOMPARE(m->rowCount(), 2);
+  QCOMPARE(m->columnCount(), 3);
+  QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("消"));
+  QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), QString::fromUtf8("買い目"));
+  QCOMPARE(m->data(m->index(0, 2)).toString(), QString::fromUtf8(" 1- 2"));
+  QCOMPARE(m->data(m->index(1, 0)).toString(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ"));
+  QVERIFY(v.verticalHeader()->isHidden());
+}
 
- private slots:
-  void headingRowIsTheHeaderAndTextsAreConverted() {
-    Grid g(3, 3);
-    g.set(0, 0, sj("消"));
-    g.set(0, 2, sj("買い目"));
-    g.set(1, 2, sj(" 1- 2"));
-    g.set(2, 0, sj("ﾊﾞｰｼﾞｮﾝ"));
-    GridView v(g);
-    QAbstractItemModel* m = v.model();
-    QCOMPARE(m->rowCount(), 2);
-    QCOMPARE(m->columnCount(), 3);
-    QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("消"));
-    QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), QString::fromUtf8("買い目"));
-    QCOMPARE(m->data(m->index(0, 2)).toString(), QString::fromUtf8(" 1- 2"));
-    QCOMPARE(m->data(m->index(1, 0)).toString(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ"));
-    QVERIFY(v.verticalHeader()->isHidden());
-  }
+// A cell read once is cached; the cache must not outlive a change of the grid.
+void GridViewTest::changesShowAfterSyncAndRowCountsFollow() {
+  Grid g(2, 3);
+  g.set(1, 0, "a");
+  GridView v(g);
+  QAbstractItemModel* m = v.model();
+  QCOMPARE(m->data(m->index(0, 0)).toString(), QString("a"));
+  QSignalSpy changed(m, &QAbstractItemModel::dataChanged);
+  v.sync();
+  QCOMPARE(changed.count(), 0);  // nothing moved, nothing announced
 
-  // A cell read once is cached; the cache must not outlive a change of the grid.
-  void changesShowAfterSyncAndRowCountsFollow() {
-    Grid g(2, 3);
-    g.set(1, 0, "a");
-    GridView v(g);
-    QAbstractItemModel* m = v.model();
-    QCOMPARE(m->data(m->index(0, 0)).toString(), QString("a"));
-    QSignalSpy changed(m, &QAbstractItemModel::dataChanged);
-    v.sync();
-    QCOMPARE(changed.count(), 0);  // nothing moved, nothing announced
+  g.set(1, 0, "b");
+  QCOMPARE(m->data(m->index(0, 0)).toString(), QString("b"));  // read through before sync
+  v.sync();
+  QCOMPARE(m->data(m->index(0, 0)).toString(), QString("b"));
+  QCOMPARE(changed.count(), 1);
 
-    g.set(1, 0, "b");
-    QCOMPARE(m->data(m->index(0, 0)).toString(), QString("b"));  // read through before sync
-    v.sync();
-    QCOMPARE(m->data(m->index(0, 0)).toString(), QString("b"));
-    QCOMPARE(changed.count(), 1);
+  g.set_row_count(4897);  // a trifecta table
+  g.set(4896, 1, "last");
+  v.sync();
+  QCOMPARE(m->rowCount(), 4896);
+  QCOMPARE(m->data(m->index(4895, 1)).toString(), QString("last"));
+  g.set_row_count(2);
+  v.sync();
+  QCOMPARE(m->rowCount(), 1);
+  g.set_col_count(5);
+  g.set(0, 4, "h");
+  v.sync();
+  QCOMPARE(m->columnCount(), 5);
+  QCOMPARE(m->headerData(4, Qt::Horizontal).toString(), QString("h"));
+  QCOMPARE(m->data(m->index(0, 0)).toString(), QString("b"));
+}
 
-    g.set_row_count(4897);  // a trifecta table
-    g.set(4896, 1, "last");
-    v.sync();
-    QCOMPARE(m->rowCount(), 4896);
-    QCOMPARE(m->data(m->index(4895, 1)).toString(), QString("last"));
-    g.set_row_count(2);
-    v.sync();
-    QCOMPARE(m->rowCount(), 1);
-    g.set_col_count(5);
-    g.set(0, 4, "h");
-    v.sync();
-    QCOMPARE(m->columnCount(), 5);
-    QCOMPARE(m->headerData(4, Qt::Horizontal).toString(), QString("h"));
-    QCOMPARE(m->data(m->index(0, 0)).toString(), QString("b"));
-  }
+void GridViewTest::styleGivesColoursBoldAlignmentAndTwoLines() {
+  Grid g(2, 3);
+  g.set(1, 1, sj("入: 1\r\n確: 1"));
+  g.set_style_fn([](const Grid&, int row, int col) {
+    CellStyle s;
+    if (row == 0) s.background = 0xC9'92'92;
+    if (row == 1 && col == 0) {
+      s.background = colors::kRed;
+      s.text = colors::kWhite;
+      s.bold = true;
+      s.align = Align::kCenter;
+    }
+    if (row >= 1 && col == 1) s.two_lines = true;
+    if (col == 1) s.align = Align::kRight;
+    return s;
+  });
+  GridView v(g);
+  QAbstractItemModel* m = v.model();
+  const QModelIndex a = m->index(0, 0);
+  QCOMPARE(m->data(a, Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+  QCOMPARE(m->data(a, Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 255, 255));
+  QVERIFY(m->data(a, Qt::FontRole).value<QFont>().bold());
+  QCOMPARE(m->data(a, Qt::TextAlignmentRole).toInt(),
+           static_cast<int>(Qt::AlignHCenter | Qt::AlignVCenter));
+  const QModelIndex plain = m->index(1, 0);
+  QVERIFY(!m->data(plain, Qt::BackgroundRole).isValid());  // the view's own colours
+  QVERIFY(!m->data(plain, Qt::FontRole).isValid());
+  QCOMPARE(m->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QBrush>().color(),
+           QColor(201, 146, 146));
+  QCOMPARE(m->data(m->index(0, 1)).toString(), QString::fromUtf8("入: 1\n確: 1"));
+  QVERIFY(v.verticalHeader()->defaultSectionSize() >= 2 * v.fontMetrics().lineSpacing());
+  // The delegate asks for all roles at once; the answers must match the single ones.
+  std::array<QModelRoleData, 2> roles{QModelRoleData(Qt::DisplayRole),
+                                      QModelRoleData(Qt::TextAlignmentRole)};
+  m->multiData(m->index(0, 1), roles);
+  QCOMPARE(roles[0].data().toString(), QString::fromUtf8("入: 1\n確: 1"));
+  QCOMPARE(roles[1].data().toInt(), static_cast<int>(Qt::AlignRight | Qt::AlignVCenter));
+}
 
-  void styleGivesColoursBoldAlignmentAndTwoLines() {
-    Grid g(2, 3);
-    g.set(1, 1, sj("入: 1\r\n確: 1"));
-    g.set_style_fn([](const Grid&, int row, int col) {
-      CellStyle s;
-      if (row == 0) s.background = 0xC9'92'92;
-      if (row == 1 && col == 0) {
-        s.background = colors::kRed;
-        s.text = colors::kWhite;
-        s.bold = true;
-        s.align = Align::kCenter;
-      }
-      if (row >= 1 && col == 1) s.two_lines = true;
-      if (col == 1) s.align = Align::kRight;
-      return s;
-    });
-    GridView v(g);
-    QAbstractItemModel* m = v.model();
-    const QModelIndex a = m->index(0, 0);
-    QCOMPARE(m->data(a, Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 0, 0));
-    QCOMPARE(m->data(a, Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 255, 255));
-    QVERIFY(m->data(a, Qt::FontRole).value<QFont>().bold());
-    QCOMPARE(m->data(a, Qt::TextAlignmentRole).toInt(),
-             static_cast<int>(Qt::AlignHCenter | Qt::AlignVCenter));
-    const QModelIndex plain = m->index(1, 0);
-    QVERIFY(!m->data(plain, Qt::BackgroundRole).isValid());  // the view's own colours
-    QVERIFY(!m->data(plain, Qt::FontRole).isValid());
-    QCOMPARE(m->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QBrush>().color(),
-             QColor(201, 146, 146));
-    QCOMPARE(m->data(m->index(0, 1)).toString(), QString::fromUtf8("入: 1\n確: 1"));
-    QVERIFY(v.verticalHeader()->defaultSectionSize() >= 2 * v.fontMetrics().lineSpacing());
-    // The delegate asks for all roles at once; the answers must match the single ones.
-    std::array<QModelRoleData, 2> roles{QModelRoleData(Qt::DisplayRole),
-                                        QModelRoleData(Qt::TextAlignmentRole)};
-    m->multiData(m->index(0, 1), roles);
-    QCOMPARE(roles[0].data().toString(), QString::fromUtf8("入: 1\n確: 1"));
-    QCOMPARE(roles[1].data().toInt(), static_cast<int>(Qt::AlignRight | Qt::AlignVCenter));
-  }
+// The core's widths win until the user drags one; a later width from the core wins again.
+void GridViewTest::columnWidthsAndVisibilityFollowTheGrid() {
+  Grid g(3, 2);
+  g.set_col_width(0, 24);
+  g.set_col_width(1, 0);
+  GridView v(g);
+  QCOMPARE(v.columnWidth(0), 24);
+  QVERIFY(v.isColumnHidden(1));
+  v.setColumnWidth(0, 80);
+  g.set(1, 2, "x");
+  v.sync();
+  QCOMPARE(v.columnWidth(0), 80);
+  g.set_col_width(0, 30);
+  g.set_col_width(1, 40);
+  v.sync();
+  QCOMPARE(v.columnWidth(0), 30);
+  QVERIFY(!v.isColumnHidden(1));
+  g.set_visible(false);
+  v.sync();
+  QVERIFY(v.isHidden());
+  g.set_visible(true);
+  v.sync();
+  QVERIFY(!v.isHidden());
+}
 
-  // The core's widths win until the user drags one; a later width from the core wins again.
-  void columnWidthsAndVisibilityFollowTheGrid() {
-    Grid g(3, 2);
-    g.set_col_width(0, 24);
-    g.set_col_width(1, 0);
-    GridView v(g);
-    QCOMPARE(v.columnWidth(0), 24);
-    QVERIFY(v.isColumnHidden(1));
-    v.setColumnWidth(0, 80);
-    g.set(1, 2, "x");
-    v.sync();
-    QCOMPARE(v.columnWidth(0), 80);
-    g.set_col_width(0, 30);
-    g.set_col_width(1, 40);
-    v.sync();
-    QCOMPARE(v.columnWidth(0), 30);
-    QVERIFY(!v.isColumnHidden(1));
-    g.set_visible(false);
-    v.sync();
-    QVERIFY(v.isHidden());
-    g.set_visible(true);
-    v.sync();
-    QVERIFY(!v.isHidden());
-  }
+void GridViewTest::mouseAndKeysReachTheHandlerInGridRows() {
+  Grid g(3, 4);
+  g.set(0, 1, "h");
+  GridView v(g);
+  v.resize(400, 300);
+  v.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&v));
+  std::vector<Event> got;
+  v.set_handler([&](GridEvent ev, int row, int col, MouseButton b) {
+    got.push_back({ev, row, col, b});
+  });
 
-  void mouseAndKeysReachTheHandlerInGridRows() {
-    Grid g(3, 4);
-    g.set(0, 1, "h");
-    GridView v(g);
-    v.resize(400, 300);
-    v.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&v));
-    std::vector<Event> got;
-    v.set_handler([&](GridEvent ev, int row, int col, MouseButton b) {
-      got.push_back({ev, row, col, b});
-    });
+  QTest::mouseClick(v.viewport(), Qt::LeftButton, {}, cell_center(v, 2, 1));
+  const std::vector<Event> click{{GridEvent::kPress, 2, 1, MouseButton::kLeft},
+                                 {GridEvent::kRelease, 2, 1, MouseButton::kLeft},
+                                 {GridEvent::kClick, 2, 1, MouseButton::kLeft}};
+  QVERIFY(got == click);
+  QCOMPARE(g.row(), 2);  // the selection the user left is the grid's
+  QCOMPARE(g.col(), 1);
 
-    QTest::mouseClick(v.viewport(), Qt::LeftButton, {}, cell_center(v, 2, 1));
-    const std::vector<Event> click{{GridEvent::kPress, 2, 1, MouseButton::kLeft},
-                                   {GridEvent::kRelease, 2, 1, MouseButton::kLeft},
-                                   {GridEvent::kClick, 2, 1, MouseButton::kLeft}};
-    QVERIFY(got == click);
-    QCOMPARE(g.row(), 2);  // the selection the user left is the grid's
-    QCOMPARE(g.col(), 1);
+  got.clear();
+  QTest::mousePress(v.viewport(), Qt::RightButton, {}, cell_center(v, 3, 2));
+  QVERIFY((got == std::vector<Event>{{GridEvent::kPress, 3, 2, MouseButton::kRight}}));
 
-    got.clear();
-    QTest::mousePress(v.viewport(), Qt::RightButton, {}, cell_center(v, 3, 2));
-    QVERIFY((got == std::vector<Event>{{GridEvent::kPress, 3, 2, MouseButton::kRight}}));
+  got.clear();
+  QHeaderView* h = v.horizontalHeader();
+  const QPoint head(h->sectionViewportPosition(1) + h->sectionSize(1) / 2, h->height() / 2);
+  QTest::mousePress(h->viewport(), Qt::LeftButton, {}, head);
+  QVERIFY((got == std::vector<Event>{{GridEvent::kPress, 0, 1, MouseButton::kLeft}}));
+  // A press on the edge between two headings resizes; it is no heading press.
+  got.clear();
+  QTest::mousePress(h->viewport(), Qt::LeftButton, {},
+                    QPoint(h->sectionViewportPosition(2), h->height() / 2));
+  QVERIFY(got.empty());
 
-    got.clear();
-    QHeaderView* h = v.horizontalHeader();
-    const QPoint head(h->sectionViewportPosition(1) + h->sectionSize(1) / 2, h->height() / 2);
-    QTest::mousePress(h->viewport(), Qt::LeftButton, {}, head);
-    QVERIFY((got == std::vector<Event>{{GridEvent::kPress, 0, 1, MouseButton::kLeft}}));
-    // A press on the edge between two headings resizes; it is no heading press.
-    got.clear();
-    QTest::mousePress(h->viewport(), Qt::LeftButton, {},
-                      QPoint(h->sectionViewportPosition(2), h->height() / 2));
-    QVERIFY(got.empty());
+  got.clear();
+  v.setCurrentIndex(v.model()->index(0, 2));
+  QTest::keyClick(&v, Qt::Key_Space);
+  QVERIFY((got == std::vector<Event>{{GridEvent::kClick, 1, 2, MouseButton::kLeft}}));
+}
 
-    got.clear();
-    v.setCurrentIndex(v.model()->index(0, 2));
-    QTest::keyClick(&v, Qt::Key_Space);
-    QVERIFY((got == std::vector<Event>{{GridEvent::kClick, 1, 2, MouseButton::kLeft}}));
-  }
-
-  void selectionSetByTheCoreShowsAndCanBeRemoved() {
-    Grid g(3, 4);
-    GridView v(g);
-    QVERIFY(!v.currentIndex().isValid());  // nothing highlighted before the user chooses
-    g.select(3, 2);
-    v.sync();
-    QCOMPARE(v.currentIndex().row(), 2);
-    QCOMPARE(v.currentIndex().column(), 2);
-    g.select(-1, -1);
-    v.sync();
-    QVERIFY(v.selectionModel()->selectedIndexes().isEmpty());
-  }
-};
+void GridViewTest::selectionSetByTheCoreShowsAndCanBeRemoved() {
+  Grid g(3, 4);
+  GridView v(g);
+  QVERIFY(!v.currentIndex().isValid());  // nothing highlighted before the user chooses
+  g.select(3, 2);
+  v.sync();
+  QCOMPARE(v.currentIndex().row(), 2);
+  QCOMPARE(v.currentIndex().column(), 2);
+  g.select(-1, -1);
+  v.sync();
+  QVERIFY(v.selectionModel()->selectedIndexes().isEmpty());
+}
 
 }  // namespace rv::gui
 
 QTEST_MAIN(rv::gui::GridViewTest)
-#include "grid_view_test.moc"

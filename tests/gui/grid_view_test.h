@@ -1,0 +1,20 @@
+// Qt Test cases; declared here so that moc runs on a header.
+#pragma once
+
+#include <QObject>
+
+namespace rv::gui {
+
+class GridViewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void headingRowIsTheHeaderAndTextsAreConverted();
+  void changesShowAfterSyncAndRowCountsFollow();
+  void styleGivesColoursBoldAlignmentAndTwoLines();
+  void columnWidthsAndVisibilityFollowTheGrid();
+  void mouseAndKeysReachTheHandlerInGridRows();
+  void selectionSetByTheCoreShowsAndCanBeRemoved();
+};
+
+}  // namespace rv::gui
