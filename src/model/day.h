@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/codes/combo_labels.h"  // the combination counts (index 1..count)
+
 namespace rv {
 
 inline constexpr int kMaxRaces = 36;   // three venues of twelve races
@@ -30,13 +32,6 @@ inline constexpr std::size_t kO5Len = 12293;
 inline constexpr std::size_t kO6Len = 83285;
 inline constexpr std::size_t kDmLen = 303;
 inline constexpr std::size_t kTcLen = 45;
-
-// Combination counts of the fixed orderings (index 1..count).
-inline constexpr int kWakurenCount = 36;
-inline constexpr int kUmarenCount = 153;  // quinella and wide
-inline constexpr int kUmatanCount = 306;
-inline constexpr int kSanrenpukuCount = 816;
-inline constexpr int kSanrentanCount = 4896;
 
 // One raw record, read in place by 1-based JV-Data byte position.
 template <std::size_t N>
