@@ -119,4 +119,24 @@ void ListControl::set_item_index(int i) {
   change(index_, i);
 }
 
+void CheckListBox::set_items(std::vector<std::string> items) {
+  items_ = std::move(items);
+  checked_.assign(items_.size(), false);
+  touch();
+}
+
+bool CheckListBox::checked(int i) const {
+  return i >= 0 && i < count() && checked_[static_cast<std::size_t>(i)];
+}
+
+void CheckListBox::set_checked(int i, bool c) {
+  if (i < 0 || i >= count() || checked_[static_cast<std::size_t>(i)] == c) return;
+  checked_[static_cast<std::size_t>(i)] = c;
+  touch();
+}
+
+void CheckListBox::set_all(bool c) {
+  for (int i = 0; i < count(); ++i) set_checked(i, c);
+}
+
 }  // namespace rv

@@ -157,7 +157,9 @@ class ListControl : public Control {
  public:
   [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
   [[nodiscard]] int count() const { return static_cast<int>(items_.size()); }
-  [[nodiscard]] const std::string& item(int i) const { return items_.at(static_cast<std::size_t>(i)); }
+  [[nodiscard]] const std::string& item(int i) const {
+    return items_.at(static_cast<std::size_t>(i));
+  }
   [[nodiscard]] int item_index() const { return index_; }
   // Text of the selected item; empty when none.
   [[nodiscard]] std::string text() const;
@@ -229,6 +231,54 @@ class TimerState : public Control {
 
  private:
   int interval_ = 1000;
+};
+
+// A check list box: items, each with its own check mark.
+class CheckListBox : public Control {
+ public:
+  [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
+  [[nodiscard]] int count() const { return static_cast<int>(items_.size()); }
+  void set_items(std::vector<std::string> items);
+  // Outside the items reads unchecked and changes nothing.
+  [[nodiscard]] bool checked(int i) const;
+  void set_checked(int i, bool c);
+  void set_all(bool c);
+
+ private:
+  std::vector<std::string> items_;
+  std::vector<bool> checked_;
+};
+
+// A spin edit: a whole number kept within [min, max].
+class SpinEdit : public Control {
+ public:
+  SpinEdit() = default;
+  SpinEdit(int min, int max, int value) : min_(min), max_(max), value_(clamp(value)) {}
+  [[nodiscard]] int min() const { return min_; }
+  [[nodiscard]] int max() const { return max_; }
+  [[nodiscard]] int value() const { return value_; }
+  // A value outside the range is brought to its nearer end.
+  void set_value(int v) { change(value_, clamp(v)); }
+
+ private:
+  [[nodiscard]] int clamp(int v) const { return v < min_ ? min_ : (v > max_ ? max_ : v); }
+  int min_ = 0;
+  int max_ = 100;
+  int value_ = 0;
+};
+
+// A tab control: its tab captions and the active tab.
+class TabControl : public Control {
+ public:
+  TabControl() = default;
+  explicit TabControl(std::vector<std::string> captions) : captions_(std::move(captions)) {}
+  [[nodiscard]] const std::vector<std::string>& captions() const { return captions_; }
+  [[nodiscard]] int tab_index() const { return index_; }
+  void set_tab_index(int i) { change(index_, i); }
+
+ private:
+  std::vector<std::string> captions_;
+  int index_ = 0;
 };
 
 }  // namespace rv

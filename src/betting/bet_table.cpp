@@ -1,0 +1,247 @@
+#include "betting/bet_table.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+constexpr Rgb kHeaderColor = 0xC99292;  // RGB(201,146,146)
+constexpr Rgb kNoColor = 0xC1FFC1;      // RGB(193,255,193)
+
+constexpr BetColumns kSingle{.count = 12,
+                             .ren_ninki = -1,
+                             .amount = 5,
+                             .payback = 6,
+                             .rate = 7,
+                             .finish = 8,
+                             .finish_count = 1,
+                             .result_pay = 9,
+                             .result_return = 10,
+                             .result_ninki = 11,
+                             .no_width = 2,
+                             .kumi_width = 2};
+constexpr BetColumns kPair{.count = 14,
+                           .ren_ninki = 5,
+                           .amount = 6,
+                           .payback = 7,
+                           .rate = 8,
+                           .finish = 9,
+                           .finish_count = 2,
+                           .result_pay = 11,
+                           .result_return = 12,
+                           .result_ninki = 13,
+                           .no_width = 3,
+                           .kumi_width = 5};
+constexpr BetColumns kWakuren = [] {
+  BetColumns c = kPair;
+  c.no_width = 2;
+  return c;
+}();
+constexpr BetColumns kTrio{.count = 15,
+                           .ren_ninki = 5,
+                           .amount = 6,
+                           .payback = 7,
+                           .rate = 8,
+                           .finish = 9,
+                           .finish_count = 3,
+                           .result_pay = 12,
+                           .result_return = 13,
+                           .result_ninki = 14,
+                           .no_width = 3,
+                           .kumi_width = 8};
+constexpr BetColumns kTrifecta = [] {
+  BetColumns c = kTrio;
+  c.no_width = 4;
+  return c;
+}();
+
+constexpr const char* kGridNames[kBetTypeCount] = {"StringGrid3",  "StringGrid5",  "StringGrid28",
+                                                   "StringGrid30", "StringGrid31", "StringGrid32",
+                                                   "StringGrid33", "StringGrid34"};
+
+constexpr const char* kLabelNames[kBetTypeCount][4] = {
+    {"TanTensuLabel", "TanToshiLabel", "TanYosoKaishuLabel", "TanKaishuLabel"},
+    {"FukTensuLabel", "FukToshiLabel", "FukYosoKaishuLabel", "FukKaishuLabel"},
+    {"WRTensuLabel", "WRToshiLabel", "WRYosoKaishuLabel", "WRKaishuLabel"},
+    {"URTensuLabel", "URToshiLabel", "URYosoKaishuLabel", "URKaishuLabel"},
+    {"WDTensuLabel", "WDToshiLabel", "WDYosoKaishuLabel", "WDKaishuLabel"},
+    {"UTTensuLabel", "UTToshiLabel", "UTYosoKaishuLabel", "UTKaishuLabel"},
+    {"SRFTensuLabel", "SRFToshiLabel", "SRFYosoKaishuLabel", "SRFKaishuLabel"},
+    {"SRTTensuLabel", "SRTToshiLabel", "SRTYosoKaishuLabel", "SRTKaishuLabel"}};
+
+// Headings of the 12-, 14- and 15-column tables; the 枠連 table writes "No" without a point.
+const char* const kSingleHeads[] = {"消",     "No.",      "買い目",   "オッズ",
+                                    "人気",   "購入額",   "回収額",   "回収率",
+                                    "出現率", "結果配当", "結果回収", "結果人気"};
+const char* const kPairHeads[] = {"消",      "No.",      "買い目",   "オッズ",  "人気",
+                                  "連人気",  "購入額",   "回収額",   "回収率",  "出現率1",
+                                  "出現率2", "結果配当", "結果回収", "結果人気"};
+const char* const kTrioHeads[] = {"消",      "No.",     "買い目",   "オッズ",   "人気",
+                                  "連人気",  "購入額",  "回収額",   "回収率",   "出現率1",
+                                  "出現率2", "出現率3", "結果配当", "結果回収", "結果人気"};
+
+const char* const* headings(BetType t) {
+  switch (horses_per_bet(t)) {
+    case 1:
+      return kSingleHeads;
+    case 2:
+      return kPairHeads;
+    default:
+      return kTrioHeads;
+  }
+}
+
+// Widths in pixels the window starts with: narrow erase and number columns, the
+// combination wide enough for a trifecta label.
+int initial_width(const BetColumns& c, int col) {
+  if (col == BetColumns::kErase) return 24;
+  if (col == BetColumns::kNo) return 40;
+  if (col == BetColumns::kKumi) return c.kumi_width > 5 ? 76 : 60;
+  return 64;
+}
+
+}  // namespace
+
+const BetColumns& bet_columns(BetType t) {
+  switch (t) {
+    case BetType::kTansho:
+    case BetType::kFukusho:
+      return kSingle;
+    case BetType::kWakuren:
+      return kWakuren;
+    case BetType::kSanrenpuku:
+      return kTrio;
+    case BetType::kSanrentan:
+      return kTrifecta;
+    default:
+      return kPair;
+  }
+}
+
+const std::string& BetTotalCaption(BetTotal k) {
+  static const std::array<std::string, 4> captions = {sj("点数"), sj("投資"), sj("予想回収"),
+                                                      sj("回収")};
+  return captions[static_cast<std::size_t>(k)];
+}
+
+const char* BetTotalLabelName(BetType t, BetTotal k) {
+  return kLabelNames[bet_index(t)][static_cast<int>(k)];
+}
+
+int PaidEntry(const RaceWork& work, BetType t, std::string_view kumi) {
+  const auto ti = static_cast<std::size_t>(bet_index(t));
+  const int first = kPayFirst[ti];
+  const int last = first + kPayCount[ti] - 1;
+  if (horses_per_bet(t) == 1) {
+    const int horse = inum(kumi);
+    if (horse <= 0) return 0;
+    for (int e = first; e <= last; ++e) {
+      if (work.PayUmaban[static_cast<std::size_t>(e)] == horse) return e;
+    }
+    return 0;
+  }
+  if (is_blank(kumi)) return 0;
+  for (int e = first; e <= last; ++e) {
+    if (work.PayKumi[static_cast<std::size_t>(e)] == kumi) return e;
+  }
+  return 0;
+}
+
+BetTable::BetTable(BetType type) : type_(type) {
+  const BetColumns& c = columns();
+  grid_.reset(c.count, 2);
+  const char* const* heads = headings(type);
+  for (int col = 0; col < c.count; ++col) {
+    grid_.set(0, col, sj(heads[col]));
+    grid_.set_col_width(col, initial_width(c, col));
+  }
+  if (type == BetType::kWakuren) grid_.set(0, BetColumns::kNo, "No");
+  grid_.set_style_fn([this](const Grid& /*grid*/, int row, int col) { return DrawCell(row, col); });
+}
+
+const char* BetTable::grid_name() const {
+  return kGridNames[bet_index(type_)];
+}
+
+void BetTable::set_data_rows(int n) {
+  grid_.set_row_count(std::max(1, n) + 1);
+}
+
+void BetTable::Clear() {
+  grid_.clear_body();
+  grid_.set_row_count(2);
+}
+
+void BetTable::ClearTotals() {
+  for (Label& l : totals_) l.set_text("");
+}
+
+bool BetTable::erased(int row) const {
+  return cell(row, BetColumns::kErase) == SJ("消");
+}
+
+bool BetTable::live(int row) const {
+  return !is_blank(cell(row, BetColumns::kNo)) && !erased(row);
+}
+
+std::string BetTable::no_text(int i) const {
+  return fmt("%*d", columns().no_width, i);
+}
+
+void BetTable::set_erased(int row, bool on) {
+  if (row < 1 || row > data_rows()) return;
+  grid_.set(row, BetColumns::kErase, on ? SJ("消") : std::string());
+}
+
+void BetTable::Sort(int col, bool descending) {
+  const int n = data_rows();
+  if (col < 0 || col >= grid_.col_count() || n < 2) return;
+  const int second = col == BetColumns::kNo ? BetColumns::kKumi : BetColumns::kNo;
+
+  // order[i]: the grid row that ends up at data position i.
+  std::vector<int> order(static_cast<std::size_t>(n));
+  std::iota(order.begin(), order.end(), 1);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    const int by = cell(a, col).compare(cell(b, col));
+    if (by != 0) return descending ? by > 0 : by < 0;
+    return cell(a, second) < cell(b, second);
+  });
+
+  // Move the rows into place by swapping whole rows, following where each one went.
+  std::vector<int> at(order.size());     // original row now at position i
+  std::vector<int> where(order.size());  // position of original row r - 1
+  std::iota(at.begin(), at.end(), 1);
+  std::iota(where.begin(), where.end(), 0);
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const int want = order[i];
+    const auto from = static_cast<std::size_t>(where[static_cast<std::size_t>(want - 1)]);
+    if (from == i) continue;
+    grid_.swap_rows(static_cast<int>(i) + 1, static_cast<int>(from) + 1);
+    const int displaced = at[i];
+    at[from] = displaced;
+    where[static_cast<std::size_t>(displaced - 1)] = static_cast<int>(from);
+    at[i] = want;
+    where[static_cast<std::size_t>(want - 1)] = static_cast<int>(i);
+  }
+}
+
+CellStyle BetTable::DrawCell(int row, int col) const {
+  CellStyle s;
+  s.align = Align::kCenter;
+  s.background = colors::kWhite;
+  if (row < grid_.fixed_rows()) {
+    s.background = kHeaderColor;
+  } else if (col == BetColumns::kNo) {
+    s.background = kNoColor;
+  } else if (col == BetColumns::kKumi && race_ != nullptr &&
+             PaidEntry(*race_, type_, cell(row, col)) != 0) {
+    s.background = colors::kFuchsia;
+  }
+  return s;
+}
+
+}  // namespace rv

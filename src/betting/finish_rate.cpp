@@ -1,0 +1,39 @@
+#include "betting/finish_rate.h"
+
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+bool inside(int runners, int block, int rank) {
+  return runners >= FinishRateTable::kMinRunners && runners <= FinishRateTable::kMaxRunners &&
+         block >= 1 && block <= FinishRateTable::kBlocks && rank >= 1 &&
+         rank <= FinishRateTable::kRanks;
+}
+
+}  // namespace
+
+double FinishRateTable::Lookup(int runners, int block, int rank) const {
+  if (!inside(runners, block, rank)) return 0.0;
+  return freq_[static_cast<std::size_t>(runners - kMinRunners)][static_cast<std::size_t>(block - 1)]
+              [static_cast<std::size_t>(rank - 1)] *
+         100.0;
+}
+
+void FinishRateTable::set(int runners, int block, int rank, double fraction) {
+  if (!inside(runners, block, rank)) return;
+  freq_[static_cast<std::size_t>(runners - kMinRunners)][static_cast<std::size_t>(block - 1)]
+       [static_cast<std::size_t>(rank - 1)] = fraction;
+}
+
+const FinishRateTable& FinishRates() {
+  static const FinishRateTable table;
+  return table;
+}
+
+std::string FinishRateText(const FinishRateTable& table, int runners, int block, int rank) {
+  if (rank < 1) return {};
+  return fmt("%5.1f", table.Lookup(runners, block, rank));
+}
+
+}  // namespace rv
