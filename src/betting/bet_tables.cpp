@@ -10,6 +10,7 @@ constexpr Rgb kActiveColor = 0xACB5FF;        // RGB(172,181,255)
 
 std::vector<std::string> tab_captions() {
   std::vector<std::string> out;
+  out.reserve(kBetTypes.size());
   for (const BetType t : kBetTypes) out.push_back(BetTypeTabName(t));
   return out;
 }

@@ -93,6 +93,7 @@ void TUserKaimeForm::FormDeactivate() {
 
 void TUserKaimeForm::FillSetCombo() {
   std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(file_.count()));
   for (int i = 0; i < file_.count(); ++i) names.push_back(file_.name(i));
   SetCombo.set_items(std::move(names));
 }

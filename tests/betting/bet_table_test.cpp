@@ -14,6 +14,7 @@ namespace {
 
 std::vector<std::string> row_texts(const BetTable& t, int row) {
   std::vector<std::string> out;
+  out.reserve(static_cast<std::size_t>(t.grid().col_count()));
   for (int c = 0; c < t.grid().col_count(); ++c) out.push_back(to_utf8(t.cell(row, c)));
   return out;
 }
@@ -184,7 +185,7 @@ TEST(BetTableClick, EraseColumnTogglesThenTotalsAreClearedAndTheTableRecomputed)
   BetTables tables;
   std::vector<std::string> recomputed;
   tables.set_recompute([&](BetTable& t) {
-    recomputed.push_back(t.grid_name());
+    recomputed.emplace_back(t.grid_name());
     // The hook sees the labels already cleared.
     EXPECT_EQ(t.total(BetTotal::kToshi).text(), "");
   });
