@@ -3,11 +3,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <exception>
 #include <string>
@@ -279,6 +281,88 @@ void Binder::list(QListWidget* view, ListControl& list, Handler on_user) {
         w.setCurrentRow(l.item_index());
         apply_control(w, l);
       }));
+}
+
+namespace {
+
+// Reports mouse presses on a widget (a list's viewport) without taking them.
+class PressFilter final : public QObject {
+ public:
+  PressFilter(QObject* parent, std::function<void()> on_press)
+      : QObject(parent), on_press_(std::move(on_press)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress) on_press_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> on_press_;
+};
+
+}  // namespace
+
+void Binder::check_list(QListWidget* view, CheckListBox& list, Handler on_press, Handler on_user) {
+  if (on_press) {
+    view->viewport()->installEventFilter(
+        new PressFilter(view, [this, h = std::move(on_press)] { run(h); }));
+  }
+  connect(view, &QListWidget::itemChanged, this,
+          [this, view, &list, h = std::move(on_user)](QListWidgetItem* item) {
+            const int row = view->row(item);
+            const bool on = item->checkState() == Qt::Checked;
+            if (row < 0 || list.checked(row) == on) return;
+            list.set_checked(row, on);
+            run(h);
+          });
+  adopt(bind_state(
+      view, list,
+      [shown = std::vector<std::string>()](QListWidget& w, const CheckListBox& l) mutable {
+        const QSignalBlocker block(&w);
+        if (shown != l.items()) {
+          shown = l.items();
+          w.clear();
+          for (const std::string& text : shown) {
+            auto* item = new QListWidgetItem(qs(text), &w);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+          }
+        }
+        for (int i = 0; i < w.count(); ++i) {
+          w.item(i)->setCheckState(l.checked(i) ? Qt::Checked : Qt::Unchecked);
+        }
+        apply_control(w, l);
+      }));
+}
+
+void Binder::spin(QSpinBox* view, SpinEdit& spin, Handler on_user) {
+  connect(view, &QSpinBox::valueChanged, this, [this, &spin, h = std::move(on_user)](int v) {
+    if (v == spin.value()) return;
+    spin.set_value(v);
+    run(h);
+  });
+  adopt(bind_state(view, spin, [](QSpinBox& w, const SpinEdit& s) {
+    const QSignalBlocker block(&w);
+    w.setRange(s.min(), s.max());
+    w.setValue(s.value());
+    apply_control(w, s);
+  }));
+}
+
+void Binder::tabs(QTabWidget* view, TabControl& tabs, Handler on_change) {
+  connect(view, &QTabWidget::currentChanged, this, [this, &tabs, h = std::move(on_change)](int i) {
+    if (i == tabs.tab_index()) return;
+    tabs.set_tab_index(i);
+    run(h);
+  });
+  adopt(bind_state(view, tabs, [](QTabWidget& w, const TabControl& t) {
+    const QSignalBlocker block(&w);
+    for (int i = 0; i < w.count() && i < static_cast<int>(t.captions().size()); ++i) {
+      w.setTabText(i, qs(t.captions()[static_cast<std::size_t>(i)]));
+    }
+    if (t.tab_index() >= 0 && t.tab_index() < w.count()) w.setCurrentIndex(t.tab_index());
+    apply_control(w, t);
+  }));
 }
 
 void Binder::progress(QProgressBar* view, ProgressBar& bar) {

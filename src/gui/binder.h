@@ -22,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
+class QSpinBox;
 class QTabWidget;
 class QWidget;
 
@@ -68,6 +69,14 @@ class Binder : public QObject {
   void radio(std::vector<QAbstractButton*> items, RadioGroup& group, const Handler& on_user = {});
   void list(QComboBox* view, ListControl& list, Handler on_user = {});
   void list(QListWidget* view, ListControl& list, Handler on_user = {});
+  // A list of check boxes: on_press runs when the mouse is pressed in the list, on_user after
+  // the user changed an item's check mark (the core list follows first).
+  void check_list(QListWidget* view, CheckListBox& list, Handler on_press = {},
+                  Handler on_user = {});
+  // A spin edit; the core value follows every change the user makes, then on_user runs.
+  void spin(QSpinBox* view, SpinEdit& spin, Handler on_user = {});
+  // A tab widget's active tab; the core index follows the user's choice, then on_change runs.
+  void tabs(QTabWidget* view, TabControl& tabs, Handler on_change = {});
   void progress(QProgressBar* view, ProgressBar& bar);
   void edit(QLineEdit* view, Edit& edit, Handler on_user = {});
   // Visibility and enabled state only (panels, buttons, menus).

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <stdexcept>
@@ -205,6 +206,64 @@ void BinderTest::editsTabsProgressAndCommands() {
   binder.command(&cmd, [&] { ++runs; });
   cmd.trigger();
   QCOMPARE(runs, 1);
+}
+
+// Check marks, spin values and the active tab go both ways; presses in a check list are
+// reported before any check mark changes.
+void BinderTest::checkListsSpinEditsAndTabControls() {
+  testing::FakeDialogs dialogs;
+  Binder binder(dialogs);
+  CheckListBox list;
+  list.set_items({sj(" 1位"), sj(" 2位")});
+  QListWidget list_view;
+  int presses = 0;
+  int changes = 0;
+  binder.check_list(
+      &list_view, list, [&] { ++presses; }, [&] { ++changes; });
+  QCOMPARE(list_view.count(), 2);
+  QCOMPARE(list_view.item(1)->text(), QString::fromUtf8(" 2位"));
+  QCOMPARE(list_view.item(0)->checkState(), Qt::Unchecked);
+  list_view.item(1)->setCheckState(Qt::Checked);
+  QVERIFY(list.checked(1));
+  QCOMPARE(changes, 1);
+  list.set_all(true);
+  binder.refresh();
+  QCOMPARE(list_view.item(0)->checkState(), Qt::Checked);
+  QCOMPARE(changes, 1);  // changes made by the core are not the user's
+  list_view.resize(120, 80);
+  list_view.show();
+  QTest::mouseClick(list_view.viewport(), Qt::RightButton, {}, QPoint(5, 5));
+  QCOMPARE(presses, 1);
+
+  SpinEdit spin(1, 1000, 1000);
+  QSpinBox spin_view;
+  int spun = 0;
+  binder.spin(&spin_view, spin, [&] { ++spun; });
+  QCOMPARE(spin_view.maximum(), 1000);
+  QCOMPARE(spin_view.minimum(), 1);
+  QCOMPARE(spin_view.value(), 1000);
+  spin_view.setValue(25);
+  QCOMPARE(spin.value(), 25);
+  QCOMPARE(spun, 1);
+  spin.set_value(7);
+  binder.refresh();
+  QCOMPARE(spin_view.value(), 7);
+  QCOMPARE(spun, 1);
+
+  TabControl tabs({sj("単勝"), sj("複勝")});
+  QTabWidget tab_view;
+  tab_view.addTab(new QWidget, "a");
+  tab_view.addTab(new QWidget, "b");
+  int switched = 0;
+  binder.tabs(&tab_view, tabs, [&] { ++switched; });
+  QCOMPARE(tab_view.tabText(1), QString::fromUtf8("複勝"));
+  tab_view.setCurrentIndex(1);
+  QCOMPARE(tabs.tab_index(), 1);
+  QCOMPARE(switched, 1);
+  tabs.set_tab_index(0);
+  binder.refresh();
+  QCOMPARE(tab_view.currentIndex(), 0);
+  QCOMPARE(switched, 1);
 }
 
 }  // namespace rv::gui

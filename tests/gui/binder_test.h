@@ -16,6 +16,7 @@ class BinderTest : public QObject {
   void listsFollowItemsAndForwardOnlyUserChoices();
   void timerRunsItsHandlerAndStopsWhenDisabled();
   void editsTabsProgressAndCommands();
+  void checkListsSpinEditsAndTabControls();
 };
 
 }  // namespace rv::gui
