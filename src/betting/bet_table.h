@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "betting/bet_type.h"
+#include "model/bet_type.h"
 #include "model/day.h"
 #include "support/controls.h"
 

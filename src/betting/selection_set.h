@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "betting/bet_type.h"
+#include "model/bet_type.h"
 
 namespace rv {
 

@@ -80,11 +80,6 @@ TEST(BetTableLayout, HeadingsGridNamesAndLabelNamesOfAllEightTables) {
   EXPECT_STREQ(BetTotalLabelName(BetType::kTansho, BetTotal::kTensu), "TanTensuLabel");
   EXPECT_STREQ(BetTotalLabelName(BetType::kWide, BetTotal::kYosoKaishu), "WDYosoKaishuLabel");
   EXPECT_STREQ(BetTotalLabelName(BetType::kSanrentan, BetTotal::kKaishu), "SRTKaishuLabel");
-  EXPECT_EQ(to_utf8(BetTypeTabName(BetType::kSanrenpuku)), "三連複");
-  EXPECT_EQ(BetTypeFromText(sj("３連単")), BetType::kSanrentan);
-  EXPECT_EQ(BetTypeFromText(sj("三連複")), BetType::kSanrenpuku);
-  EXPECT_EQ(BetTypeFromText("4"), BetType::kWide);
-  EXPECT_EQ(BetTypeFromText("8"), std::nullopt);
 }
 
 TEST(BetTableRows, ClearLeavesOneEmptyRowAndLiveSkipsErasedAndUnnumberedRows) {

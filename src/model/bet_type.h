@@ -1,4 +1,4 @@
-// The eight JRA bet types in their fixed order, with the names the window, the files and the
+// The eight JRA bet types, always in this order, with the names the window, the files and the
 // mails use for them. Texts are Shift-JIS.
 #pragma once
 
@@ -10,7 +10,7 @@
 
 namespace rv {
 
-enum class BetType : std::uint8_t {
+enum class BetType : int {
   kTansho,      // 単勝 win
   kFukusho,     // 複勝 place
   kWakuren,     // 枠連 bracket quinella

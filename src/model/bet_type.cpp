@@ -1,4 +1,4 @@
-#include "betting/bet_type.h"
+#include "model/bet_type.h"
 
 #include "support/text.h"
 
