@@ -37,17 +37,39 @@ inline constexpr Rgb kBtnFace = 0xF0F0F0;
 inline constexpr Rgb kMoneyGreen = 0xC0DCC0;
 inline constexpr Rgb kCream = 0xFFFBF0;
 inline constexpr Rgb kSkyBlue = 0xA6CAF0;
+inline constexpr Rgb kInfoBk = 0xFFFFE1;  // the tooltip background of the desktop
 }  // namespace colors
 
 enum class Align : std::uint8_t { kLeft, kCenter, kRight };
+
+// One piece of text that a cell draws at its own place, for cells that show more than their
+// text: a second line, a small note near the right edge, numbers each in its own colour.
+struct CellRun {
+  enum class Anchor : std::uint8_t {
+    kLeft,       // starts x pixels right of the cell's left edge
+    kFromRight,  // starts x pixels left of the cell's right edge
+    kCenter,     // centred in the cell (x ignored)
+  };
+  std::string text;  // Shift-JIS
+  int line = 0;      // 0 first line, 1 second line of a two-line cell, -1 the cell's middle
+  int x = 0;
+  Anchor anchor = Anchor::kLeft;
+  Rgb color = kDefaultColor;
+  bool bold = false;
+  int size = 0;  // point size; 0 = the cell's
+};
 
 struct CellStyle {
   Rgb background = kDefaultColor;
   Rgb text = kDefaultColor;
   bool bold = false;
   Align align = Align::kLeft;
-  // The cell's text holds a line break ("\r\n") and is drawn on two lines.
+  // The cell is drawn on two lines: its text holds a line break ("\r\n"), or runs use line 1.
   bool two_lines = false;
+  int size = 0;  // point size; 0 = the view's font
+  // When not empty the cell draws these instead of its text (the text stays what a copy of
+  // the grid sees).
+  std::vector<CellRun> runs;
 };
 
 // Base of every control: visibility, enabled state and a version that moves on every change.

@@ -1,0 +1,312 @@
+#include "model/race_card.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "model/card_sort.h"
+#include "model/codes/keiba_func.h"
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+const char* const kStringGrid6Headings[] = {
+    "枠",       "馬",     "馬名/騎手/斤量/性齢", "調教師",  "ﾌﾞﾘﾝｶ",
+    "見習",     "着順",   "人気/確ｵｯｽﾞ",         "走破ﾀｲﾑ", "3Fﾀｲﾑ",
+    "ｺｰﾅｰ順位", "馬体重", "本賞金/付加賞金",     "異常区分"};
+const int kStringGrid6Widths[] = {26, 30, 190, 72, 44, 48, 58, 92, 66, 62, 90, 60, 112, 66};
+
+const char* const kStringGrid26Headings[] = {
+    "枠",       "馬", "馬名",   "性齢",   "騎手",   "斤量", "単オッズ", "順", "複ｵｯｽﾞ低", "順",
+    "複ｵｯｽﾞ高", "順", "ﾏｲﾆﾝｸﾞ", "誤差＋", "誤差－", "順",   "着",       "人", "確ｵｯｽﾞ"};
+const int kStringGrid26Widths[] = {26, 28, 150, 46, 76, 42, 62, 26, 66, 26,
+                                   66, 26, 62,  54, 54, 26, 26, 26, 56};
+
+const char* const kStringGrid8Headings[] = {"枠", "馬", "単ｵｯｽﾞ", "順",    "複ｵｯｽﾞ", "順", "ﾏｲﾆﾝｸﾞ",
+                                            "順", "軸", "ヒモ1",  "ヒモ2", "消",     "着", "人"};
+const int kStringGrid8Widths[] = {26, 28, 56, 26, 56, 26, 60, 26, 34, 40, 40, 30, 26, 26};
+
+const char* const kStringGrid4Headings[] = {"枠",     "馬",     "馬名",   "軸候補", "軸",
+                                            "紐候補", "紐ﾜｲﾄﾞ", "紐馬単", "紐３複", "紐３単",
+                                            "単ｵｯｽﾞ", "順",     "着",     "人"};
+const int kStringGrid4Widths[] = {26, 28, 150, 52, 30, 52, 56, 56, 56, 56, 56, 26, 26, 26};
+
+template <std::size_t N>
+void init_grid(Grid& g, const char* const (&headings)[N], const int (&widths)[N]) {
+  g.reset(static_cast<int>(N), 2);
+  for (std::size_t c = 0; c < N; ++c) {
+    g.set(0, static_cast<int>(c), sj(headings[c]));
+    g.set_col_width(static_cast<int>(c), widths[c]);
+  }
+}
+
+// A cell from a printf format, without a heap string per cell.
+__attribute__((format(printf, 4, 5))) void setf(Grid& g, int row, int col, const char* format,
+                                                ...) {
+  char buf[64];
+  va_list ap;
+  va_start(ap, format);
+  const int n = std::vsnprintf(buf, sizeof buf, format, ap);
+  va_end(ap);
+  g.set(row, col, std::string_view(buf, n < 0 ? 0 : std::min<std::size_t>(n, sizeof buf - 1)));
+}
+
+// Odds and ranks as the entry card prints them: blanks when there is nothing to show.
+void set_odds(Grid& g, int row, int col, double odds) {
+  if (odds > 0) {
+    setf(g, row, col, "%5.1f", odds);
+  } else {
+    g.set(row, col, "     ");
+  }
+}
+
+void set_rank(Grid& g, int row, int col, int rank) {
+  if (rank >= 1) {
+    setf(g, row, col, "%2d", rank);
+  } else {
+    g.set(row, col, SJ("　"));
+  }
+}
+
+// A mining time of 5 digits "mssht" shown as m.ss.ht; empty when there is none.
+void set_mining_time(Grid& g, int row, int col, int t) {
+  if (t <= 0 || t > 99999) {
+    g.set(row, col, {});
+    return;
+  }
+  char d[8];
+  std::snprintf(d, sizeof d, "%05d", t);
+  setf(g, row, col, "%c.%c%c.%c%c", d[0], d[1], d[2], d[3], d[4]);
+}
+
+// A mining error band of 4 digits shown with its sign as "+s.hh".
+void set_mining_error(Grid& g, int row, int col, char sign, int v) {
+  if (v <= 0 || v > 9999) {
+    g.set(row, col, "      ");
+    return;
+  }
+  char d[8];
+  std::snprintf(d, sizeof d, "%04d", v);
+  setf(g, row, col, "%c%c.%c%c", sign, d[1], d[2], d[3]);
+}
+
+// The stored two digits of a final position or popularity when it reads at least 1.
+void set_stored_rank(Grid& g, int row, int col, std::string_view field) {
+  if (inum(field) >= 1) {
+    g.set(row, col, field);
+  } else {
+    g.set(row, col, SJ("　"));
+  }
+}
+
+void set_final_odds(Grid& g, int row, int col, std::string_view field) {
+  if (is_blank(field) || field == "0000") {
+    g.set(row, col, "     ");
+  } else {
+    setf(g, row, col, "%5.1f", static_cast<double>(inum(field)) / 10.0);
+  }
+}
+
+}  // namespace
+
+RaceCardControls::RaceCardControls() {
+  init_grid(StringGrid6, kStringGrid6Headings, kStringGrid6Widths);
+  init_grid(StringGrid26, kStringGrid26Headings, kStringGrid26Widths);
+  init_grid(StringGrid8, kStringGrid8Headings, kStringGrid8Widths);
+  init_grid(StringGrid4, kStringGrid4Headings, kStringGrid4Widths);
+  SortButtons.set_item_index(static_cast<int>(CardSort::kUmaban));
+  R1.set_text(sj("追跡馬に登録(&R)"));
+  HorseInfoItem.set_text(sj("馬情報:"));
+  JockeyInfoItem.set_text(sj("騎手情報:"));
+  TrainerInfoItem.set_text(sj("調教師情報:"));
+}
+
+int CardRunners(const Day& day, int slot) {
+  const int n = day.runners(slot);
+  return n < 0 ? 0 : (n > kMaxHorses ? kMaxHorses : n);
+}
+
+bool RaceHasHorses(const Day& day, int slot) {
+  if (slot < 0 || slot >= kMaxRaces) return false;
+  return inum(day.SeData[static_cast<std::size_t>(slot)][0].field(29, 2)) > 0;
+}
+
+std::string NoHorseDataMessage(const Day& day, int slot) {
+  int race = 0;
+  if (slot >= 0 && slot < kMaxRaces)
+    race = inum(day.RaData[static_cast<std::size_t>(slot)].field(26, 2));
+  return std::to_string(race) + SJ("レースはデータが不十分です。");
+}
+
+void ShowRaceHeader(const Day& day, int slot, RaceCardControls& card) {
+  const RaRecord& ra = day.RaData[static_cast<std::size_t>(slot)];
+  const auto f = [&ra](std::size_t pos, std::size_t len) { return ra.field(pos, len); };
+  std::string t;
+  t.reserve(160);
+
+  t.append(f(12, 4)).append(SJ("年")).append(f(16, 2)).append(SJ("月")).append(f(18, 2));
+  t.append(SJ("日(")).append(YoubiName(f(28, 1))).append(")").append(BashoName(f(20, 2)));
+  t.append(f(22, 2)).append(SJ("回")).append(f(24, 2)).append(SJ("日")).append(f(26, 2));
+  t.append("R   ").append(f(874, 2)).append(".").append(f(876, 2)).append(SJ("発走")).append("  ");
+  t.append(TenkoName(f(888, 1))).append(SJ("　")).append(BabaName(f(889, 1), Going::kTurf));
+  t.append(SJ("　")).append(BabaName(f(890, 1), Going::kDirt));
+  card.Label1.set_text(t);
+
+  t.clear();
+  if (const int edition = inum(f(612, 3)); edition != 0) {
+    t.append(SJ("第")).append(std::to_string(edition)).append(SJ("回")).append(" ");
+  }
+  t.append(f(33, 60));
+  card.Label2.set_text(t);
+
+  char num[32];
+  t.clear();
+  std::snprintf(num, sizeof num, "%2d", inum(f(882, 2)));
+  t.append(num).append(SJ("頭[入線:")).append(FmtNum(f(886, 2))).append(SJ("頭] "));
+  std::snprintf(num, sizeof num, "%4d", inum(f(698, 4)));
+  t.append(num).append(SJ("ﾒｰﾄﾙ")).append(" ").append(TrackName(f(706, 2), TrackForm::kLong));
+  t.append("(").append(trim(f(710, 2))).append(") ").append(GradeName(f(615, 1))).append(" ");
+  t.append(ShubetuName(f(617, 2), KindWidth::kLong)).append(" ").append(KigoName(f(619, 3)));
+  card.Label3.set_text(t);
+
+  t.clear();
+  t.append(JuryoName(f(622, 1))).append(" ").append(JokenLabel(f(617, 2), f(635, 3)));
+  card.Label4.set_text(t);
+
+  t.clear();
+  t.append(SJ("【本 賞 金】1着:")).append(FmtNum(f(714, 8)));
+  t.append(SJ("/2着:")).append(FmtNum(f(722, 8))).append(SJ("/3着:")).append(FmtNum(f(730, 8)));
+  t.append(SJ("/4着:")).append(FmtNum(f(738, 8))).append(SJ("/5着:")).append(FmtNum(f(746, 8)));
+  card.Label6.set_text(t);
+
+  t.clear();
+  t.append(SJ("【付加賞金】1着:")).append(FmtNum(f(810, 8)));
+  t.append(SJ("/2着:")).append(FmtNum(f(818, 8))).append(SJ("/3着:")).append(FmtNum(f(826, 8)));
+  t.append(SJ("　　　　　　　　(単位：百円)"));
+  card.Label7.set_text(t);
+
+  card.BashoLabel.set_text(BashoName(f(20, 2)));
+  card.RaceLabel.set_text(trim(FmtNum(f(26, 2))));
+  const int track = inum(f(706, 2));
+  card.Panel3.set_color(track >= 10 && track <= 22 ? colors::kGreen : colors::kMaroon);
+
+  const O1Record& o1 = day.O1Data[static_cast<std::size_t>(slot)];
+  t.clear();
+  t.append(o1.field(32, 2)).append(":").append(o1.field(34, 2));
+  card.TFWtimeLabel.set_text(t);
+}
+
+void FillResultsCard(Day& day, int slot, RaceCardControls& card) {
+  const RaceWork& w = day.Work[static_cast<std::size_t>(slot)];
+  const auto& horses = day.SeData[static_cast<std::size_t>(slot)];
+  Grid& g = card.StringGrid6;
+  // Entries of a race with fewer favourites must not keep another race's odds.
+  day.WinOddsByNinki.fill(0.0);
+  bool favourite = false;
+  const int n = CardRunners(day, slot);
+  for (int r = 1; r <= n; ++r) {
+    const SeRecord& se = horses[static_cast<std::size_t>(r - 1)];
+    g.set(r, 0, se.field(28, 1));
+    if (const int horse = inum(se.field(29, 2)); horse > 0) {
+      setf(g, r, 1, "%2d", horse);
+    } else {
+      g.set(r, 1, {});
+    }
+    g.set(r, 2, se.field(41, 36));
+    g.set(r, 3, se.field(91, 8));
+    g.set(r, 4, BlinkerMark(se.field(295, 1)));
+    g.set(r, 5, MinaraiName(se.field(323, 1)));
+    g.set(r, 6, FmtNum(se.field(335, 2)));
+    g.set(r, 7, FmtNum(se.field(364, 2)));
+    g.set(r, 8, FmtTime2(se.field(339, 4)));
+    g.set(r, 9, FmtTenth(se.field(391, 3)));
+
+    const int k = w.WinNinki[static_cast<std::size_t>(r)];
+    const double odds = w.WinOdds[static_cast<std::size_t>(r)];
+    if (k == 1) {
+      char buf[32];
+      std::snprintf(buf, sizeof buf, "%6.1f", odds);
+      card.Tan1Label.set_text(buf);
+      favourite = true;
+    }
+    if (k >= 1 && k <= 10) day.WinOddsByNinki[static_cast<std::size_t>(k)] = odds;
+  }
+  // Without a ranked favourite the label would go on showing another race's odds.
+  if (!favourite) card.Tan1Label.set_text({});
+}
+
+void FillEntryCard(const Day& day, RaceCardControls& card) {
+  const int slot = day.CurRace;
+  if (slot < 0 || slot >= kMaxRaces) return;
+  const RaceWork& w = day.Work[static_cast<std::size_t>(slot)];
+  const auto& horses = day.SeData[static_cast<std::size_t>(slot)];
+  Grid& g = card.StringGrid26;
+  Grid& g8 = card.StringGrid8;
+  const int rows = g.row_count();
+  for (int r = 1; r < rows && r <= kMaxHorses; ++r) {
+    const auto j = static_cast<std::size_t>(r - 1);
+    const auto h = static_cast<std::size_t>(r);
+    const SeRecord& se = horses[j];
+    const int bracket = inum(se.field(28, 1));
+    const int horse = inum(se.field(29, 2));
+    setf(g, r, 0, "%2d", bracket);
+    setf(g, r, 1, "%2d", horse);
+    g.set(r, 2, se.field(41, 36));
+    std::string sex_age = SeibetuName(se.field(79, 1));
+    sex_age += FmtNum(se.field(83, 2));
+    g.set(r, 3, sex_age);
+    g.set(r, 4, se.field(307, 8));
+    setf(g, r, 5, "%.*s.%.*s", 2, se.field(289, 2).data(), 1, se.field(291, 1).data());
+    set_odds(g, r, 6, w.WinOdds[h]);
+    set_rank(g, r, 7, w.WinNinki[h]);
+    set_odds(g, r, 8, w.PlaceOddsLow[h]);
+    set_rank(g, r, 9, w.PlaceNinki[h]);
+    set_odds(g, r, 10, w.PlaceOddsHigh[h]);
+    set_rank(g, r, 11, w.PlaceNinkiHigh[h]);
+    set_mining_time(g, r, 12, w.DmTime[j]);
+    set_mining_error(g, r, 13, '+', w.DmGosaPlus[j]);
+    set_mining_error(g, r, 14, '-', w.DmGosaMinus[j]);
+    set_rank(g, r, 15, w.DmRank[j]);
+    set_stored_rank(g, r, 16, se.field(335, 2));
+    set_stored_rank(g, r, 17, se.field(364, 2));
+    set_final_odds(g, r, 18, se.field(360, 4));
+
+    if (r >= g8.row_count()) continue;
+    setf(g8, r, 0, "%2d", bracket);
+    setf(g8, r, 1, "%2d", horse);
+    set_odds(g8, r, 2, w.WinOdds[h]);
+    set_rank(g8, r, 3, w.WinNinki[h]);
+    set_odds(g8, r, 4, w.PlaceOddsLow[h]);
+    set_rank(g8, r, 5, w.PlaceNinki[h]);
+    set_mining_time(g8, r, 6, w.DmTime[j]);
+    set_rank(g8, r, 7, w.DmRank[j]);
+    set_stored_rank(g8, r, 12, se.field(335, 2));
+    set_stored_rank(g8, r, 13, se.field(364, 2));
+  }
+}
+
+void ShowRace(Day& day, int slot, RaceCardControls& card) {
+  if (slot < 0 || slot >= kMaxRaces) return;
+  const int rows = CardRunners(day, slot) + 1;
+  for (Grid* g : {&card.StringGrid6, &card.StringGrid26, &card.StringGrid8, &card.StringGrid4}) {
+    g->set_row_count(rows);
+    g->clear_body();
+  }
+  card.StringGrid26Sort.reset();
+  ClearResultsTab(card.results);
+
+  day.CurRace = slot;
+  ShowRaceHeader(day, slot, card);
+  FillResultsCard(day, slot, card);
+  card.JikuLabel.set_text({});
+  card.HimoLabel.set_text({});
+  FillResultsTab(day, slot, card.results);
+
+  FillEntryCard(day, card);
+  SortEntryCard(card);
+  for (Grid* g : {&card.StringGrid6, &card.StringGrid26, &card.StringGrid8, &card.StringGrid4}) {
+    g->set_visible(true);
+  }
+}
+
+}  // namespace rv

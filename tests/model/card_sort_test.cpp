@@ -1,0 +1,143 @@
+#include "model/card_sort.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "model/card_day.h"
+#include "model/grid_sort.h"
+
+namespace rv {
+namespace {
+
+using testing::CardDay;
+
+std::vector<std::string> column(const Grid& g, int col) {
+  std::vector<std::string> out;
+  for (int r = 1; r < g.row_count(); ++r) out.push_back(g.cell(r, col));
+  return out;
+}
+
+// A race of six whose final odds and positions are given per horse (0 = none).
+void six_runners(CardDay& d, const int (&odds_tenths)[6], const int (&finish)[6]) {
+  const auto key = d.race(0, 11, 6);
+  for (int h = 1; h <= 6; ++h) {
+    const auto i = static_cast<std::size_t>(h - 1);
+    d.put_runner(0, jvfeed::se(key, {.horse = h,
+                                     .runners = 6,
+                                     .finish = finish[i],
+                                     .popularity = finish[i],
+                                     .odds_tenths = odds_tenths[i]}));
+    d.odds(0, h, 2.0 + h, 7 - h);
+  }
+}
+
+TEST(EntryCardSort, PopularityButtonPutsHorsesWithoutFinalOddsFirst) {
+  CardDay d;
+  six_runners(d, {0, 123, 25, 0, 25, 1000}, {0, 0, 0, 0, 0, 0});
+  RaceCardControls card;
+  card.SortButtons.set_item_index(static_cast<int>(CardSort::kNinki));
+  ShowRace(d.day(), 0, card);
+  EXPECT_EQ(column(card.StringGrid26, 1),
+            (std::vector<std::string>{" 1", " 4", " 3", " 5", " 2", " 6"}));
+  EXPECT_EQ(column(card.StringGrid26, 18),
+            (std::vector<std::string>{"     ", "     ", "  2.5", "  2.5", " 12.3", "100.0"}));
+
+  card.SortButtons.set_item_index(static_cast<int>(CardSort::kUmaban));
+  SortEntryCard(card);
+  EXPECT_EQ(column(card.StringGrid26, 1),
+            (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5", " 6"}));
+}
+
+TEST(EntryCardSort, FinishAndFinalPopularityButtonsUseTheResultColumns) {
+  CardDay d;
+  six_runners(d, {50, 30, 0, 40, 20, 10}, {3, 1, 0, 2, 5, 4});
+  RaceCardControls card;
+  card.SortButtons.set_item_index(static_cast<int>(CardSort::kChakujun));
+  ShowRace(d.day(), 0, card);
+  // A horse without a result ("　") sorts after every two-digit position.
+  EXPECT_EQ(column(card.StringGrid26, 1),
+            (std::vector<std::string>{" 2", " 4", " 1", " 6", " 5", " 3"}));
+  card.SortButtons.set_item_index(static_cast<int>(CardSort::kKakuteiNinki));
+  SortEntryCard(card);
+  EXPECT_EQ(column(card.StringGrid26, 17),
+            (std::vector<std::string>{"01", "02", "03", "04", "05", "\x81\x40"}));
+  EXPECT_EQ(CardSortButtonOf(CardSort::kKakuteiNinki).primary, 17);
+}
+
+TEST(EntryCardSort, RankColumnPressesAlternateDirectionFromDescending) {
+  CardDay d;
+  six_runners(d, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0});
+  RaceCardControls card;
+  ShowRace(d.day(), 0, card);
+  EXPECT_TRUE(IsEntryCardSortColumn(7));
+  EXPECT_FALSE(StringGrid26Press(card, 2));  // the name column does not sort
+  EXPECT_TRUE(StringGrid26Press(card, 7));
+  EXPECT_EQ(column(card.StringGrid26, 7),
+            (std::vector<std::string>{" 6", " 5", " 4", " 3", " 2", " 1"}));
+  EXPECT_TRUE(StringGrid26Press(card, 7));
+  EXPECT_EQ(column(card.StringGrid26, 7),
+            (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5", " 6"}));
+  // Showing a race again starts every column from ascending, so the next press descends.
+  ShowRace(d.day(), 0, card);
+  StringGrid26Press(card, 7);
+  EXPECT_EQ(card.StringGrid26.cell(1, 7), " 6");
+}
+
+TEST(GridSort, HeadingSortKeepsEqualRowsInNumberOrderBothWays) {
+  Grid g(5, 7);
+  const char* const ninki[] = {"  3", "  1", "  3", "  2", "  3", "  1"};
+  for (int r = 1; r <= 6; ++r) {
+    g.set(r, 1, std::to_string(r));
+    g.set(r, 4, ninki[r - 1]);
+  }
+  SortDirections dir;
+  SortBtn(g, 4, dir.flip(4));
+  EXPECT_EQ(column(g, 1), (std::vector<std::string>{"1", "3", "5", "4", "2", "6"}));
+  SortBtn(g, 4, dir.flip(4));
+  EXPECT_EQ(column(g, 1), (std::vector<std::string>{"2", "6", "4", "1", "3", "5"}));
+  // Sorting by the number column orders ties by column 2.
+  g.set(1, 1, "9");
+  g.set(2, 1, "9");
+  g.set(1, 2, "b");
+  g.set(2, 2, "a");
+  SortBtn(g, 1, false);
+  EXPECT_EQ(g.cell(5, 2), "a");
+  EXPECT_EQ(g.cell(6, 2), "b");
+}
+
+TEST(GridSort, PartitionSortOrdersLargeTablesByBothKeysAndLosesNoRow) {
+  std::mt19937 rng(7);
+  Grid g(3, 501);
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (int r = 1; r <= 500; ++r) {
+    const std::string a = std::to_string(rng() % 20);
+    const std::string b = std::to_string(rng() % 1000);
+    g.set(r, 0, a);
+    g.set(r, 2, b);
+    g.set(r, 1, std::string(a).append("/").append(b));  // whole rows move together
+    rows.emplace_back(a, b);
+  }
+  SortGridRows(g, 0, true, 2);
+  std::sort(rows.begin(), rows.end(), [](const auto& x, const auto& y) {
+    return x.first != y.first ? x.first > y.first : x.second < y.second;
+  });
+  for (int r = 1; r <= 500; ++r) {
+    const auto& want = rows[static_cast<std::size_t>(r - 1)];
+    ASSERT_EQ(g.cell(r, 0), want.first) << r;
+    ASSERT_EQ(g.cell(r, 2), want.second) << r;
+    ASSERT_EQ(g.cell(r, 1), want.first + '/' + want.second) << r;
+  }
+  // Out-of-range columns and tiny grids are left alone.
+  Grid one(2, 2);
+  one.set(1, 0, "x");
+  SortGridRows(one, 0, false, 1);
+  SortGridRows(g, 9, false, 1);
+  EXPECT_EQ(one.cell(1, 0), "x");
+}
+
+}  // namespace
+}  // namespace rv
