@@ -1,9 +1,8 @@
 #include "betting/bet_table.h"
 
 #include <algorithm>
-#include <numeric>
-#include <vector>
 
+#include "model/grid_sort.h"
 #include "support/text.h"
 
 namespace rv {
@@ -198,35 +197,7 @@ void BetTable::set_erased(int row, bool on) {
 }
 
 void BetTable::Sort(int col, bool descending) {
-  const int n = data_rows();
-  if (col < 0 || col >= grid_.col_count() || n < 2) return;
-  const int second = col == BetColumns::kNo ? BetColumns::kKumi : BetColumns::kNo;
-
-  // order[i]: the grid row that ends up at data position i.
-  std::vector<int> order(static_cast<std::size_t>(n));
-  std::iota(order.begin(), order.end(), 1);
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    const int by = cell(a, col).compare(cell(b, col));
-    if (by != 0) return descending ? by > 0 : by < 0;
-    return cell(a, second) < cell(b, second);
-  });
-
-  // Move the rows into place by swapping whole rows, following where each one went.
-  std::vector<int> at(order.size());     // original row now at position i
-  std::vector<int> where(order.size());  // position of original row r - 1
-  std::iota(at.begin(), at.end(), 1);
-  std::iota(where.begin(), where.end(), 0);
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    const int want = order[i];
-    const auto from = static_cast<std::size_t>(where[static_cast<std::size_t>(want - 1)]);
-    if (from == i) continue;
-    grid_.swap_rows(static_cast<int>(i) + 1, static_cast<int>(from) + 1);
-    const int displaced = at[i];
-    at[from] = displaced;
-    where[static_cast<std::size_t>(displaced - 1)] = static_cast<int>(from);
-    at[i] = want;
-    where[static_cast<std::size_t>(want - 1)] = static_cast<int>(i);
-  }
+  SortBtn(grid_, col, descending);
 }
 
 CellStyle BetTable::DrawCell(int row, int col) const {

@@ -1,44 +1,42 @@
 #include "model/grid_sort.h"
 
+#include <algorithm>
+#include <numeric>
 #include <string>
+#include <vector>
 
 namespace rv {
-namespace {
-
-// The partition sort with the middle row's text as pivot, swapping whole rows.
-void quick_sort(Grid& g, int col, int lo, int hi, bool descending) {
-  const auto before = [descending](const std::string& a, const std::string& b) {
-    return descending ? b < a : a < b;
-  };
-  int i = lo;
-  int j = hi;
-  const std::string pivot = g.cell(lo + (hi - lo) / 2, col);
-  do {
-    while (before(g.cell(i, col), pivot)) ++i;
-    while (before(pivot, g.cell(j, col))) --j;
-    if (i <= j) {
-      g.swap_rows(i, j);
-      ++i;
-      --j;
-    }
-  } while (i <= j);
-  if (lo < j) quick_sort(g, col, lo, j, descending);
-  if (i < hi) quick_sort(g, col, i, hi, descending);
-}
-
-}  // namespace
 
 void SortGridRows(Grid& grid, int col, bool descending, int secondary) {
   const int first = grid.fixed_rows();
-  const int last = grid.row_count() - 1;
-  if (col < 0 || col >= grid.col_count() || last <= first) return;
-  quick_sort(grid, col, first, last, descending);
-  if (secondary < 0 || secondary >= grid.col_count()) return;
-  for (int r = first; r <= last;) {
-    int end = r;
-    while (end < last && grid.cell(end + 1, col) == grid.cell(r, col)) ++end;
-    if (end > r) quick_sort(grid, secondary, r, end, false);
-    r = end + 1;
+  const int n = grid.row_count() - first;
+  if (col < 0 || col >= grid.col_count() || n < 2) return;
+  const bool by_second = secondary >= 0 && secondary < grid.col_count();
+
+  // order[i]: the grid row that ends up at body position i.
+  std::vector<int> order(static_cast<std::size_t>(n));
+  std::iota(order.begin(), order.end(), first);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    const int by = grid.cell(a, col).compare(grid.cell(b, col));
+    if (by != 0) return descending ? by > 0 : by < 0;
+    return by_second && grid.cell(a, secondary) < grid.cell(b, secondary);
+  });
+
+  // Move the rows into place by swapping whole rows, following where each one went.
+  std::vector<int> at(order.size());     // original row now at position i
+  std::vector<int> where(order.size());  // position of original row first + k
+  std::iota(at.begin(), at.end(), first);
+  std::iota(where.begin(), where.end(), 0);
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const int want = order[i];
+    const auto from = static_cast<std::size_t>(where[static_cast<std::size_t>(want - first)]);
+    if (from == i) continue;
+    grid.swap_rows(static_cast<int>(i) + first, static_cast<int>(from) + first);
+    const int displaced = at[i];
+    at[from] = displaced;
+    where[static_cast<std::size_t>(displaced - first)] = static_cast<int>(from);
+    at[i] = want;
+    where[static_cast<std::size_t>(want - first)] = static_cast<int>(i);
   }
 }
 

@@ -9,9 +9,9 @@
 
 namespace rv {
 
-// Sorts the body rows by the text of column `col` (descending on request), then each run of
-// rows with equal text there ascending by column `secondary`. Whole rows move; rows with
-// equal keys end where the partition sort leaves them.
+// Sorts the body rows by the text of column `col` (descending on request); rows with equal
+// text there stand in ascending order of column `secondary` (none when out of range), and
+// rows equal in both keep their order. Whole rows move.
 void SortGridRows(Grid& grid, int col, bool descending, int secondary);
 
 // The heading-press sort: by column `col`, descending on request; rows with equal text stay
