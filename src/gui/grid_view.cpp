@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "gui/cell_runs_delegate.h"
 #include "gui/qt_text.h"
 
 namespace rv::gui {
@@ -98,6 +99,16 @@ int GridModel::body_lines() const {
   return 1;
 }
 
+int GridModel::body_point_size() const {
+  int size = 0;
+  for (int c = 0; c < grid_.col_count(); ++c) {
+    const CellStyle s = grid_.style(1, c);
+    size = std::max(size, s.size);
+    for (const CellRun& r : s.runs) size = std::max(size, r.size);
+  }
+  return size;
+}
+
 int GridModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : rows_;
 }
@@ -143,10 +154,11 @@ QVariant GridModel::role_value(int role, int grid_row, int col, const CellStyle&
     case Qt::ForegroundRole:
       return color_value(s.text);
     case Qt::FontRole:
-      if (!s.bold) return {};
+      if (!s.bold && s.size <= 0) return {};
       {
         QFont f = base_font_;
-        f.setBold(true);
+        f.setBold(s.bold);
+        if (s.size > 0) f.setPointSize(s.size);
         return f;
       }
     case Qt::TextAlignmentRole:
@@ -189,6 +201,7 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 
 GridView::GridView(Grid& grid, QWidget* parent) : QTableView(parent), model_(grid, this) {
   setModel(&model_);
+  setItemDelegate(new CellRunsDelegate(this));
   model_.set_base_font(font());
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -223,10 +236,15 @@ void GridView::sync() {
     apply_selection();
   }
   const int lines = model_.body_lines();
-  if (lines != applied_lines_) {
+  const int size = model_.body_point_size();
+  if (lines != applied_lines_ || size != applied_size_) {
     applied_lines_ = lines;
+    applied_size_ = size;
+    QFont f = font();
+    if (size > f.pointSize()) f.setPointSize(size);
+    f.setBold(true);
     verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(lines * fontMetrics().lineSpacing() + 6);
+    verticalHeader()->setDefaultSectionSize(lines * QFontMetrics(f).lineSpacing() + 6);
   }
   if (isHidden() == grid().visible()) setVisible(grid().visible());
   if (isEnabled() != grid().enabled()) setEnabled(grid().enabled());

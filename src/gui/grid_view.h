@@ -39,6 +39,8 @@ class GridModel : public QAbstractTableModel {
   void set_base_font(const QFont& font);
   // Lines of text a body row holds, taken from the style of the first body row.
   [[nodiscard]] int body_lines() const;
+  // The largest point size the first body row asks for (0: the view's font).
+  [[nodiscard]] int body_point_size() const;
 
   [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
   [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
@@ -98,6 +100,7 @@ class GridView : public QTableView {
   GridCursorRule cursor_rule_;
   std::vector<int> applied_widths_;
   int applied_lines_ = 0;
+  int applied_size_ = 0;
   int seen_sel_row_ = 0;
   int seen_sel_col_ = 0;
   int press_row_ = -1;

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "gui/cell_runs_delegate.h"
 #include "gui/grid_view.h"
 #include "support/text.h"
 
@@ -190,6 +191,58 @@ void GridViewTest::selectionSetByTheCoreShowsAndCanBeRemoved() {
   g.select(-1, -1);
   v.sync();
   QVERIFY(v.selectionModel()->selectedIndexes().isEmpty());
+}
+
+// A cell with runs paints its own background and each run on its line: here a blue mark on
+// the first line only and a green one on the second line only, both in the left part.
+void GridViewTest::runsAreDrawnOnTheirLinesInTheirColours() {
+  Grid g(2, 2);
+  g.set_col_width(0, 120);
+  g.set(1, 0, "not drawn");
+  g.set_style_fn([](const Grid&, int row, int col) {
+    CellStyle s;
+    if (row == 0 || col != 0) return s;
+    s.background = colors::kYellow;
+    s.two_lines = true;
+    CellRun top{sj("■■"), 0, 2};
+    top.color = colors::kBlue;
+    top.size = 14;
+    CellRun bottom{sj("■■"), 1, 2};
+    bottom.color = colors::kGreen;
+    s.runs = {top, bottom};
+    return s;
+  });
+  GridView v(g);
+  v.resize(200, 120);
+  v.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&v));
+  const QRect cell = v.visualRect(v.model()->index(0, 0));
+  QVERIFY(cell.height() >= 2 * v.fontMetrics().lineSpacing());  // room for the larger line
+  const QImage img = v.viewport()->grab().toImage();
+  const auto count = [&](QRect band, QColor c) {
+    int n = 0;
+    for (int y = band.top(); y <= band.bottom(); ++y) {
+      for (int x = band.left(); x < band.left() + 60; ++x) n += img.pixelColor(x, y) == c ? 1 : 0;
+    }
+    return n;
+  };
+  const QRect top(cell.left(), cell.top(), cell.width(), cell.height() / 2);
+  const QRect bottom(cell.left(), cell.top() + cell.height() / 2, cell.width(),
+                     cell.height() - cell.height() / 2);
+  QVERIFY(count(top, QColor(0, 0, 255)) > 10);
+  QCOMPARE(count(bottom, QColor(0, 0, 255)), 0);
+  QVERIFY(count(bottom, QColor(0, 128, 0)) > 10);
+  QCOMPARE(count(top, QColor(0, 128, 0)), 0);
+  QCOMPARE(img.pixelColor(cell.right() - 2, cell.top() + 2), QColor(255, 255, 0));
+  // Where a run starts: from either edge, or centred.
+  CellRun r;
+  r.x = 20;
+  r.anchor = CellRun::Anchor::kFromRight;
+  QCOMPARE(CellRunsDelegate::run_x(r, QRect(10, 0, 100, 20), 30), 90);
+  r.anchor = CellRun::Anchor::kCenter;
+  QCOMPARE(CellRunsDelegate::run_x(r, QRect(10, 0, 100, 20), 30), 45);
+  r.line = -1;
+  QCOMPARE(CellRunsDelegate::line_band(r, QRect(0, 0, 50, 40), true), QRect(0, 0, 50, 40));
 }
 
 }  // namespace rv::gui

@@ -15,6 +15,7 @@ class GridViewTest : public QObject {
   void columnWidthsAndVisibilityFollowTheGrid();
   void mouseAndKeysReachTheHandlerInGridRows();
   void selectionSetByTheCoreShowsAndCanBeRemoved();
+  void runsAreDrawnOnTheirLinesInTheirColours();
 };
 
 }  // namespace rv::gui
