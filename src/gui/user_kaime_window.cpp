@@ -1,6 +1,7 @@
 #include "gui/user_kaime_window.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -145,6 +147,9 @@ UserKaimeWindow::UserKaimeWindow(TUserKaimeForm& form, Binder& binder, QWidget* 
   top->addLayout(sets);
 
   binder.control(this, form.Form);
+  // Escape closes the window, as it closes a dialog.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          &QWidget::close);
 }
 
 QWidget* UserKaimeWindow::make_rank_list(RankList l, const char* name) {
@@ -164,6 +169,11 @@ QWidget* UserKaimeWindow::make_rank_list(RankList l, const char* name) {
           });
   lists_[static_cast<std::size_t>(l)] = view;
   return view;
+}
+
+void UserKaimeWindow::closeEvent(QCloseEvent* event) {
+  binder_.run([this] { form_.Form.set_visible(false); });
+  QWidget::closeEvent(event);
 }
 
 void UserKaimeWindow::changeEvent(QEvent* event) {

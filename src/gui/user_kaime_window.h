@@ -26,6 +26,8 @@ class UserKaimeWindow : public QWidget {
 
  protected:
   void changeEvent(QEvent* event) override;
+  // Closing only hides the window; the core form learns it, so the menu can show it again.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* make_rank_list(RankList l, const char* name);

@@ -152,6 +152,15 @@ void BetsViewTest::selectionSetWindowShowsAndDrivesItsControls() {
   binder.refresh();
   QTest::qWait(50);
   screenshot(window, "user_kaime_form.png");
+
+  // Escape closes the window; the menu item shows it again.
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&window, Qt::Key_Escape);
+  QVERIFY(window.isHidden());
+  QVERIFY(!form.Form.visible());
+  binder.run([&] { form.Show(); });
+  QVERIFY(window.isVisible());
 }
 
 }  // namespace rv::gui
