@@ -1,0 +1,36 @@
+// How one record is laid into the lines of a day file, without touching the disk. Lines are
+// kept in case-insensitive text order (icompare_ascii); blank lines never match a key.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rv {
+
+struct KeySpec {
+  std::size_t first;  // 1-based
+  std::size_t length;
+  bool drop_blank_first_line;
+};
+
+// The record without its closing line break.
+std::string_view RecordLine(std::string_view record);
+
+// Replaces the first line whose key equals the line's, or appends it; then sorts all lines
+// (stable) and, when asked, removes one blank first line.
+void MergeKeyedLine(std::vector<std::string>& lines, std::string line, const KeySpec& spec);
+
+// The same result for lines that are already sorted, without sorting them again: the line
+// goes straight to the place the stable sort would give it.
+void MergeKeyedLineSorted(std::vector<std::string>& lines, std::string line, const KeySpec& spec);
+
+// A new SE file: every slot a line of blanks.
+std::vector<std::string> BlankSeLines();
+
+// Puts the line at its slot. A file cut short is first filled up with blank slots, so the
+// slots after the cut keep their places.
+void PutSeLine(std::vector<std::string>& lines, std::size_t slot, std::string line);
+
+}  // namespace rv

@@ -1,0 +1,188 @@
+#include "acquire/day_store.h"
+
+#include <optional>
+#include <system_error>
+
+#include "acquire/day_merge.h"
+#include "support/app_dir.h"
+#include "support/error_log.h"
+#include "support/files.h"
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+constexpr std::string_view kDataFolder = "\\Data\\";
+
+// The record's id, data kind, creation date and race key, safe to print in the log.
+std::string record_head(std::string_view record) {
+  std::string head(fld(record, 1, 27));
+  for (char& c : head) {
+    if (static_cast<unsigned char>(c) < 0x20) c = '?';
+  }
+  return head;
+}
+
+void log_dropped(std::string_view why, std::string_view record) {
+  AppendErrorLog(SJ("保存できないレコード（") + std::string(why) + SJ("）：") +
+                 record_head(record));
+}
+
+// A line break inside a record would split it into two lines when the file is read back.
+bool checked_line(std::string_view record, std::string& line) {
+  line = RecordLine(record);
+  if (line.find_first_of("\r\n") == std::string::npos) return true;
+  log_dropped(SJ("改行を含む"), record);
+  return false;
+}
+
+}  // namespace
+
+DayStore::~DayStore() {
+  if (pending_files() == 0) return;
+  try {
+    Flush();
+  } catch (const FileError& e) {
+    try {
+      AppendErrorLog(e.what());
+    } catch (...) {  // nothing left to tell it to
+    }
+  } catch (...) {
+  }
+}
+
+bool DayStore::Store(std::string_view record, RecordOrigin origin, bool create_if_missing) {
+  const DayFileKind* kind = FindDayFileKind(record);
+  if (kind == nullptr) return false;
+  const std::size_t length = RecordLine(record).size();
+  if (length != kind->line_length) {
+    log_dropped(fmt("長さ %zu バイト、%s は %zu バイト", length, std::string(kind->id).c_str(),
+                    kind->line_length),
+                record);
+    return false;
+  }
+  const std::optional<std::string> day = DayName(record);
+  if (!day) {
+    log_dropped(SJ("開催日が不正"), record);
+    return false;
+  }
+  if (kind->slotted) {
+    const std::optional<std::string> name = SeFileName(*day, fld(record, 20, 2));
+    if (!name) {
+      log_dropped(SJ("場コードが不正"), record);
+      return false;
+    }
+    return StoreSeRecord(*name, inum(fld(record, 26, 2)), inum(fld(record, 29, 2)), record,
+                         create_if_missing);
+  }
+  return StoreKeyedRecord(kind->folder, *day + std::string(kind->extension), kind->key_first,
+                          kind->key_length, record, kind->zeroes(origin), create_if_missing,
+                          kind->drop_blank_first_line);
+}
+
+bool DayStore::StoreKeyedRecord(std::string_view folder, std::string_view file_name,
+                                std::size_t key_first, std::size_t key_length,
+                                std::string_view record, bool zero_kind_and_date,
+                                bool create_if_missing, bool drop_blank_first_line) {
+  std::string line;
+  if (!checked_line(record, line)) return false;
+  if (zero_kind_and_date) put_fld(line, 3, 9, "000000000");
+  DayFile& file = open(folder, file_name);
+  if (!file.exists) {
+    if (!create_if_missing) return false;
+    start(file, {});
+  }
+  const KeySpec spec{key_first, key_length, drop_blank_first_line};
+  if (file.sorted) {
+    MergeKeyedLineSorted(file.lines, std::move(line), spec);
+  } else {
+    MergeKeyedLine(file.lines, std::move(line), spec);
+    file.sorted = mode_ == Mode::kWriteBack;
+  }
+  commit(file);
+  return true;
+}
+
+bool DayStore::StoreSeRecord(std::string_view file_name, int race, int horse,
+                             std::string_view record, bool create_if_missing) {
+  const std::optional<std::size_t> slot = SeSlot(race, horse);
+  if (!slot) return false;
+  std::string line;
+  if (!checked_line(record, line)) return false;
+  DayFile& file = open(kDataFolder, file_name);
+  if (!file.exists) {
+    if (!create_if_missing) return false;
+    start(file, BlankSeLines());
+  }
+  PutSeLine(file.lines, *slot, std::move(line));
+  commit(file);
+  return true;
+}
+
+void DayStore::Flush() {
+  std::optional<FileError> first;
+  for (auto& [name, file] : files_) {
+    if (!file.dirty) continue;
+    try {
+      write_lines(file.path, file.lines);
+    } catch (const FileError& e) {
+      if (!first) first = e;
+    }
+  }
+  files_.clear();
+  if (first) throw *first;
+}
+
+std::size_t DayStore::pending_files() const {
+  std::size_t n = 0;
+  for (const auto& [name, file] : files_) n += file.dirty ? 1 : 0;
+  return n;
+}
+
+DayStore::DayFile& DayStore::open(std::string_view folder, std::string_view file_name) {
+  std::string relative(folder);
+  relative += file_name;
+  auto load = [&relative](DayFile& file) {
+    file.path = app_path(relative);
+    if (std::optional<std::string> data = read_file(file.path)) {
+      file.exists = true;
+      file.lines = split_lines(*data);
+    }
+  };
+  if (mode_ == Mode::kImmediate) {
+    scratch_ = DayFile{};
+    load(scratch_);
+    return scratch_;
+  }
+  const auto [it, inserted] = files_.try_emplace(std::move(relative));
+  if (inserted) {
+    try {
+      load(it->second);
+    } catch (...) {
+      files_.erase(it);
+      throw;
+    }
+  }
+  return it->second;
+}
+
+void DayStore::start(DayFile& file, std::vector<std::string> lines) {
+  // Fail now, as a direct write would, rather than at a later flush.
+  std::error_code ec;
+  if (!std::filesystem::is_directory(file.path.parent_path(), ec)) {
+    throw FileError(path_text(file.path) + SJ(" に書き込めません。"));
+  }
+  file.exists = true;
+  file.sorted = mode_ == Mode::kWriteBack;
+  file.lines = std::move(lines);
+}
+
+void DayStore::commit(DayFile& file) {
+  if (mode_ == Mode::kImmediate) {
+    write_lines(file.path, file.lines);
+  } else {
+    file.dirty = true;
+  }
+}
+
+}  // namespace rv

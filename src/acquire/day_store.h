@@ -1,0 +1,81 @@
+// The day-file store: the only way records reach the day files (acquire/day_files.h).
+//
+// Keyed files (RA, HR, O1..O6, DM, WE, TC) hold one line per key, in case-insensitive text
+// order; a record replaces the line of its key or joins the file, which is then sorted again
+// and, for the kinds that ask for it, loses one blank first line. SE files hold 216 fixed
+// slots (race 1-12 x horse 1-18) of 553-byte lines; a new one starts blank.
+//
+// Two modes give byte-identical files. kImmediate loads, changes and rewrites the whole file
+// for every record, so each record is on disk when the call returns (the real-time fetches).
+// kWriteBack keeps the changed files in memory and writes them at Flush(), for bulk loads:
+// flush at every JV-Link file switch, at the end, on cancel and before an error propagates
+// (the destructor flushes what is still pending as a last resort and logs what it cannot
+// write). Files are read when first touched, so a read error surfaces at once.
+//
+// Records that cannot name their file (date bytes 12-19 not eight digits, an SE venue code
+// that is not a named two-digit code) or that are malformed (wrong length for their kind, a
+// line break inside) are not stored; each leaves a line in the error log. A file that cannot
+// be read or written raises FileError; what was stored before stays stored.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "acquire/day_files.h"
+
+namespace rv {
+
+class DayStore {
+ public:
+  enum class Mode { kImmediate, kWriteBack };
+
+  explicit DayStore(Mode mode = Mode::kImmediate) : mode_(mode) {}
+  ~DayStore();
+  DayStore(const DayStore&) = delete;
+  DayStore& operator=(const DayStore&) = delete;
+
+  // Stores a record of any day-file kind by that kind's rules. create_if_missing decides
+  // whether a day file that does not exist yet is started. Returns true when a file took
+  // the record; false for kinds without a day file, records that were dropped and missing
+  // files that were not to be created.
+  bool Store(std::string_view record, RecordOrigin origin, bool create_if_missing);
+
+  // Merges one record into a keyed file folder + file_name (Shift-JIS, below AppDir).
+  bool StoreKeyedRecord(std::string_view folder, std::string_view file_name, std::size_t key_first,
+                        std::size_t key_length, std::string_view record, bool zero_kind_and_date,
+                        bool create_if_missing, bool drop_blank_first_line);
+
+  // Writes one SE slot of "\Data\" + file_name; races 1-12 and horses 1-18 only.
+  bool StoreSeRecord(std::string_view file_name, int race, int horse, std::string_view record,
+                     bool create_if_missing);
+
+  // Writes every changed file. When some cannot be written the others still are, all are
+  // forgotten, and the first FileError is thrown.
+  void Flush();
+
+  [[nodiscard]] Mode mode() const { return mode_; }
+  [[nodiscard]] std::size_t pending_files() const;
+
+ private:
+  struct DayFile {
+    std::filesystem::path path;
+    bool exists = false;
+    bool sorted = false;  // lines known to be in order (write-back only)
+    bool dirty = false;
+    std::vector<std::string> lines;
+  };
+
+  DayFile& open(std::string_view folder, std::string_view file_name);
+  void start(DayFile& file, std::vector<std::string> lines);
+  void commit(DayFile& file);
+
+  Mode mode_;
+  DayFile scratch_;                       // the file of the current record (kImmediate)
+  std::map<std::string, DayFile> files_;  // by folder + name (kWriteBack)
+};
+
+}  // namespace rv
