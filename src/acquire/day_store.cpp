@@ -142,28 +142,29 @@ std::size_t DayStore::pending_files() const {
 DayStore::DayFile& DayStore::open(std::string_view folder, std::string_view file_name) {
   std::string relative(folder);
   relative += file_name;
-  auto load = [&relative](DayFile& file) {
-    file.path = app_path(relative);
-    if (std::optional<std::string> data = read_file(file.path)) {
-      file.exists = true;
-      file.lines = split_lines(*data);
-    }
-  };
   if (mode_ == Mode::kImmediate) {
     scratch_ = DayFile{};
-    load(scratch_);
+    load(scratch_, relative);
     return scratch_;
   }
-  const auto [it, inserted] = files_.try_emplace(std::move(relative));
+  const auto [it, inserted] = files_.try_emplace(relative);
   if (inserted) {
     try {
-      load(it->second);
+      load(it->second, relative);
     } catch (...) {
       files_.erase(it);
       throw;
     }
   }
   return it->second;
+}
+
+void DayStore::load(DayFile& file, std::string_view relative) {
+  file.path = app_path(relative);
+  if (std::optional<std::string> data = read_file(file.path)) {
+    file.exists = true;
+    file.lines = split_lines(*data);
+  }
 }
 
 void DayStore::start(DayFile& file, std::vector<std::string> lines) {

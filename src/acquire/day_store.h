@@ -70,6 +70,7 @@ class DayStore {
   };
 
   DayFile& open(std::string_view folder, std::string_view file_name);
+  static void load(DayFile& file, std::string_view relative);
   void start(DayFile& file, std::vector<std::string> lines);
   void commit(DayFile& file);
 
