@@ -181,6 +181,7 @@ void DayStore::start(DayFile& file, std::vector<std::string> lines) {
 void DayStore::commit(DayFile& file) {
   if (mode_ == Mode::kImmediate) {
     write_lines(file.path, file.lines);
+    scratch_ = DayFile{};  // a day of trifecta odds is megabytes; do not keep it
   } else {
     file.dirty = true;
   }
