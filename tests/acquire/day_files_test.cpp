@@ -61,26 +61,5 @@ TEST(DayFileKinds, AgreeWithTheRecordLayouts) {
   EXPECT_EQ(FindDayFileKind("R"), nullptr);
 }
 
-TEST(DayFileKinds, ZeroingFollowsKindAndOrigin) {
-  for (const DayFileKind& k : DayFileKinds()) {
-    const bool always = k.id == "RA" || k.id == "DM" || k.id[0] == 'O';
-    EXPECT_EQ(k.zeroes(RecordOrigin::kRealTime), always) << k.id;
-    EXPECT_EQ(k.zeroes(RecordOrigin::kStoredData), always || k.id == "HR") << k.id;
-    const bool keeps_blank = k.id == "HR" || k.id == "WE" || k.id == "SE";
-    EXPECT_EQ(k.drop_blank_first_line, !keeps_blank) << k.id;
-  }
-}
-
-TEST(SeSlot, OnlyRacesOneToTwelveAndHorsesOneToEighteen) {
-  EXPECT_EQ(SeSlot(1, 1), 0u);
-  EXPECT_EQ(SeSlot(2, 1), 18u);
-  EXPECT_EQ(SeSlot(3, 5), 40u);
-  EXPECT_EQ(SeSlot(12, 18), 215u);
-  EXPECT_FALSE(SeSlot(0, 1));
-  EXPECT_FALSE(SeSlot(13, 1));
-  EXPECT_FALSE(SeSlot(1, 0));
-  EXPECT_FALSE(SeSlot(1, 19));
-}
-
 }  // namespace
 }  // namespace rv

@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
-
-#include "acquire/day_files.h"
-#include "support/text.h"
 
 namespace rv {
 namespace {
@@ -28,18 +24,6 @@ TEST(MergeKeyedLine, ReplacesTheFirstLineOfTheKeyAndSortsWithoutRegardToCase) {
   EXPECT_EQ(lines, (Lines{"b-22x", "c-11y", "z-11z"}));
   MergeKeyedLine(lines, "B-33", key);
   EXPECT_EQ(lines, (Lines{"b-22x", "B-33", "c-11y", "z-11z"}));
-}
-
-TEST(MergeKeyedLine, BlankLinesNeverMatchAndOnlyOneBlankFirstLineGoes) {
-  Lines lines{"RA-01", "", "   "};
-  MergeKeyedLine(lines, "RA-02", {4, 2, true});
-  EXPECT_EQ(lines, (Lines{"   ", "RA-01", "RA-02"}));
-  MergeKeyedLine(lines, "RA-02", {4, 2, true});
-  EXPECT_EQ(lines, (Lines{"RA-01", "RA-02"}));
-
-  Lines kept{"HR-01", ""};
-  MergeKeyedLine(kept, "HR-02", {4, 2, false});
-  EXPECT_EQ(kept, (Lines{"", "HR-01", "HR-02"}));
 }
 
 // The in-order merge must give exactly what replace-or-append plus a stable sort gives, also
@@ -68,23 +52,6 @@ TEST(MergeKeyedLineSorted, MatchesAFullStableSortOnRandomLines) {
       ASSERT_EQ(fast, reference) << "round " << round << " step " << step;
     }
   }
-}
-
-TEST(PutSeLine, FillsAShortFileUpWithBlankSlots) {
-  Lines lines = BlankSeLines();
-  ASSERT_EQ(lines.size(), kSeSlots);
-  EXPECT_EQ(lines[215], std::string(kSeLineLength, ' '));
-  Lines cut{"first", "second"};
-  PutSeLine(cut, 40, "slot 40");
-  ASSERT_EQ(cut.size(), kSeSlots);
-  EXPECT_EQ(cut[0], "first");
-  EXPECT_EQ(cut[1], "second");
-  EXPECT_EQ(cut[40], "slot 40");
-  EXPECT_EQ(cut[41], std::string(kSeLineLength, ' '));
-  Lines longer(kSeSlots + 1, "x");
-  PutSeLine(longer, 0, "y");
-  EXPECT_EQ(longer.size(), kSeSlots + 1);
-  EXPECT_EQ(longer[0], "y");
 }
 
 }  // namespace
