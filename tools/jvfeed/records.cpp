@@ -310,30 +310,56 @@ void Record::need(std::initializer_list<Kind> kinds, const char* what) const {
   bad(std::string(what) + " does not apply to " + std::string(kind_id(kind_)));
 }
 
+void Record::fill(const Field& f, int index, char c) {
+  const std::size_t at = start(f, index) - 1;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(f.len); ++i) bytes_[at + i] = c;
+}
+
+// Digits written in place: the odds records hold thousands of entries.
+void Record::put_number(const Field& f, int index, std::int64_t n) {
+  if (n < 0) bad(std::string(f.name) + ": negative number");
+  const std::size_t at = start(f, index) - 1;
+  for (std::size_t i = static_cast<std::size_t>(f.len); i-- > 0;) {
+    bytes_[at + i] = static_cast<char>('0' + n % 10);
+    n /= 10;
+  }
+  if (n != 0)
+    bad(std::string(f.name) + ": number does not fit " + std::to_string(f.len) + " digits");
+}
+
+void Record::put_kumi(const Field& f, int index, const std::vector<int>& combo, int width_each) {
+  const std::size_t at = start(f, index) - 1;
+  std::size_t i = 0;
+  for (const int n : combo) {
+    if (width_each == 2) bytes_[at + i++] = static_cast<char>('0' + n / 10);
+    bytes_[at + i++] = static_cast<char>('0' + n % 10);
+  }
+}
+
 void Record::write_odds(const Field& f, int index, Odds odds) {
   switch (odds.mark) {
     case Odds::Mark::Value: {
       // A value beyond the field shows as its largest number, as the published odds do.
       std::int64_t cap = 1;
       for (int i = 0; i < f.len; ++i) cap *= 10;
-      write(f, index, digits(std::min(odds.tenths, cap - 1), f.len));
+      put_number(f, index, std::min(odds.tenths, cap - 1));
       break;
     }
     case Odds::Mark::Dashes:
-      write(f, index, std::string(static_cast<std::size_t>(f.len), '-'));
+      fill(f, index, '-');
       break;
     case Odds::Mark::Stars:
-      write(f, index, std::string(static_cast<std::size_t>(f.len), '*'));
+      fill(f, index, '*');
       break;
     case Odds::Mark::Blank:
-      write(f, index, "");
+      fill(f, index, ' ');
       break;
   }
 }
 
 void Record::write_rank(const Field& f, int index, Odds odds, int rank) {
   if (odds.mark == Odds::Mark::Value) {
-    write(f, index, digits(rank, f.len));
+    put_number(f, index, rank);
   } else {
     write_odds(f, index, odds);
   }
@@ -342,7 +368,7 @@ void Record::write_rank(const Field& f, int index, Odds odds, int rank) {
 Record& Record::win(int horse, Odds odds, int rank) {
   need({Kind::O1}, "win");
   const Field& u = field("TansyoUmaban", horse);
-  write(u, horse, odds.mark == Odds::Mark::Blank ? std::string() : digits(horse, 2));
+  odds.mark == Odds::Mark::Blank ? fill(u, horse, ' ') : put_number(u, horse, horse);
   write_odds(field("TansyoOdds", horse), horse, odds);
   write_rank(field("TansyoNinki", horse), horse, odds, rank);
   return *this;
@@ -352,7 +378,7 @@ Record& Record::place(int horse, Odds low, Odds high, int rank) {
   need({Kind::O1}, "place");
   if (low.mark != Odds::Mark::Value) high = low;
   const Field& u = field("FukusyoUmaban", horse);
-  write(u, horse, low.mark == Odds::Mark::Blank ? std::string() : digits(horse, 2));
+  low.mark == Odds::Mark::Blank ? fill(u, horse, ' ') : put_number(u, horse, horse);
   write_odds(field("FukusyoOddsLow", horse), horse, low);
   write_odds(field("FukusyoOddsHigh", horse), horse, high);
   write_rank(field("FukusyoNinki", horse), horse, low, rank);
@@ -363,8 +389,9 @@ Record& Record::bracket(int a, int b, Odds odds, int rank) {
   need({Kind::O1}, "bracket");
   const int k = entry_index(Kind::O1, {std::min(a, b), std::max(a, b)});
   if (k == 0) bad("no bracket pair " + std::to_string(a) + "-" + std::to_string(b));
-  write(field("WakurenKumi", k), k,
-        odds.mark == Odds::Mark::Blank ? std::string() : kumi_text(combination(Kind::O1, k), 1));
+  const Field& kumi = field("WakurenKumi", k);
+  odds.mark == Odds::Mark::Blank ? fill(kumi, k, ' ')
+                                 : put_kumi(kumi, k, combination(Kind::O1, k), 1);
   write_odds(field("WakurenOdds", k), k, odds);
   write_rank(field("WakurenNinki", k), k, odds, rank);
   return *this;
@@ -383,9 +410,9 @@ Record& Record::wide(int a, int b, Odds low, Odds high, int rank) {
   const int k = entry_index(Kind::O3, {std::min(a, b), std::max(a, b)});
   if (k == 0) bad("no pair " + std::to_string(a) + "-" + std::to_string(b));
   if (low.mark != Odds::Mark::Value) high = low;
-  write(field("Kumi", k), k,
-        low.mark == Odds::Mark::Blank ? std::string()
-                                      : kumi_text({std::min(a, b), std::max(a, b)}, 2));
+  const Field& kumi = field("Kumi", k);
+  low.mark == Odds::Mark::Blank ? fill(kumi, k, ' ')
+                                : put_kumi(kumi, k, {std::min(a, b), std::max(a, b)}, 2);
   write_odds(field("OddsLow", k), k, low);
   write_odds(field("OddsHigh", k), k, high);
   write_rank(field("Ninki", k), k, low, rank);
@@ -409,8 +436,7 @@ Record& Record::entry(int k, Odds odds, int rank) {
     return wide(c[0], c[1], odds, odds, rank);
   }
   const Field& kumi = field("Kumi", k);
-  write(kumi, k,
-        odds.mark == Odds::Mark::Blank ? std::string() : kumi_text(combination(kind_, k), 2));
+  odds.mark == Odds::Mark::Blank ? fill(kumi, k, ' ') : put_kumi(kumi, k, combination(kind_, k), 2);
   write_odds(field("Odds", k), k, odds);
   write_rank(field("Ninki", k), k, odds, rank);
   return *this;

@@ -167,6 +167,9 @@ class Record {
  private:
   const Field& field(std::string_view name, int index) const;
   void write(const Field& f, int index, std::string_view text);
+  void fill(const Field& f, int index, char c);
+  void put_number(const Field& f, int index, std::int64_t n);
+  void put_kumi(const Field& f, int index, const std::vector<int>& combo, int width_each);
   void write_odds(const Field& f, int index, Odds odds);
   void write_rank(const Field& f, int index, Odds odds, int rank);
   void need(std::initializer_list<Kind> kinds, const char* what) const;
