@@ -222,8 +222,8 @@ void run_race(Race& race, Rng& rng) {
   // Corner positions: early speed weighs most at the first corner, the finish at the last.
   std::vector<double> early(static_cast<std::size_t>(race.n()) + 1, 0.0);
   for (const int h : order) {
-    early[static_cast<std::size_t>(h)] =
-        static_cast<double>(1 + rng.weighted({12, 35, 33, 20}) * 3) + rng.normal() * 1.5;
+    const int style = rng.weighted({12, 35, 33, 20});
+    early[static_cast<std::size_t>(h)] = static_cast<double>(1 + style * 3) + rng.normal() * 1.5;
   }
   const bool four = race.jump() || race.distance > 1400;
   constexpr std::array<double, 4> weight = {0.9, 0.8, 0.6, 0.4};

@@ -63,7 +63,8 @@ std::string horse_name(Rng& rng) {
   for (;;) {
     std::string name;
     if (rng.chance(0.6)) {
-      name = rng.pick(kHorseHead) + rng.pick(kHorseTail);
+      name = rng.pick(kHorseHead);
+      name += rng.pick(kHorseTail);
     } else {
       const int syllables = rng.range(3, 6);
       for (int i = 0; i < syllables; ++i) {
@@ -76,17 +77,23 @@ std::string horse_name(Rng& rng) {
   }
 }
 
+// Each draw is a statement of its own: the operands of one expression may be evaluated in
+// any order, and compilers differ.
 std::string person_short_name(Rng& rng) {
-  return rng.pick(kSurname) + rng.pick(kGiven);
+  std::string s = rng.pick(kSurname);
+  return s + rng.pick(kGiven);
 }
 
 std::string owner_name(Rng& rng) {
-  return rng.pick(kHorseHead) + rng.pick(kOwnerTail);
+  std::string s = rng.pick(kHorseHead);
+  return s + rng.pick(kOwnerTail);
 }
 
 std::string racing_colours(Rng& rng) {
-  return rng.pick(kColour) + "，" + rng.pick(kColour) + rng.pick(kPattern) + "，" +
-         rng.pick(kColour) + "袖";
+  std::string s = rng.pick(kColour) + "，";
+  s += rng.pick(kColour);
+  s += rng.pick(kPattern) + "，";
+  return s + rng.pick(kColour) + "袖";
 }
 
 std::string race_name_stem(Rng& rng) {
