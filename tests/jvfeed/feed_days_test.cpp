@@ -16,6 +16,7 @@ namespace fs = std::filesystem;
 using testing::all_of;
 using testing::read_feed;
 using testing::records_in;
+using testing::sz;
 
 std::set<std::string> names_in(const fs::path& dir) {
   std::set<std::string> out;
@@ -139,16 +140,15 @@ TEST(FeedDays, RequestedEdgeCasesReachTheFiles) {
     if (fld(r, 1, 2) != "O1" || fld(r, 3, 1) != "4") continue;
     EXPECT_EQ(fld(r, 42, 1), "0");  // eight runners: no bracket quinella
     for (int h = 0; h < 8; ++h) {
-      dashes = dashes || all_of(fld(r, static_cast<std::size_t>(46 + 8 * h), 4), '-');
-      stars = stars || all_of(fld(r, static_cast<std::size_t>(46 + 8 * h), 4), '*');
+      dashes = dashes || all_of(fld(r, sz(46 + 8 * h), 4), '-');
+      stars = stars || all_of(fld(r, sz(46 + 8 * h), 4), '*');
     }
   }
   EXPECT_TRUE(dashes && stars);
   bool blank_place = false;
   for (const auto& r : records_in(feed, "0B30")) {
     if (fld(r, 1, 2) != "O1") continue;
-    for (int h = 0; h < 8; ++h)
-      blank_place = blank_place || is_blank(fld(r, static_cast<std::size_t>(270 + 12 * h), 4));
+    for (int h = 0; h < 8; ++h) blank_place = blank_place || is_blank(fld(r, sz(270 + 12 * h), 4));
   }
   EXPECT_TRUE(blank_place);
 
@@ -202,7 +202,7 @@ TEST(FeedDays, AWeekendIsServedByTheStandInRecordForRecord) {
       continue;
     }
     ASSERT_GT(rc, 0);
-    ASSERT_EQ(static_cast<std::size_t>(rc), buff.size());
+    ASSERT_EQ(sz(rc), buff.size());
     served.push_back(buff);
   }
   EXPECT_EQ(switches, static_cast<int>(files.size()));

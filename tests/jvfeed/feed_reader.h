@@ -10,6 +10,11 @@
 
 namespace rv::jvfeed::testing {
 
+// A byte position or length computed in int.
+inline std::size_t sz(int v) {
+  return static_cast<std::size_t>(v);
+}
+
 // Every record of every file below dir, by path relative to dir ("RACE/..._ODDS_...jvd").
 std::map<std::string, std::vector<std::string>> read_feed(const std::filesystem::path& dir);
 

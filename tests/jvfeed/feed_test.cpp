@@ -16,6 +16,7 @@ namespace fs = std::filesystem;
 using testing::all_of;
 using testing::read_feed;
 using testing::records_in;
+using testing::sz;
 using Feed = std::map<std::string, std::vector<std::string>>;
 
 std::string key_of(std::string_view rec) {
@@ -57,17 +58,14 @@ OddsArray combo_array(Kind k) {
   }
 }
 std::string_view odds_at(std::string_view rec, const OddsArray& a, int i) {
-  return fld(rec, static_cast<std::size_t>(a.first + a.stride * (i - 1)),
-             static_cast<std::size_t>(a.len));
+  return fld(rec, sz(a.first + a.stride * (i - 1)), sz(a.len));
 }
 std::string_view high_at(std::string_view rec, const OddsArray& a, int i) {
   return a.high == 0 ? odds_at(rec, a, i)
-                     : fld(rec, static_cast<std::size_t>(a.first + a.high + a.stride * (i - 1)),
-                           static_cast<std::size_t>(a.high_len));
+                     : fld(rec, sz(a.first + a.high + a.stride * (i - 1)), sz(a.high_len));
 }
 std::string_view rank_at(std::string_view rec, const OddsArray& a, int i) {
-  return fld(rec, static_cast<std::size_t>(a.first + a.rank + a.stride * (i - 1)),
-             static_cast<std::size_t>(a.rank_len));
+  return fld(rec, sz(a.first + a.rank + a.stride * (i - 1)), sz(a.rank_len));
 }
 
 class GeneratedWeekend : public ::testing::Test {
@@ -109,8 +107,7 @@ bool valid_date(std::string_view s) {
 void check_fields(const std::string& rec, Kind kind, const std::string& where) {
   for (const auto& f : fields(kind)) {
     for (int i = 1; i <= f.count; ++i) {
-      const auto v = fld(rec, static_cast<std::size_t>(f.pos + (i - 1) * f.stride),
-                         static_cast<std::size_t>(f.len));
+      const auto v = fld(rec, sz(f.pos + (i - 1) * f.stride), sz(f.len));
       const std::string what = where + " " + std::string(f.name) + "[" + std::to_string(i) + "]='" +
                                std::string(v) + "'";
       if (f.type == FieldType::Num) {
@@ -217,7 +214,7 @@ TEST_F(GeneratedWeekend, PayoutsFollowTheFinishAndTheFinalOdds) {
       }
       std::set<int> paid_win;
       for (int k = 0; k < 3; ++k) {
-        const auto e = fld(hr, static_cast<std::size_t>(103 + 13 * k), 13);
+        const auto e = fld(hr, sz(103 + 13 * k), 13);
         if (is_blank(e)) continue;
         const int h = inum(e.substr(0, 2));
         paid_win.insert(h);
@@ -227,7 +224,7 @@ TEST_F(GeneratedWeekend, PayoutsFollowTheFinishAndTheFinalOdds) {
       EXPECT_EQ(paid_win, winners);
       std::set<int> paid_place;
       for (int k = 0; k < 5; ++k) {
-        const auto e = fld(hr, static_cast<std::size_t>(142 + 13 * k), 13);
+        const auto e = fld(hr, sz(142 + 13 * k), 13);
         if (is_blank(e)) continue;
         const int h = inum(e.substr(0, 2));
         paid_place.insert(h);
@@ -253,13 +250,12 @@ TEST_F(GeneratedWeekend, PayoutsFollowTheFinishAndTheFinalOdds) {
       for (const auto& g : groups) {
         int entries = 0;
         for (int k = 0; k < g.count; ++k) {
-          const auto e = fld(hr, static_cast<std::size_t>(g.first + g.width * k),
-                             static_cast<std::size_t>(g.width));
+          const auto e = fld(hr, sz(g.first + g.width * k), sz(g.width));
           if (is_blank(e)) continue;
           ++entries;
           std::vector<int> c;
-          for (int m = 0; m < g.members; ++m)
-            c.push_back(inum(e.substr(static_cast<std::size_t>(2 * m), 2)));
+          c.reserve(sz(g.members));
+          for (int m = 0; m < g.members; ++m) c.push_back(inum(e.substr(sz(2 * m), 2)));
           for (std::size_t m = 0; m < c.size(); ++m) {
             EXPECT_GE(at(c[m]), 1);
             EXPECT_LE(at(c[m]), g.places) << "combination " << e;
@@ -270,11 +266,10 @@ TEST_F(GeneratedWeekend, PayoutsFollowTheFinishAndTheFinalOdds) {
           const int i = entry_index(g.kind, c);
           ASSERT_GT(i, 0) << e;
           const auto arr = combo_array(g.kind);
-          const auto y = num(e.substr(static_cast<std::size_t>(2 * g.members), 9));
+          const auto y = num(e.substr(sz(2 * g.members), 9));
           EXPECT_GE(y, tenths(odds_at(o.at(g.kind), arr, i)) * 10);
           EXPECT_LE(y, tenths(high_at(o.at(g.kind), arr, i)) * 10);
-          EXPECT_EQ(e.substr(static_cast<std::size_t>(2 * g.members + 9)),
-                    rank_at(o.at(g.kind), arr, i));
+          EXPECT_EQ(e.substr(sz(2 * g.members + 9)), rank_at(o.at(g.kind), arr, i));
         }
         if (g.kind != Kind::O3 || paid == 3) {
           EXPECT_GE(entries, 1) << kind_id(g.kind);

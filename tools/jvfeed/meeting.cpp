@@ -190,6 +190,7 @@ void run_race(Race& race, Rng& rng) {
   std::vector<int> order;
   while (!left.empty()) {
     std::vector<double> w;
+    w.reserve(left.size());
     for (const int h : left) w.push_back(race.horse(h).chance);
     const auto i = static_cast<std::size_t>(rng.weighted(w));
     order.push_back(left[i]);

@@ -241,11 +241,13 @@ Record race_hr(const Race& race, const Book& book, char data_kind, std::string_v
   };
   pay_horses(Bet::Win, win, 3);
   pay_horses(Bet::Place, place, 5);
-  const auto pay_combos = [&](Bet bet, std::vector<std::vector<int>> combos, std::size_t max) {
+  const auto pay_combos = [&](Bet bet, const std::vector<std::vector<int>>& combos,
+                              std::size_t max) {
     const Pool& pool = book.pool(bet);
     const Kind kind = odds_kind(bet);
     std::vector<std::pair<int, std::vector<int>>> indexed;
-    for (auto& c : combos) indexed.emplace_back(entry_index(kind, c), c);
+    indexed.reserve(combos.size());
+    for (const auto& c : combos) indexed.emplace_back(entry_index(kind, c), c);
     std::sort(indexed.begin(), indexed.end());
     int k = 1;
     for (const auto& [index, c] : indexed) {
@@ -362,6 +364,7 @@ std::vector<Record> change_records(const VenueDay& v, const DateTime& date) {
   std::stable_sort(timed.begin(), timed.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<Record> out;
+  out.reserve(timed.size());
   for (auto& [t, rec] : timed) out.push_back(std::move(rec));
   return out;
 }
