@@ -5,6 +5,8 @@
 
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "betting/bet_table.h"
 
@@ -60,5 +62,10 @@ class BetTables {
   std::array<int, 4> sort_col_{};
   RecomputeFn recompute_;
 };
+
+// The tables as text lines (Shift-JIS), per bet type in order: "## <bet type> <grid name>",
+// every grid row with its cells exactly as held joined by TABs (headings first), then
+// "totals" and the texts of the four total labels, TAB-separated.
+std::vector<std::string> BetTablesListing(const BetTables& tables);
 
 }  // namespace rv

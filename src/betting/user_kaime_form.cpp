@@ -72,7 +72,9 @@ void TUserKaimeForm::FormCreate() {
   // A stored index past the list (a set deleted by hand) falls back to the first set, so
   // that some set is always selected and its controls loaded.
   if (index < 0 || index >= SetCombo.count()) index = 0;
-  SelectSet(index);
+  // Start-up only reads the settings; the index is stored when the user chooses a set.
+  SetCombo.set_item_index(index);
+  LoadSelected();
 }
 
 void TUserKaimeForm::Show() {
@@ -109,12 +111,16 @@ bool TUserKaimeForm::SelectSet(int i) {
   return true;
 }
 
-void TUserKaimeForm::SetComboChange() {
+bool TUserKaimeForm::LoadSelected() {
   const int i = SetCombo.item_index();
-  if (i < 0 || i >= file_.count()) return;
+  if (i < 0 || i >= file_.count()) return false;
   LoadLine(file_.line(i));
   ShowSetName();
-  ini.WriteInteger("Kaime", "SetIndex", i);
+  return true;
+}
+
+void TUserKaimeForm::SetComboChange() {
+  if (LoadSelected()) ini.WriteInteger("Kaime", "SetIndex", SetCombo.item_index());
 }
 
 void TUserKaimeForm::LoadLine(std::string_view line) {

@@ -99,6 +99,8 @@ class TUserKaimeForm {
 
  private:
   void FillSetCombo();
+  // The selected set into the controls and its name into SetNameLabel; false without one.
+  bool LoadSelected();
   void ShowSetName();
   std::array<ListControl*, 3> nin_combos() { return {&NinCombo1, &NinCombo2, &NinCombo3}; }
   std::array<Toggle*, 3> check_boxes() { return {&CheckBox1, &CheckBox2, &CheckBox3}; }

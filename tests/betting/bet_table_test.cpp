@@ -269,6 +269,25 @@ TEST(BetTableTabs, TheActiveTypesTotalsAreHighlightedExceptOnTheBracketTab) {
   EXPECT_EQ(lit(), std::vector<int>{});
 }
 
+TEST(BetTableListing, EveryTableWithItsHeadingsRowsAndTotalsCellsExactlyAsHeld) {
+  BetTables tables;
+  BetTable& wide = tables[BetType::kWide];
+  wide.grid().set(1, BetColumns::kKumi, " 1- 2");
+  wide.total(BetTotal::kToshi).set_text("  1200");
+  const std::vector<std::string> lines = BetTablesListing(tables);
+  ASSERT_EQ(lines.size(), 8u * 4u);
+  EXPECT_EQ(to_utf8(lines[0]), "## 単勝 StringGrid3");
+  EXPECT_EQ(to_utf8(lines[1]),
+            "消\tNo."
+            "\t買い目\tオッズ\t人気\t購入額\t回収額\t回収率\t出現率\t結果配当\t結果回収\t結果人気");
+  EXPECT_EQ(lines[2], std::string(11, '\t'));
+  EXPECT_EQ(lines[3], "totals\t\t\t\t");
+  EXPECT_EQ(to_utf8(lines[16]), "## ワイド StringGrid31");
+  EXPECT_EQ(lines[18], "\t\t 1- 2" + std::string(11, '\t'));
+  EXPECT_EQ(lines[19], "totals\t\t  1200\t\t");
+  EXPECT_EQ(to_utf8(lines[28]), "## ３連単 StringGrid34");
+}
+
 TEST(FinishRates, LookupIsPercentInsideTheTableAndZeroOutside) {
   FinishRateTable t;
   t.set(10, 2, 3, 0.375);

@@ -13,18 +13,19 @@ using testing::AppDirScope;
 using testing::slurp;
 using testing::write_bytes;
 
-class RecordingDialogs final : public Dialogs {
+// Records the boxes a person would have seen ("info: …", Shift-JIS) and answers as told.
+class FakeDialogs final : public Dialogs {
  public:
-  std::vector<std::string> calls;  // "info: …", "confirm: …", "error: …" in UTF-8
+  std::vector<std::string> calls;
   bool answer = true;
-  void info(std::string_view t) override { calls.push_back("info: " + to_utf8(t)); }
+  void info(std::string_view t) override { calls.push_back("info: " + std::string(t)); }
   bool confirm(std::string_view t) override {
-    calls.push_back("confirm: " + to_utf8(t));
+    calls.push_back("confirm: " + std::string(t));
     return answer;
   }
-  void error(std::string_view t) override { calls.push_back("error: " + to_utf8(t)); }
+  void error(std::string_view t) override { calls.push_back("error: " + std::string(t)); }
   void beep() override {}
-  void busy(bool) override {}
+  void busy(bool /*on*/) override {}
   void process_events() override {}
 };
 
@@ -36,9 +37,16 @@ class UserKaimeFormTest : public ::testing::Test {
   }
   [[nodiscard]] std::string label() const { return to_utf8(SetNameLabel.text()); }
   void create() { form.FormCreate(); }
+  // What a person would have seen, in UTF-8.
+  [[nodiscard]] std::vector<std::string> shown() const {
+    std::vector<std::string> out;
+    out.reserve(dialogs.calls.size());
+    for (const std::string& c : dialogs.calls) out.push_back(to_utf8(c));
+    return out;
+  }
 
   AppDirScope dir;
-  RecordingDialogs dialogs;
+  FakeDialogs dialogs;
   Label SetNameLabel;
   TUserKaimeForm form{dialogs, SetNameLabel};
 };
@@ -56,8 +64,9 @@ TEST_F(UserKaimeFormTest, AMissingFileIsWrittenWithTheSixBuiltInSetsAndTheFirstI
   EXPECT_EQ(label(), "推奨設定");
   SelectionSet first = BuiltInSets()[0];
   EXPECT_EQ(form.Current(), first);
-  EXPECT_EQ(form.ini.ReadInteger("Kaime", "SetIndex", -1), 0);
-  EXPECT_TRUE(dialogs.calls.empty());
+  // Start-up reads the settings and writes nothing to them.
+  EXPECT_EQ(form.ini.ReadInteger("Kaime", "SetIndex", -1), -1);
+  EXPECT_TRUE(shown().empty());
 }
 
 TEST_F(UserKaimeFormTest, ChoosingASetLoadsItsControlsAndRemembersIt) {
@@ -111,7 +120,7 @@ TEST_F(UserKaimeFormTest, AddingCutsTheNameAndAppendsOrAsksBeforeReplacing) {
   form.Edit1.set_text(sj("あいうえおかきくけこ"));
   dialogs.answer = false;
   form.AddBtnClick();
-  EXPECT_EQ(dialogs.calls.back(),
+  EXPECT_EQ(shown().back(),
             "confirm: [あいうえおかきくけこ]はすでに存在しています。上書きしますか?");
   EXPECT_EQ(slurp(set_file()), before);
   EXPECT_EQ(form.SetCombo.item_index(), 1);
@@ -128,7 +137,7 @@ TEST_F(UserKaimeFormTest, AddingCutsTheNameAndAppendsOrAsksBeforeReplacing) {
   // A blank name is refused.
   form.Edit1.set_text("   ");
   form.AddBtnClick();
-  EXPECT_EQ(dialogs.calls.back(), "info: 設定名を入力してください。");
+  EXPECT_EQ(shown().back(), "info: 設定名を入力してください。");
   EXPECT_EQ(file_lines().size(), 7u);
 }
 
@@ -138,7 +147,7 @@ TEST_F(UserKaimeFormTest, DeletingStopsAtTheLastSet) {
   form.SelectSet(1);
   dialogs.answer = false;
   form.DelBtnClick();
-  EXPECT_EQ(dialogs.calls.back(), "confirm: [回収重視設定]を削除します。よろしいですか?");
+  EXPECT_EQ(shown().back(), "confirm: [回収重視設定]を削除します。よろしいですか?");
   EXPECT_EQ(form.SetCombo.count(), 2);
 
   dialogs.answer = true;
@@ -153,7 +162,7 @@ TEST_F(UserKaimeFormTest, DeletingStopsAtTheLastSet) {
   const std::size_t asked = dialogs.calls.size();
   form.DelBtnClick();
   ASSERT_EQ(dialogs.calls.size(), asked + 1);
-  EXPECT_EQ(dialogs.calls.back(),
+  EXPECT_EQ(shown().back(),
             "info: 選択中の設定を削除できません。設定名は最低ひとつは残す必要があります。");
   EXPECT_EQ(slurp(set_file()), SetLine(BuiltInSets()[0]) + "\r\n");
 }
@@ -178,7 +187,7 @@ TEST_F(UserKaimeFormTest, LinesThatAreNoSetsAreReportedSkippedAndKeptOnSave) {
   write_bytes(set_file(), junk + "\r\n" + good + "\r\n\r\n" + trimmed + "\r\n" + nameless + "\r\n");
   create();
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0],
+  EXPECT_EQ(shown()[0],
             "info: userkaimeset.dat の 1, 3, 5 "
             "行目は設定として読めないため、一覧に出しません（ファイルにはそのまま残します）。");
   ASSERT_EQ(form.SetCombo.count(), 2);
@@ -208,7 +217,7 @@ TEST_F(UserKaimeFormTest, AFileThatCannotBeReadIsNeverOverwritten) {
   fs::create_directories(set_file());  // reading a folder fails
   create();
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].substr(0, 7), "error: ");
+  EXPECT_EQ(shown()[0].substr(0, 7), "error: ");
   EXPECT_EQ(form.SetCombo.count(), 0);
   form.Edit1.set_text("x");
   EXPECT_THROW(form.AddBtnClick(), FileError);
