@@ -12,30 +12,23 @@ constexpr std::array<std::string_view, 10> kEdgeNames = {
     "withdrawn",   "blank-odds",   "odds-kind-09", "out-of-order",  "second-odds",
     "local-races", "runners-0-19", "two-venues",   "eight-runners", "hr-order"};
 
-// Venues of each four-week meeting block, in turn.
-constexpr std::array<std::array<int, 3>, 10> kRotation = {{{6, 9, 7},
-                                                           {5, 8, 10},
-                                                           {5, 8, 3},
-                                                           {6, 9, 10},
-                                                           {3, 7, 4},
-                                                           {4, 7, 10},
-                                                           {1, 2, 7},
-                                                           {1, 4, 10},
-                                                           {5, 8, 7},
-                                                           {6, 9, 3}}};
+// Venues racing in each month, roughly as the JRA year runs (main venues first).
+constexpr std::array<std::array<int, 3>, 12> kSeason = {{{6, 8, 7},
+                                                         {5, 8, 10},
+                                                         {6, 9, 7},
+                                                         {6, 9, 3},
+                                                         {5, 8, 4},
+                                                         {5, 9, 2},
+                                                         {3, 7, 2},
+                                                         {4, 10, 1},
+                                                         {6, 9, 1},
+                                                         {5, 8, 4},
+                                                         {5, 8, 3},
+                                                         {6, 9, 7}}};
 
 // First start times (minutes of the day) of races 1..12 at the day's first venue; the other
 // venues start 10 and 20 minutes later.
 constexpr std::array<int, 12> kStart = {590, 620, 650, 680, 730, 760, 790, 820, 855, 890, 925, 965};
-
-long long day_number(const DateTime& d) {
-  const DateTime midnight{d.year, d.month, d.day};
-  return midnight.to_seconds() / 86400;
-}
-// Weeks run Monday to Sunday; 1970-01-01 was a Thursday.
-long long week_of(const DateTime& d) {
-  return (day_number(d) + 3) / 7;
-}
 
 bool left_handed(int venue) {
   return venue == 4 || venue == 5 || venue == 7;
@@ -445,20 +438,23 @@ std::vector<int> Race::arrival_order() const {
 }
 
 std::vector<VenueSlot> venues_on(const DateTime& date, int count) {
-  const long long week = week_of(date);
-  const long long block = week / 4;
-  const auto& trio = kRotation[static_cast<std::size_t>(block % 10)];
-  const long long first_block = week_of(DateTime{date.year, 1, 1}) / 4;
+  // A meeting is the month of the week's Saturday, so a weekend never splits; its days
+  // count the weekends of that month.
+  const DateTime midday{date.year, date.month, date.day, 12};
+  const int to_saturday = (6 - date.day_of_week() + 7) % 7;
+  const DateTime saturday = midday.add_days(date.day_of_week() == 0 ? -1 : to_saturday);
+  const auto& trio = kSeason[static_cast<std::size_t>(saturday.month - 1)];
+  const int weekend = (saturday.day - 1) / 7;
   const int day_in_week = date.day_of_week() == 0 ? 2 : 1;
   std::vector<VenueSlot> out;
   for (int i = 0; i < count && i < 3; ++i) {
     const int v = trio[static_cast<std::size_t>(i)];
     int kaiji = 1;
-    for (long long b = first_block; b < block; ++b) {
-      const auto& t = kRotation[static_cast<std::size_t>(b % 10)];
+    for (int m = 0; m + 1 < saturday.month; ++m) {
+      const auto& t = kSeason[static_cast<std::size_t>(m)];
       kaiji += std::find(t.begin(), t.end(), v) != t.end() ? 1 : 0;
     }
-    out.push_back({v, kaiji, static_cast<int>(week % 4) * 2 + day_in_week});
+    out.push_back({v, kaiji, weekend * 2 + day_in_week});
   }
   std::sort(out.begin(), out.end(),
             [](const VenueSlot& a, const VenueSlot& b) { return a.venue < b.venue; });
