@@ -1,6 +1,7 @@
 #include "support/files.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <memory>
 #include <system_error>
@@ -34,6 +35,23 @@ File open(const fs::path& path, const char* mode) {
 
 [[noreturn]] void fail(const char* what, const fs::path& path) {
   throw FileError(path_text(path) + sj(what));
+}
+
+bool seek_to(std::FILE* f, std::size_t record_size, std::size_t index) {
+  const auto offset = static_cast<long long>(record_size) * static_cast<long long>(index);
+#ifdef _WIN32
+  return _fseeki64(f, offset, SEEK_SET) == 0;
+#else
+  return fseeko(f, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+}
+
+bool seek_ahead(std::FILE* f, std::size_t bytes) {
+#ifdef _WIN32
+  return _fseeki64(f, static_cast<long long>(bytes), SEEK_CUR) == 0;
+#else
+  return fseeko(f, static_cast<off_t>(bytes), SEEK_CUR) == 0;
+#endif
 }
 
 }  // namespace
@@ -113,12 +131,18 @@ void write_file_atomic(const fs::path& path, std::string_view data) {
 
 std::size_t read_records(const fs::path& path, std::size_t record_size, char* dest,
                          std::size_t stride, std::size_t max_records) {
+  return read_records(path, record_size, 0, dest, stride, max_records);
+}
+
+std::size_t read_records(const fs::path& path, std::size_t record_size, std::size_t first,
+                         char* dest, std::size_t stride, std::size_t max_records) {
   File f = open(path, "rb");
   if (!f) {
     std::error_code ec;
     if (!fs::exists(path, ec)) return 0;
     fail(" を開けません。", path);
   }
+  if (first > 0 && !seek_to(f.get(), record_size, first)) return 0;
   std::size_t n = 0;
   while (n < max_records) {
     char* rec = dest + n * stride;
@@ -140,13 +164,59 @@ bool read_record_at(const fs::path& path, std::size_t record_size, std::size_t i
     if (!fs::exists(path, ec)) return false;
     fail(" を開けません。", path);
   }
-  const auto offset = static_cast<long long>(record_size) * static_cast<long long>(index);
-#ifdef _WIN32
-  if (_fseeki64(f.get(), offset, SEEK_SET) != 0) return false;
-#else
-  if (fseeko(f.get(), static_cast<off_t>(offset), SEEK_SET) != 0) return false;
-#endif
+  if (!seek_to(f.get(), record_size, index)) return false;
   return std::fread(dest, 1, record_size, f.get()) == record_size;
+}
+
+
+RecordScanner::RecordScanner(const fs::path& path, std::size_t record_size)
+    : path_(path), size_(record_size) {
+  File f = open(path, "rb");
+  if (!f) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return;
+    fail(" を開けません。", path);
+  }
+  std::error_code ec;
+  const auto bytes = fs::file_size(path, ec);
+  if (ec) fail(" を読み込めません。", path);
+  count_ = record_size == 0 ? 0 : static_cast<std::size_t>(bytes) / record_size;
+  file_ = f.release();
+}
+
+RecordScanner::~RecordScanner() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+bool RecordScanner::next(char* head, std::size_t head_len) {
+  if (file_ == nullptr || done_ >= count_) return false;
+  head_len = std::min(head_len, size_);
+  if (std::fread(head, 1, head_len, file_) != head_len) {
+    // The file shrank under us: whatever is left is no whole record.
+    count_ = done_;
+    return false;
+  }
+  head_ = head;
+  head_len_ = head_len;
+  ++done_;
+  return true;
+}
+
+void RecordScanner::take(char* dest) {
+  if (dest != head_) std::memmove(dest, head_, head_len_);
+  const std::size_t rest = size_ - head_len_;
+  if (std::fread(dest + head_len_, 1, rest, file_) != rest) {
+    std::fill(dest, dest + size_, ' ');  // a torn record must not look filled
+    count_ = done_;
+    if (std::ferror(file_)) fail(" を読み込めません。", path_);
+  }
+  head_len_ = size_;
+}
+
+void RecordScanner::skip() {
+  const std::size_t rest = size_ - head_len_;
+  if (rest > 0 && !seek_ahead(file_, rest)) fail(" を読み込めません。", path_);
+  head_len_ = size_;
 }
 
 }  // namespace rv

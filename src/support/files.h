@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -45,6 +46,45 @@ inline void write_lines(const fs::path& path, const std::vector<std::string>& li
 // Returns the number of whole records read; 0 when the file does not exist.
 std::size_t read_records(const fs::path& path, std::size_t record_size, char* dest,
                          std::size_t stride, std::size_t max_records);
+
+// The same, starting at record number first (0-based): record first + i goes to
+// dest + i * stride.
+std::size_t read_records(const fs::path& path, std::size_t record_size, std::size_t first,
+                         char* dest, std::size_t stride, std::size_t max_records);
+
+// Reads a file of fixed-size records front to back, for loaders that look at the head of a
+// record before deciding where it goes or whether to skip it. Only whole records are
+// offered: a short last record (a torn file) is never seen.
+//
+//   RecordScanner scan(path, 962);
+//   while (scan.next(head, 27)) { if (wanted(head)) scan.take(dest); else scan.skip(); }
+class RecordScanner {
+ public:
+  // Throws FileError when the file exists but cannot be opened.
+  RecordScanner(const fs::path& path, std::size_t record_size);
+  ~RecordScanner();
+  RecordScanner(const RecordScanner&) = delete;
+  RecordScanner& operator=(const RecordScanner&) = delete;
+
+  [[nodiscard]] bool exists() const { return file_ != nullptr; }
+  // Whole records in the file.
+  [[nodiscard]] std::size_t count() const { return count_; }
+  // Reads the first head_len bytes of the next record; false when no whole record is left.
+  bool next(char* head, std::size_t head_len);
+  // The record whose head was just read, whole, into dest (record_size bytes; head included).
+  void take(char* dest);
+  // Moves past the record whose head was just read.
+  void skip();
+
+ private:
+  std::FILE* file_ = nullptr;
+  fs::path path_;
+  std::size_t size_;
+  std::size_t count_ = 0;
+  std::size_t done_ = 0;
+  const char* head_ = nullptr;
+  std::size_t head_len_ = 0;
+};
 
 // Reads record number index (0-based) of a file of fixed-size records into dest. Returns
 // false when the file or the record does not exist.

@@ -60,6 +60,44 @@ TEST(Files, FixedRecordsStopAtTheLastWholeRecord) {
   EXPECT_TRUE(read_record_at(f, 6, 1, one));
   EXPECT_EQ(std::string(one, 6), "BBBB\r\n");
   EXPECT_FALSE(read_record_at(f, 6, 2, one));
+
+  // A run of records from the middle, as a race's runners are read from a venue file.
+  std::memset(buf, '#', sizeof buf);
+  EXPECT_EQ(read_records(f, 6, 1, &buf[0][0], 8, 3), 1u);
+  EXPECT_EQ(std::string(buf[0], 6), "BBBB\r\n");
+  EXPECT_EQ(std::string(buf[1], 6), "      ");
+  EXPECT_EQ(read_records(f, 6, 5, &buf[0][0], 8, 3), 0u);
+}
+
+TEST(Files, ScannerOffersWholeRecordsToTakeOrSkip) {
+  TempDir d;
+  const auto f = d.path() / "r.dat";
+  write_bytes(f, "A1aa\r\nB2bb\r\nC3cc\r\nD4");
+  RecordScanner scan(f, 6);
+  ASSERT_TRUE(scan.exists());
+  EXPECT_EQ(scan.count(), 3u);
+  std::string taken;
+  char head[2];
+  char rec[6];
+  while (scan.next(head, 2)) {
+    if (head[1] == '2') {
+      scan.skip();
+      continue;
+    }
+    scan.take(rec);
+    taken.append(rec, 4);
+  }
+  EXPECT_EQ(taken, "A1aaC3cc");  // the torn "D4" is never offered
+
+  // Taking into the buffer that holds the head reads the rest behind it.
+  RecordScanner again(f, 6);
+  ASSERT_TRUE(again.next(rec, 3));
+  again.take(rec);
+  EXPECT_EQ(std::string(rec, 6), "A1aa\r\n");
+
+  RecordScanner none(d.path() / "none", 6);
+  EXPECT_FALSE(none.exists());
+  EXPECT_FALSE(none.next(head, 2));
 }
 
 }  // namespace
