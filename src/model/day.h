@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -157,6 +158,17 @@ struct PayoutDisplay {
   std::array<std::array<std::array<PayoutEntry, 7>, 8>, kMaxRaces> table;
 };
 
+// The files of the loaded day, rebuilt by every load: "\Data\" + date + ".jvRA" and the
+// same name with ".jvHR", ".jvWH", ".jvDM", ".jvO1" .. ".jvO6". Empty before a load. The WH
+// file is named for completeness; nothing reads it.
+struct DayFiles {
+  std::filesystem::path RaFile;
+  std::filesystem::path HrFile;
+  std::filesystem::path WhFile;
+  std::filesystem::path DmFile;
+  std::array<std::filesystem::path, 6> OzFile;  // O1File .. O6File
+};
+
 // The whole day. One instance lives for the whole run (allocate it once with make_day()).
 struct Day {
   std::array<RaRecord, kMaxRaces> RaData;
@@ -177,6 +189,7 @@ struct Day {
 
   // The day's date text as the date box holds it ("2026年12月06日", Shift-JIS).
   std::string Date;
+  DayFiles Files;
   // AllResultsIn: every loaded runner record holds final results.
   bool AllResultsIn = false;
   bool BatchReading = false;

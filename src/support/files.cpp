@@ -76,6 +76,11 @@ std::optional<std::string> read_file(const fs::path& path) {
   return data;
 }
 
+bool file_exists(const fs::path& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_regular_file(path, ec);
+}
+
 std::vector<std::string> split_lines(std::string_view text) {
   std::vector<std::string> lines;
   std::size_t start = 0;

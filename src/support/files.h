@@ -29,6 +29,9 @@ std::optional<std::string> read_file(const fs::path& path);
 // Splits text into lines at CR LF, LF or CR; a final line break adds no empty line.
 std::vector<std::string> split_lines(std::string_view text);
 
+// True when the path names an existing regular file (an empty path names none).
+bool file_exists(const fs::path& path);
+
 // Lines of a text file; an empty list when the file does not exist.
 std::vector<std::string> read_lines(const fs::path& path);
 

@@ -1,0 +1,304 @@
+#include "model/race_odds.h"
+
+#include <algorithm>
+#include <bitset>
+#include <cmath>
+#include <cstring>
+
+#include "support/files.h"
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+using SlotSet = std::bitset<kMaxRaces>;
+
+// ---- Fields ---------------------------------------------------------------------------
+
+// A field that is not all digits: blanks, dashes, stars or junk (which reads 0).
+double odds_slow(std::string_view field) {
+  const std::string_view t = trim(field);
+  if (t.empty()) return kOddsBlank;
+  if (t.find_first_not_of('-') == std::string_view::npos ||
+      t.find_first_not_of('*') == std::string_view::npos) {
+    return kOddsWithdrawn;
+  }
+  return static_cast<double>(num(t)) / 10;
+}
+
+// Nearly every field is all digits; those are read without leaving the loop.
+inline double odds_at(const char* rec, int pos, int width) {
+  const char* p = rec + pos;
+  unsigned v = 0;
+  for (int i = 0; i < width; ++i) {
+    const unsigned d = static_cast<unsigned char>(p[i]) - unsigned{'0'};
+    if (d > 9) return odds_slow({p, static_cast<std::size_t>(width)});
+    v = v * 10 + d;
+  }
+  return static_cast<double>(v) / 10;
+}
+
+inline int int_at(const char* rec, int pos, int width) {
+  const char* p = rec + pos;
+  int v = 0;
+  for (int i = 0; i < width; ++i) {
+    const unsigned d = static_cast<unsigned char>(p[i]) - unsigned{'0'};
+    if (d > 9) return inum({p, static_cast<std::size_t>(width)});
+    v = v * 10 + static_cast<int>(d);
+  }
+  return v;
+}
+
+// An array of entries of odds and popularity rank (0-based offsets within the record). The
+// rank is taken only with a published value.
+struct EntryLayout {
+  int count;
+  int odds_pos;
+  int rank_pos;
+  int stride;
+  int odds_width;
+  int rank_width;
+};
+
+constexpr EntryLayout kWakuren{kWakurenCount, 605, 610, 9, 5, 2};
+constexpr EntryLayout kUmaren{kUmarenCount, 44, 50, 13, 6, 3};
+constexpr EntryLayout kWide{kUmarenCount, 44, 54, 17, 5, 3};  // the lowest value only
+constexpr EntryLayout kUmatan{kUmatanCount, 44, 50, 13, 6, 3};
+constexpr EntryLayout kSanrenpuku{kSanrenpukuCount, 46, 52, 15, 6, 3};
+constexpr EntryLayout kSanrentan{kSanrentanCount, 46, 53, 17, 7, 4};
+
+template <std::size_t N>
+void read_entries(const char* rec, const EntryLayout& l, std::array<double, N>& odds,
+                  std::array<int, N>& ninki) {
+  static_assert(N >= 2);
+  const int count = std::min(l.count, static_cast<int>(N) - 1);
+  for (int k = 0; k < count; ++k) {
+    const int at = l.stride * k;
+    const double v = odds_at(rec, l.odds_pos + at, l.odds_width);
+    odds[static_cast<std::size_t>(k) + 1] = v;
+    if (v >= 0) ninki[static_cast<std::size_t>(k) + 1] = int_at(rec, l.rank_pos + at, l.rank_width);
+  }
+}
+
+// ---- Win and place, popularity, win rate ---------------------------------------------
+
+// A popularity key: two odds and the horse number. The text keys "%6.1f%6.1f%2d" are of
+// fixed width (the odds fields hold at most 999.9), so their text order is this order.
+struct NinkiKey {
+  double first;
+  double second;
+  int horse;
+  bool operator<(const NinkiKey& o) const {
+    if (first != o.first) return first < o.first;
+    if (second != o.second) return second < o.second;
+    return horse < o.horse;
+  }
+};
+
+struct NinkiList {
+  std::array<NinkiKey, kMaxHorses> keys;
+  int n = 0;
+  void add(double first, double second, int horse) { keys[static_cast<std::size_t>(n++)] = {first, second, horse}; }
+  template <std::size_t N>
+  void rank_into(std::array<int, N>& ninki) {
+    std::sort(keys.begin(), keys.begin() + n);
+    for (int p = 0; p < n; ++p) ninki[static_cast<std::size_t>(keys[static_cast<std::size_t>(p)].horse)] = p + 1;
+  }
+};
+
+void read_win_place(const O1Record& o1, int runners, RaceWork& w) {
+  const char* rec = o1.bytes.data();
+  NinkiList win;
+  NinkiList low;
+  NinkiList high;
+  for (int i = 0; i < runners; ++i) {
+    const auto h = static_cast<std::size_t>(i) + 1;
+    const double odds = odds_at(rec, 45 + 8 * i, 4);
+    w.WinOdds[h] = odds;
+    if (odds > 0) w.WinRate[h] = 80 / odds;
+
+    const double lo = odds_at(rec, 269 + 12 * i, 4);
+    if (lo < 0) {  // dashes, stars or blank: the high value is the same marker
+      w.PlaceOddsLow[h] = lo;
+      w.PlaceOddsHigh[h] = lo;
+      continue;
+    }
+    const double hi = static_cast<double>(num({rec + 273 + 12 * i, 4})) / 10;
+    w.PlaceOddsLow[h] = lo;
+    w.PlaceOddsHigh[h] = hi;
+    // A horse whose place odds are not numeric gets no win rank either.
+    if (odds > 0) win.add(odds, lo, i + 1);
+    if (lo > 0) low.add(lo, hi, i + 1);
+    if (hi > 0) high.add(hi, lo, i + 1);
+  }
+  win.rank_into(w.WinNinki);
+  low.rank_into(w.PlaceNinki);
+  high.rank_into(w.PlaceNinkiHigh);
+}
+
+// The sample standard deviation of the ranked horses' win rates and their deviation scores.
+// With fewer than two ranked horses, or all at one rate, there is no spread to score
+// against: the deviation and every score stay 0.
+void win_rate_figures(int runners, RaceWork& w) {
+  int m = 0;
+  double sum = 0;
+  for (int h = 1; h <= runners; ++h) {
+    if (w.WinNinki[static_cast<std::size_t>(h)] < 1) continue;
+    ++m;
+    sum += w.WinRate[static_cast<std::size_t>(h)];
+  }
+  if (m < 2) return;
+  const double mean = sum / m;
+  double sq = 0;
+  for (int h = 1; h <= runners; ++h) {
+    if (w.WinNinki[static_cast<std::size_t>(h)] < 1) continue;
+    const double d = w.WinRate[static_cast<std::size_t>(h)] - mean;
+    sq += d * d;
+  }
+  const double sd = std::sqrt(sq / (m - 1));
+  if (!(sd > 0)) return;
+  w.WinRateStdDev = sd;
+  for (int h = 1; h <= runners; ++h) {
+    const auto i = static_cast<std::size_t>(h);
+    if (w.WinNinki[i] >= 1) w.WinRateScore[i] = (w.WinRate[i] - mean) / sd * 10 + 50;
+  }
+}
+
+// ---- Finding a race's records ---------------------------------------------------------
+
+// The race of a slot in an odds file: venue code and race number of its RA record. A
+// blank venue or a race number below 1 has no odds records.
+struct SlotKey {
+  char key[4];
+  bool valid = false;
+};
+using SlotKeys = std::array<SlotKey, kMaxRaces>;
+
+SlotKey slot_key(const RaRecord& ra) {
+  SlotKey k{};
+  const std::string_view venue = ra.field(20, 2);
+  const std::string_view race = ra.field(26, 2);
+  if (inum(race) < 1) return k;
+  std::memcpy(k.key, venue.data(), 2);
+  std::memcpy(k.key + 2, race.data(), 2);
+  // A record's four bytes can only equal a key that is four characters once trimmed.
+  k.valid = trim({k.key, 4}).size() == 4;
+  return k;
+}
+
+constexpr std::size_t kHead = 27;  // through the race number
+
+// Reads the file once; each wanted slot receives the first record of its race. Returns the
+// slots that received one.
+template <std::size_t N>
+SlotSet take_first_records(const fs::path& file, const SlotKeys& keys, SlotSet wanted,
+                           std::array<Record<N>, kMaxRaces>& dest) {
+  SlotSet found;
+  if (wanted.none()) return found;
+  RecordScanner scan(file, N);
+  if (!scan.exists()) return found;
+  char head[kHead];
+  while (found != wanted && scan.next(head, kHead)) {
+    int first = -1;
+    for (std::size_t s = 0; s < kMaxRaces; ++s) {
+      if (!wanted[s] || found[s]) continue;
+      const char* k = keys[s].key;
+      if (std::memcmp(k, head + 19, 2) != 0 || std::memcmp(k + 2, head + 25, 2) != 0) continue;
+      if (first < 0) {
+        scan.take(dest[s].bytes.data());
+        first = static_cast<int>(s);
+      } else {
+        dest[s] = dest[static_cast<std::size_t>(first)];
+      }
+      found.set(s);
+    }
+    if (first < 0) scan.skip();
+  }
+  return found;
+}
+
+struct Found {
+  SlotSet o[6];
+};
+
+Found take_all(Day& day, const SlotKeys& keys, SlotSet wanted) {
+  const auto& f = day.Files.OzFile;
+  Found r;
+  r.o[0] = take_first_records(f[0], keys, wanted, day.O1Data);
+  r.o[1] = take_first_records(f[1], keys, wanted, day.O2Data);
+  r.o[2] = take_first_records(f[2], keys, wanted, day.O3Data);
+  r.o[3] = take_first_records(f[3], keys, wanted, day.O4Data);
+  r.o[4] = take_first_records(f[4], keys, wanted, day.O5Data);
+  r.o[5] = take_first_records(f[5], keys, wanted, day.O6Data);
+  return r;
+}
+
+// Fills the working record of a slot from the record copies found for it.
+void read_slot(Day& day, std::size_t s, const Found& found) {
+  RaceWork& w = day.Work[s];
+  w.reset_odds();
+  const int runners = std::clamp(day.runners(static_cast<int>(s)), 0, kMaxHorses);
+  if (found.o[0][s]) {
+    const char* o1 = day.O1Data[s].bytes.data();
+    read_win_place(day.O1Data[s], runners, w);
+    read_entries(o1, kWakuren, w.WakurenOdds, w.WakurenNinki);
+    win_rate_figures(runners, w);
+    w.OddsTime.assign(o1 + 31, 4);
+  }
+  if (found.o[1][s]) read_entries(day.O2Data[s].bytes.data(), kUmaren, w.UmarenOdds, w.UmarenNinki);
+  if (found.o[2][s]) read_entries(day.O3Data[s].bytes.data(), kWide, w.WideOdds, w.WideNinki);
+  if (found.o[3][s]) read_entries(day.O4Data[s].bytes.data(), kUmatan, w.UmatanOdds, w.UmatanNinki);
+  if (found.o[4][s]) {
+    read_entries(day.O5Data[s].bytes.data(), kSanrenpuku, w.SanrenpukuOdds, w.SanrenpukuNinki);
+  }
+  if (found.o[5][s]) {
+    read_entries(day.O6Data[s].bytes.data(), kSanrentan, w.SanrentanOdds, w.SanrentanNinki);
+  }
+}
+
+// A file that does not hold the race must not leave an older copy behind the cleared
+// numbers.
+template <std::size_t N>
+void blank_unless(bool found, Record<N>& copy) {
+  if (!found && copy.bytes[0] != ' ') copy.blank();
+}
+
+void blank_missing(Day& day, std::size_t s, const Found& found) {
+  blank_unless(found.o[0][s], day.O1Data[s]);
+  blank_unless(found.o[1][s], day.O2Data[s]);
+  blank_unless(found.o[2][s], day.O3Data[s]);
+  blank_unless(found.o[3][s], day.O4Data[s]);
+  blank_unless(found.o[4][s], day.O5Data[s]);
+  blank_unless(found.o[5][s], day.O6Data[s]);
+}
+
+}  // namespace
+
+void LoadRaceOdds(Day& day, int slot) {
+  if (slot < 0 || slot >= kMaxRaces) return;
+  const auto s = static_cast<std::size_t>(slot);
+  SlotKeys keys{};
+  keys[s] = slot_key(day.RaData[s]);
+  SlotSet wanted;
+  wanted.set(s, keys[s].valid);
+  const Found found = take_all(day, keys, wanted);
+  blank_missing(day, s, found);
+  read_slot(day, s, found);
+}
+
+void LoadDayOdds(Day& day) {
+  SlotKeys keys{};
+  SlotSet wanted;
+  for (std::size_t s = 0; s < kMaxRaces; ++s) {
+    keys[s] = slot_key(day.RaData[s]);
+    wanted.set(s, keys[s].valid);
+  }
+  const Found found = take_all(day, keys, wanted);
+  for (std::size_t s = 0; s < kMaxRaces; ++s) {
+    day.OzRace = static_cast<int>(s);
+    blank_missing(day, s, found);
+    read_slot(day, s, found);
+  }
+}
+
+}  // namespace rv
