@@ -18,7 +18,7 @@ struct PayLayout {
   int ninki_width;
 };
 
-constexpr PayLayout kPayLayout[8] = {
+constexpr PayLayout kPayLayout[kBetTypeCount] = {  // in bet-type order
     {103, 13, 1, 2, 105, 114, 2},  // 単勝
     {142, 13, 1, 2, 144, 153, 2},  // 複勝
     {207, 13, 2, 1, 209, 218, 2},  // 枠連: one digit per bracket
@@ -28,8 +28,6 @@ constexpr PayLayout kPayLayout[8] = {
     {550, 18, 3, 2, 556, 565, 3},  // ３連複
     {604, 19, 3, 2, 610, 619, 4},  // ３連単
 };
-
-constexpr int kPlace = 1;
 
 std::string combo_label(const HrEntry& e) {
   std::string label = fmt("%2d", e.horse[0]);
@@ -81,9 +79,10 @@ void fill_results(Day& day) {
 void fill_pay_entries(Day& day, std::size_t s) {
   RaceWork& w = day.Work[s];
   const HrRecord& hr = day.HrData[s];
-  for (int t = 0; t < 8; ++t) {
-    for (int k = 1; k <= kPayCount[static_cast<std::size_t>(t)]; ++k) {
-      const auto e = static_cast<std::size_t>(kPayFirst[static_cast<std::size_t>(t)] + k - 1);
+  for (const BetType t : kBetTypes) {
+    const auto ti = static_cast<std::size_t>(bet_index(t));
+    for (int k = 1; k <= kPayCount[ti]; ++k) {
+      const auto e = static_cast<std::size_t>(kPayFirst[ti] + k - 1);
       const HrEntry entry = ReadHrEntry(hr, t, k);
       w.PayNinki[e] = entry.ninki;
       w.PayAmount[e] = entry.pay;
@@ -94,7 +93,7 @@ void fill_pay_entries(Day& day, std::size_t s) {
       }
       // The place payouts name the horses that finished in the places.
       const int h = entry.horse[0];
-      if (t == kPlace && h >= 1 && h <= kMaxHorses) {
+      if (t == BetType::kFukusho && h >= 1 && h <= kMaxHorses) {
         SeRecord& se = day.SeData[s][static_cast<std::size_t>(h - 1)];
         const std::string pos = fmt("%02d", k);
         se.bytes[334] = pos[0];
@@ -106,8 +105,8 @@ void fill_pay_entries(Day& day, std::size_t s) {
 
 }  // namespace
 
-HrEntry ReadHrEntry(const HrRecord& hr, int bet_type, int k) {
-  const PayLayout& l = kPayLayout[bet_type];
+HrEntry ReadHrEntry(const HrRecord& hr, BetType type, int k) {
+  const PayLayout& l = kPayLayout[bet_index(type)];
   const auto at = static_cast<std::size_t>(l.stride * (k - 1));
   HrEntry e;
   e.horses = l.numbers;
@@ -157,10 +156,11 @@ bool ReadPayouts(Day& day, std::string_view date, bool race_selected) {
 void BuildPayoutTables(Day& day) {
   for (std::size_t s = 0; s < kMaxRaces; ++s) {
     auto& race = day.Payouts.table[s];
-    for (int t = 0; t < 8; ++t) {
-      auto& entries = race[static_cast<std::size_t>(t)];
+    for (const BetType t : kBetTypes) {
+      const auto ti = static_cast<std::size_t>(bet_index(t));
+      auto& entries = race[ti];
       for (auto& e : entries) e = PayoutEntry{};
-      for (int k = 1; k <= kPayCount[static_cast<std::size_t>(t)]; ++k) {
+      for (int k = 1; k <= kPayCount[ti]; ++k) {
         const HrEntry hr = ReadHrEntry(day.HrData[s], t, k);
         PayoutEntry& out = entries[static_cast<std::size_t>(k - 1)];
         if (any_above_zero(hr)) out.kumi = combo_label(hr);

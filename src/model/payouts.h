@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/bet_type.h"
 #include "model/day.h"
 
 namespace rv {
@@ -18,7 +19,7 @@ struct HrEntry {
   int ninki = 0;
   int pay = 0;
 };
-HrEntry ReadHrEntry(const HrRecord& hr, int bet_type, int k);
+HrEntry ReadHrEntry(const HrRecord& hr, BetType type, int k);
 
 // The payout reader, on the day `date` as the date box shows it: re-reads the race and
 // runner records, fills every race's result section from the runner records and its payout

@@ -1,0 +1,97 @@
+// A race day built record by record into the day files of a fresh AppDir, and the model
+// it loads into.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "acquire/day_store.h"
+#include "common/temp_dir.h"
+#include "jvfeed/records.h"
+#include "model/day.h"
+#include "model/day_load.h"
+#include "support/app_dir.h"
+#include "support/services.h"
+#include "support/text.h"
+
+namespace rv::testing {
+
+// Dialogs that record what a person would have seen: "info: ", "error: ", "beep".
+class SeenDialogs final : public Dialogs {
+ public:
+  std::vector<std::string> calls;
+  void info(std::string_view text) override { calls.push_back("info: " + to_utf8(text)); }
+  bool confirm(std::string_view text) override {
+    calls.push_back("confirm: " + to_utf8(text));
+    return true;
+  }
+  void error(std::string_view text) override { calls.push_back("error: " + to_utf8(text)); }
+  void beep() override { calls.emplace_back("beep"); }
+  void busy(bool /*on*/) override {}
+  void process_events() override {}
+};
+
+inline constexpr int kYmd = 20261206;
+inline constexpr const char* kDate = "2026年12月06日";
+inline constexpr int kNakayama = 6;
+inline constexpr int kHanshin = 9;
+
+struct RaceSpec {
+  int runners = 16;
+  std::string start = "1540";
+  char se_kind = '7';  // data kind of the runner records; 0 writes none
+};
+
+class DayFixture : public ::testing::Test {
+ protected:
+  DayFixture() {
+    std::filesystem::create_directories(app_dir() / "DATA");
+    std::filesystem::create_directories(app_dir() / "CHG");
+  }
+
+  // Stores a record as the stored-data download does.
+  void put(const jvfeed::Record& r) {
+    ASSERT_TRUE(store_.Store(r, RecordOrigin::kStoredData, true)) << r.str().substr(0, 27);
+  }
+
+  // A race record and its runners.
+  void race(int venue, int race_no, const RaceSpec& spec = {}) {
+    const auto k = jvfeed::key(kYmd, venue, race_no);
+    put(jvfeed::ra(k, {.runners = spec.runners, .start = spec.start}));
+    if (spec.se_kind == 0) return;
+    for (int h = 1; h <= spec.runners && h <= 18; ++h) {
+      put(jvfeed::se(k, {.data_kind = spec.se_kind, .horse = h, .runners = spec.runners}));
+    }
+  }
+
+  // Every race of a venue, 1..races.
+  void venue(int code, int races = 12, const RaceSpec& spec = {}) {
+    for (int r = 1; r <= races; ++r) race(code, r, spec);
+  }
+
+  DayLoadResult load(const char* date = kDate) {
+    store_.Flush();
+    return LoadDay(*day, controls, sj(date), settings, dialogs);
+  }
+
+  std::filesystem::path data_file(const char* ext, const char* date = kDate) {
+    return app_path(sj(std::string("\\Data\\") + date + ext));
+  }
+
+  void flush() { store_.Flush(); }
+
+  AppDirScope dir_;
+  DayStore store_{DayStore::Mode::kWriteBack};
+
+ public:
+  std::unique_ptr<Day> day = make_day();
+  DayLoadControls controls;
+  DayLoadSettings settings;
+  SeenDialogs dialogs;
+};
+
+}  // namespace rv::testing
