@@ -81,7 +81,8 @@ bool read_runners(Day& day, int races) {
     for (int j = 0; j < n; ++j) {
       const SeRecord& se = runners[static_cast<std::size_t>(j)];
       if (se.bytes[2] != kFinalResults) all_final = false;
-      horses.read(se.field(31, 10), day.UmData[static_cast<std::size_t>(s)][static_cast<std::size_t>(j)]);
+      horses.read(se.field(31, 10),
+                  day.UmData[static_cast<std::size_t>(s)][static_cast<std::size_t>(j)]);
     }
     read += n;
   }
@@ -193,8 +194,8 @@ DayLoadResult LoadDay(Day& day, DayLoadControls& c, std::string_view date,
   day.blank_records();
   create_blank_o1(day.Files);
 
-  const auto races = static_cast<int>(read_records(day.Files.RaFile, kRaLen, day.RaData[0].bytes.data(),
-                                                   sizeof(RaRecord), kMaxRaces));
+  const auto races = static_cast<int>(read_records(
+      day.Files.RaFile, kRaLen, day.RaData[0].bytes.data(), sizeof(RaRecord), kMaxRaces));
   // A race of more than 18 runners would spill into the next race's runners.
   if (const int bad = oversized_race(day, races); bad >= 0) {
     const std::string message = oversized_message(day, bad);

@@ -37,9 +37,9 @@ int ReadRunnerRecords(Day& day, std::string_view day_name, int slot, int count) 
   const auto file = SeFilePath(day_name, ra.field(20, 2));
   if (!file) return 0;
   auto& runners = day.SeData[static_cast<std::size_t>(slot)];
-  return static_cast<int>(read_records(*file, kSeLen, static_cast<std::size_t>(race - 1) * kMaxHorses,
-                                       runners[0].bytes.data(), sizeof(SeRecord),
-                                       static_cast<std::size_t>(count)));
+  return static_cast<int>(
+      read_records(*file, kSeLen, static_cast<std::size_t>(race - 1) * kMaxHorses,
+                   runners[0].bytes.data(), sizeof(SeRecord), static_cast<std::size_t>(count)));
 }
 
 int SlotOfRecord(const Day& day, const char* rec, SlotMatch match) {

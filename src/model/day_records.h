@@ -16,7 +16,8 @@ namespace rv {
 // hold, never below 0.
 int RunnerSlots(const Day& day, int slot);
 
-// Reads the runner records 1..count of the slot's race (the venue file of the day, line (race - 1) x 18
+// Reads the runner records 1..count of the slot's race (the venue file of the day, line (race - 1)
+// x 18
 // + position) into SeData of the slot. Returns how many were read: 0 when the venue file is
 // missing, the race number is outside 1..12 or the venue cannot name a file; fewer when the
 // file ends early (the position after the last whole record is then blank; later ones keep

@@ -18,7 +18,8 @@ void rank_by_time(RaceWork& w) {
   std::stable_sort(order.begin(), order.begin() + n, [&w](int a, int b) {
     return w.DmTime[static_cast<std::size_t>(a)] < w.DmTime[static_cast<std::size_t>(b)];
   });
-  for (int r = 0; r < n; ++r) w.DmRank[static_cast<std::size_t>(order[static_cast<std::size_t>(r)])] = r + 1;
+  for (int r = 0; r < n; ++r)
+    w.DmRank[static_cast<std::size_t>(order[static_cast<std::size_t>(r)])] = r + 1;
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ struct PayLayout {
   int ninki_width;
 };
 
-constexpr PayLayout kPayLayout[kBetTypeCount] = {  // in bet-type order
+constexpr PayLayout kPayLayout[kBetTypeCount] = {
+    // in bet-type order
     {103, 13, 1, 2, 105, 114, 2},  // 単勝
     {142, 13, 1, 2, 144, 153, 2},  // 複勝
     {207, 13, 2, 1, 209, 218, 2},  // 枠連: one digit per bracket
@@ -107,15 +108,17 @@ void fill_pay_entries(Day& day, std::size_t s) {
 
 HrEntry ReadHrEntry(const HrRecord& hr, BetType type, int k) {
   const PayLayout& l = kPayLayout[bet_index(type)];
-  const auto at = static_cast<std::size_t>(l.stride * (k - 1));
+  const int at = l.stride * (k - 1);
+  const auto field = [&hr](int pos, int len) {
+    return inum(hr.field(static_cast<std::size_t>(pos), static_cast<std::size_t>(len)));
+  };
   HrEntry e;
   e.horses = l.numbers;
   for (int i = 0; i < l.numbers; ++i) {
-    e.horse[i] = inum(hr.field(l.combo_pos + at + static_cast<std::size_t>(i * l.number_width),
-                               static_cast<std::size_t>(l.number_width)));
+    e.horse[i] = field(l.combo_pos + at + i * l.number_width, l.number_width);
   }
-  e.pay = inum(hr.field(l.pay_pos + at, 9));
-  e.ninki = inum(hr.field(l.ninki_pos + at, static_cast<std::size_t>(l.ninki_width)));
+  e.pay = field(l.pay_pos + at, 9);
+  e.ninki = field(l.ninki_pos + at, l.ninki_width);
   return e;
 }
 

@@ -98,11 +98,14 @@ struct NinkiKey {
 struct NinkiList {
   std::array<NinkiKey, kMaxHorses> keys;
   int n = 0;
-  void add(double first, double second, int horse) { keys[static_cast<std::size_t>(n++)] = {first, second, horse}; }
+  void add(double first, double second, int horse) {
+    keys[static_cast<std::size_t>(n++)] = {first, second, horse};
+  }
   template <std::size_t N>
   void rank_into(std::array<int, N>& ninki) {
     std::sort(keys.begin(), keys.begin() + n);
-    for (int p = 0; p < n; ++p) ninki[static_cast<std::size_t>(keys[static_cast<std::size_t>(p)].horse)] = p + 1;
+    for (int p = 0; p < n; ++p)
+      ninki[static_cast<std::size_t>(keys[static_cast<std::size_t>(p)].horse)] = p + 1;
   }
 };
 

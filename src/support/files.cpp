@@ -1,8 +1,8 @@
 #include "support/files.h"
 
 #include <algorithm>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <system_error>
 
@@ -161,8 +161,7 @@ std::size_t read_records(const fs::path& path, std::size_t record_size, std::siz
   return n;
 }
 
-bool read_record_at(const fs::path& path, std::size_t record_size, std::size_t index,
-                    char* dest) {
+bool read_record_at(const fs::path& path, std::size_t record_size, std::size_t index, char* dest) {
   File f = open(path, "rb");
   if (!f) {
     std::error_code ec;
@@ -172,7 +171,6 @@ bool read_record_at(const fs::path& path, std::size_t record_size, std::size_t i
   if (!seek_to(f.get(), record_size, index)) return false;
   return std::fread(dest, 1, record_size, f.get()) == record_size;
 }
-
 
 RecordScanner::RecordScanner(const fs::path& path, std::size_t record_size)
     : path_(path), size_(record_size) {

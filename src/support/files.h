@@ -91,8 +91,7 @@ class RecordScanner {
 
 // Reads record number index (0-based) of a file of fixed-size records into dest. Returns
 // false when the file or the record does not exist.
-bool read_record_at(const fs::path& path, std::size_t record_size, std::size_t index,
-                    char* dest);
+bool read_record_at(const fs::path& path, std::size_t record_size, std::size_t index, char* dest);
 
 // Shift-JIS text naming a path for messages.
 std::string path_text(const fs::path& path);

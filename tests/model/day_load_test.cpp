@@ -111,7 +111,8 @@ TEST_F(LoadDayTest, MissingRaceFileRefusesAndKeepsThePreviousRecords) {
   race(kNakayama, 1);
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   ASSERT_EQ(load("2026年12月13日"), DayLoadResult::kNoRaceFile);
-  EXPECT_EQ(dialogs.calls, (std::vector<std::string>{"beep", "info: データ作成が未完了のようです。"}));
+  EXPECT_EQ(dialogs.calls,
+            (std::vector<std::string>{"beep", "info: データ作成が未完了のようです。"}));
   EXPECT_EQ(controls.DatList.count(), 0);
   EXPECT_EQ(day->RaData[0].field(1, 2), "RA");
   EXPECT_EQ(day->Date, sj(testing::kDate));
@@ -205,16 +206,16 @@ TEST(RaceClass, LettersFollowGradeConditionAndField) {
   const auto ra = [](char grade, int syubetu, int joken, int runners, int track) {
     RaRecord r;
     r.assign(jvfeed::ra(jvfeed::key(kYmd, 6, 11), {.runners = runners,
-                                                     .track = track,
-                                                     .grade = grade,
-                                                     .syubetu = syubetu,
-                                                     .joken = joken})
+                                                   .track = track,
+                                                   .grade = grade,
+                                                   .syubetu = syubetu,
+                                                   .joken = joken})
                  .str());
     return RaceClassOf(r);
   };
   EXPECT_EQ(ra('A', 13, 999, 8, 17), "A");
-  EXPECT_EQ(ra('C', 13, 999, 16, 51), "");   // a graded jump race is no "A", and graded: no "B"
-  EXPECT_EQ(ra('B', 11, 999, 16, 17), "");   // nor one of kind 11
+  EXPECT_EQ(ra('C', 13, 999, 16, 51), "");  // a graded jump race is no "A", and graded: no "B"
+  EXPECT_EQ(ra('B', 11, 999, 16, 17), "");  // nor one of kind 11
   EXPECT_EQ(ra(' ', 13, 999, 14, 17), "B");
   EXPECT_EQ(ra(' ', 13, 999, 13, 17), "");
   EXPECT_EQ(ra(' ', 13, 16, 14, 17), "C");

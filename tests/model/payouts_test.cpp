@@ -24,8 +24,12 @@ class PayoutsTest : public testing::DayFixture {
 
 TEST_F(PayoutsTest, DeadHeatAndSevenRunnerRaceFillEntriesResultsAndTables) {
   race(kNakayama, 1, {.runners = 7});
-  put(jvfeed::se(key(1), {.data_kind = '7', .horse = 3, .runners = 7, .finish = 1,
-                          .popularity = 2, .odds_tenths = 45}));
+  put(jvfeed::se(key(1), {.data_kind = '7',
+                          .horse = 3,
+                          .runners = 7,
+                          .finish = 1,
+                          .popularity = 2,
+                          .odds_tenths = 45}));
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   auto hr = jvfeed::hr(key(1), 7);
   hr.pay(Bet::Win, 1, {3}, 250, 2).pay(Bet::Win, 2, {5}, 310, 3);  // a dead heat for 1st

@@ -139,8 +139,8 @@ TEST_F(RaceOddsTest, WinRateDeviationAndScores) {
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   const RaceWork& w = work(0);
   const double mean = (40.0 + 20.0 + 10.0) / 3;
-  const double sd = std::sqrt((std::pow(40 - mean, 2) + std::pow(20 - mean, 2) +
-                               std::pow(10 - mean, 2)) / 2);
+  const double sd =
+      std::sqrt((std::pow(40 - mean, 2) + std::pow(20 - mean, 2) + std::pow(10 - mean, 2)) / 2);
   EXPECT_NEAR(w.WinRateStdDev, sd, 1e-9);
   EXPECT_NEAR(w.WinRateScore[1], 50 + 10 * (40 - mean) / sd, 1e-9);
   EXPECT_NEAR(w.WinRateScore[3], 50 + 10 * (10 - mean) / sd, 1e-9);
@@ -176,7 +176,7 @@ TEST_F(RaceOddsTest, CombinationOddsAndRanksComeFromTheRecords) {
   EXPECT_EQ(w.UmarenNinki[UmarenIndex(" 1- 2")], 3);
   EXPECT_EQ(w.UmarenOdds[UmarenIndex("15-16")], kOddsWithdrawn);
   EXPECT_EQ(w.UmarenOdds[UmarenIndex("17-18")], kOddsBlank);  // no such horses
-  EXPECT_DOUBLE_EQ(w.WideOdds[UmarenIndex(" 2- 3")], 2.1);  // the lowest of the range
+  EXPECT_DOUBLE_EQ(w.WideOdds[UmarenIndex(" 2- 3")], 2.1);    // the lowest of the range
   EXPECT_EQ(w.WideNinki[UmarenIndex(" 2- 3")], 1);
   EXPECT_DOUBLE_EQ(w.UmatanOdds[UmatanIndex(" 2- 1")], 15.0);
   EXPECT_EQ(w.UmatanNinki[UmatanIndex(" 2- 1")], 9);

@@ -9,8 +9,8 @@
 namespace rv {
 namespace {
 
-using testing::TempDir;
 using testing::slurp;
+using testing::TempDir;
 using testing::write_bytes;
 
 TEST(Lines, SplitAtAnyLineBreakWithoutATrailingEmptyLine) {
