@@ -14,6 +14,7 @@
 #include "jvfeed/records.h"
 #include "model/day.h"
 #include "model/day_load.h"
+#include "model/day_records.h"
 #include "support/app_dir.h"
 #include "support/services.h"
 #include "support/text.h"
@@ -83,6 +84,8 @@ class DayFixture : public ::testing::Test {
   }
 
   void flush() { store_.Flush(); }
+
+  int RunnerSlotsOf(int slot) const { return RunnerSlots(*day, slot); }
 
   AppDirScope dir_;
   DayStore store_{DayStore::Mode::kWriteBack};
