@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/clock.h"
+
 namespace rv {
 
 // 0xRRGGBB, or kDefaultColor for "whatever the view uses normally".
@@ -301,6 +303,23 @@ class TabControl : public Control {
  private:
   std::vector<std::string> captions_;
   int index_ = 0;
+};
+
+// A date-time picker that shows a date: choosing another day keeps the time of day.
+class DateTimePicker : public Control {
+ public:
+  [[nodiscard]] const DateTime& value() const { return value_; }
+  void set_value(const DateTime& v) { change(value_, v); }
+  void set_date(int year, int month, int day) {
+    DateTime v = value_;
+    v.year = year;
+    v.month = month;
+    v.day = day;
+    set_value(v);
+  }
+
+ private:
+  DateTime value_;
 };
 
 }  // namespace rv

@@ -1,0 +1,7 @@
+#include "acquire/cancel_flag.h"
+
+namespace rv {
+
+bool CancelFlag = false;
+
+}  // namespace rv
