@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -370,6 +371,21 @@ void Binder::progress(QProgressBar* view, ProgressBar& bar) {
     w.setMaximum(b.max());
     w.setValue(b.position());
     apply_control(w, b);
+  }));
+}
+
+void Binder::date(QDateEdit* view, DateTimePicker& picker, Handler on_user) {
+  connect(view, &QDateEdit::dateChanged, this,
+          [this, &picker, h = std::move(on_user)](const QDate& d) {
+            const DateTime& v = picker.value();
+            if (d.year() == v.year && d.month() == v.month && d.day() == v.day) return;
+            picker.set_date(d.year(), d.month(), d.day());
+            run(h);
+          });
+  adopt(bind_state(view, picker, [](QDateEdit& w, const DateTimePicker& p) {
+    const QSignalBlocker block(&w);
+    w.setDate(QDate(p.value().year, p.value().month, p.value().day));
+    apply_control(w, p);
   }));
 }
 

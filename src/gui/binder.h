@@ -18,6 +18,7 @@
 class QAbstractButton;
 class QAction;
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -78,6 +79,8 @@ class Binder : public QObject {
   // A tab widget's active tab; the core index follows the user's choice, then on_change runs.
   void tabs(QTabWidget* view, TabControl& tabs, Handler on_change = {});
   void progress(QProgressBar* view, ProgressBar& bar);
+  // A date picker: the user's day goes into the core value, which keeps its time of day.
+  void date(QDateEdit* view, DateTimePicker& picker, Handler on_user = {});
   void edit(QLineEdit* view, Edit& edit, Handler on_user = {});
   // Visibility and enabled state only (panels, buttons, menus).
   void control(QWidget* view, Control& control);
