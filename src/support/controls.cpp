@@ -139,4 +139,11 @@ void CheckListBox::set_all(bool c) {
   for (int i = 0; i < count(); ++i) set_checked(i, c);
 }
 
+bool check_radio_item(std::initializer_list<Toggle*> items, int index) {
+  if (index < 0 || index >= static_cast<int>(items.size())) return false;
+  int i = 0;
+  for (Toggle* t : items) t->set_checked(i++ == index);
+  return true;
+}
+
 }  // namespace rv

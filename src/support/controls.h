@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -74,9 +75,14 @@ struct CellStyle {
   std::vector<CellRun> runs;
 };
 
+// For the controls the window keeps without showing them: `Command c{sj("..."), kHidden};`.
+inline constexpr bool kHidden = false;
+
 // Base of every control: visibility, enabled state and a version that moves on every change.
 class Control {
  public:
+  Control() = default;
+  explicit Control(bool visible) : visible_(visible) {}
   [[nodiscard]] std::uint64_t version() const { return version_; }
   [[nodiscard]] bool visible() const { return visible_; }
   [[nodiscard]] bool enabled() const { return enabled_; }
@@ -201,7 +207,8 @@ class ListControl : public Control {
 class Toggle : public Control {
  public:
   Toggle() = default;
-  explicit Toggle(std::string_view caption) : caption_(caption) {}
+  explicit Toggle(std::string_view caption, bool visible = true)
+      : Control(visible), caption_(caption) {}
   [[nodiscard]] const std::string& caption() const { return caption_; }
   [[nodiscard]] bool checked() const { return checked_; }
   void set_checked(bool c) { change(checked_, c); }
@@ -211,13 +218,37 @@ class Toggle : public Control {
   bool checked_ = false;
 };
 
-// A group of radio buttons: the selected index.
+// Checks items[index] and unchecks the others, as radio menu items do. An index outside the
+// list changes nothing and answers false.
+bool check_radio_item(std::initializer_list<Toggle*> items, int index);
+
+// A push button or a plain menu command: what the window shows and whether it is shown.
+// Hidden ones still exist; other code runs their handlers as internal commands.
+class Command : public Control {
+ public:
+  Command() = default;
+  explicit Command(std::string_view caption, bool visible = true)
+      : Control(visible), caption_(caption) {}
+  [[nodiscard]] const std::string& caption() const { return caption_; }
+
+ private:
+  std::string caption_;
+};
+
+// A group of radio buttons: its caption, the item captions and the selected index.
 class RadioGroup : public Control {
  public:
+  RadioGroup() = default;
+  RadioGroup(std::string_view caption, std::vector<std::string> items)
+      : caption_(caption), items_(std::move(items)) {}
+  [[nodiscard]] const std::string& caption() const { return caption_; }
+  [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
   [[nodiscard]] int item_index() const { return index_; }
   void set_item_index(int i) { change(index_, i); }
 
  private:
+  std::string caption_;
+  std::vector<std::string> items_;
   int index_ = 0;
 };
 

@@ -24,13 +24,21 @@ TempDir::~TempDir() {
   fs::remove_all(path_, ec);
 }
 
-AppDirScope::AppDirScope() : previous_(app_dir()) { set_app_dir(dir_.path()); }
-AppDirScope::~AppDirScope() { set_app_dir(previous_); }
+AppDirScope::AppDirScope() : previous_(app_dir()) {
+  set_app_dir(dir_.path());
+}
+AppDirScope::~AppDirScope() {
+  set_app_dir(previous_);
+}
 
 void write_bytes(const fs::path& file, std::string_view bytes) {
   if (file.has_parent_path()) fs::create_directories(file.parent_path());
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+fs::path u8_path(std::string_view utf8) {
+  return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
 }
 
 std::string slurp(const fs::path& file) {

@@ -35,6 +35,8 @@ class AppDirScope {
 
 // Writes bytes to a file, creating folders as needed.
 void write_bytes(const std::filesystem::path& file, std::string_view bytes);
+// A path from UTF-8 text ("2003年04月13日.jvRA"), as names are stored on disk.
+std::filesystem::path u8_path(std::string_view utf8);
 // The whole file, or "<missing>" when it does not exist.
 std::string slurp(const std::filesystem::path& file);
 

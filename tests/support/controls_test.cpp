@@ -40,5 +40,19 @@ TEST(ListState, SelectionFallsBackToNoneWhenOutOfRange) {
   EXPECT_EQ(l.text(), "");
 }
 
+TEST(RadioItems, OneItemIsCheckedAndAnIndexOutsideChangesNothing) {
+  Toggle a("a"), b("b"), c("c");
+  EXPECT_TRUE(check_radio_item({&a, &b, &c}, 1));
+  EXPECT_FALSE(a.checked());
+  EXPECT_TRUE(b.checked());
+  EXPECT_TRUE(check_radio_item({&a, &b, &c}, 2));
+  EXPECT_FALSE(b.checked());
+  EXPECT_TRUE(c.checked());
+  EXPECT_FALSE(check_radio_item({&a, &b, &c}, 3));
+  EXPECT_FALSE(check_radio_item({&a, &b, &c}, -1));
+  EXPECT_TRUE(c.checked());
+  EXPECT_FALSE(a.checked() || b.checked());
+}
+
 }  // namespace
 }  // namespace rv

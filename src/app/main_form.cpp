@@ -1,0 +1,153 @@
+#include "app/main_form.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "acquire/jvresult.h"
+#include "app/version.h"
+#include "model/day_list.h"
+#include "support/app_dir.h"
+#include "support/error_log.h"
+#include "support/files.h"
+
+namespace rv {
+namespace {
+
+// Folders of the voting plug-ins and the odds viewer, found through their uninstall keys
+// while the setting is empty. The viewer keeps its files one folder further down.
+struct InstalledProgram {
+  const char* setting;
+  const char* uninstall_key;
+  const char* suffix;
+};
+
+constexpr InstalledProgram kInstalledPrograms[] = {
+    {"RGTTohyo2", R"(SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\RGT投票プラグイン２_is1)",
+     ""},
+    {"RGTTohyo", R"(SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\RGT投票プラグイン_is1)",
+     ""},
+    {"jikeiretu",
+     R"(SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\オッズ推移ビューア２ for JRA-VAN Data Lab._is1)",
+     R"(\Data)"},
+};
+
+bool exists(std::string_view sjis_relative) {
+  std::error_code ec;
+  return fs::exists(app_path(sjis_relative), ec);
+}
+
+}  // namespace
+
+MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& installs,
+                   JVLink& jvlink)
+    : dialogs_(dialogs), desktop_(desktop), installs_(installs), jvlink_(jvlink) {}
+
+void MainForm::FormCreate() {
+  // One unreadable or unwritable file must not leave the rest of the window unprepared.
+  const auto step = [this](const auto& fn) {
+    try {
+      fn();
+    } catch (const FileError& e) {
+      dialogs_.error(e.what());
+    }
+  };
+  step([this] { LocateInstalledPrograms(); });
+  step([this] { CreateFolders(); });
+  step([this] { ShowMarkerControls(); });
+  step([this] { RestoreBounds(); });
+  step([this] { LoadKishuCKList(); });
+  step([] { StartErrorLog(); });
+  step([this] { RestoreMenuStates(); });
+  step([this] { MakeDataListBtnClick(); });
+}
+
+void MainForm::LocateInstalledPrograms() {
+  for (const InstalledProgram& p : kInstalledPrograms) {
+    if (!ini.ReadString("Dir", p.setting, "").empty()) continue;
+    const std::string path = installs_.app_path_of(sj(p.uninstall_key));
+    if (!path.empty()) ini.WriteString("Dir", p.setting, path + p.suffix);
+  }
+}
+
+void MainForm::CreateFolders() {
+  for (const char* folder : {"\\DATA", "\\kaime", "\\CHG"}) {
+    const fs::path path = app_path(folder);
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) continue;
+    fs::create_directory(path, ec);
+    if (ec) dialogs_.error(path_text(path) + SJ(" を作成できません。"));
+  }
+}
+
+void MainForm::ShowMarkerControls() {
+  day.DirectReadBtn.set_visible(exists("\\Tundra.key"));
+  const bool hit_tools = exists("\\HitPageToolsMarks.key");
+  hits.TekiAnaBtn.set_visible(hit_tools);
+  hits.TekiAnaBtn2.set_visible(hit_tools);
+  menus.MenuMaster.set_visible(exists("\\DevelopmentMenuSwitch.key"));
+}
+
+void MainForm::RestoreBounds() {
+  bounds.top = ini.ReadInteger("locate", "top", 10);
+  bounds.left = ini.ReadInteger("locate", "left", 10);
+  bounds.width = ini.ReadInteger("locate", "width", 900);
+  bounds.height = ini.ReadInteger("locate", "height", 600);
+}
+
+void MainForm::LoadKishuCKList() {
+  std::vector<std::string> list = read_lines(app_path("\\KishuCKList.txt"));
+  const auto less = [](const std::string& a, const std::string& b) {
+    return icompare_ascii(a, b) < 0;
+  };
+  const auto same = [](const std::string& a, const std::string& b) {
+    return icompare_ascii(a, b) == 0;
+  };
+  std::stable_sort(list.begin(), list.end(), less);  // the first spelling of a name stays
+  list.erase(std::unique(list.begin(), list.end(), same), list.end());
+  race_list.KishuCKList = std::move(list);
+}
+
+void MainForm::RestoreMenuStates() {
+  RadioGroup& haibun = allocation.RadioGroup1;
+  const int mode = ini.ReadInteger("KaimeSet", "HaibunSet", 0);
+  if (mode >= 0 && mode < static_cast<int>(haibun.items().size())) haibun.set_item_index(mode);
+
+  menus.hidelist.set_checked(ini.ReadBool("datalist", "close", false));
+  check_radio_item({&menus.WakurenRitsuYusen, &menus.WakuJuniYusen},
+                   ini.ReadInteger("Kaime", "Option", 1) - 1);
+  check_radio_item({&menus.SelHaiR1, &menus.SelHaiR2, &menus.SelHaiR3},
+                   ini.ReadInteger("SendInfo", "Race", 0));
+  check_radio_item({&menus.DefaultKaime, &menus.Kaime3Include, &menus.NagasiKaime, &menus.StdDev13},
+                   ini.ReadInteger("KaimeSet", "ExKaime", 0));
+  check_radio_item({&menus.KaimeJoi, &menus.KaimeKai}, ini.ReadInteger("IniKaime", "Priority", 0));
+  menus.PC1.set_checked(ini.ReadBool("alarm", "bell", false));
+  menus.N30.set_checked(ini.ReadBool("alarm", "mail", false));
+}
+
+void MainForm::MakeDataListBtnClick() {
+  MakeDataList(day.DateCombo);
+}
+
+void MainForm::FormShow() {
+  const int rc = jvlink_.JVInit(jvlink_sid());
+  if (rc != 0) dialogs_.info(SJ("JVInitエラー：") + JVResultText("JVInit", rc));
+}
+
+bool MainForm::FormCloseQuery() {
+  try {
+    ini.WriteInteger("locate", "top", bounds.top);
+    ini.WriteInteger("locate", "left", bounds.left);
+    ini.WriteInteger("locate", "width", bounds.width);
+    ini.WriteInteger("locate", "height", bounds.height);
+  } catch (const FileError& e) {
+    dialogs_.error(e.what());
+  }
+  return true;
+}
+
+void MainForm::hidelistClick() {
+  menus.hidelist.set_checked(!menus.hidelist.checked());
+  ini.WriteBool("datalist", "close", menus.hidelist.checked());
+}
+
+}  // namespace rv

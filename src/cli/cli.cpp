@@ -1,0 +1,120 @@
+#include "cli/cli.h"
+
+#include <exception>
+#include <optional>
+#include <system_error>
+
+#include "acquire/jvlink_factory.h"
+#include "app/startup.h"
+#include "app/version.h"
+#include "cli/console_services.h"
+#include "support/app_dir.h"
+#include "support/text.h"
+
+namespace rv::cli {
+namespace {
+
+struct Options {
+  std::optional<fs::path> appdir;
+  bool version = false;
+  bool answer_yes = true;
+  std::string command;
+  std::vector<std::string> args;
+};
+
+// The options of the tool itself count anywhere on the line; whatever else follows the
+// command belongs to it.
+Options parse_options(const std::vector<std::string>& args) {
+  Options o;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--version") {
+      o.version = true;
+    } else if (a == "--no") {
+      o.answer_yes = false;
+    } else if (a == "--appdir") {
+      if (++i == args.size()) throw UsageError("--appdir needs a folder");
+      o.appdir = fs::path(args[i]);
+    } else if (a.starts_with("--appdir=")) {
+      o.appdir = fs::path(a.substr(9));
+    } else if (!o.command.empty()) {
+      o.args.push_back(a);
+    } else if (a.starts_with("-")) {
+      throw UsageError("unknown option " + a);
+    } else {
+      o.command = a;
+    }
+  }
+  return o;
+}
+
+void print_usage(std::ostream& err, std::string_view why) {
+  err << "ravelin-cli: " << why << "\n"
+      << "usage: ravelin-cli [--appdir DIR] [--no] [--version] COMMAND [ARGS]\n"
+      << "commands:";
+  for (const CliCommandEntry& c : cli_commands()) {
+    err << "\n  " << c.name;
+    if (!c.synopsis.empty()) err << " " << c.synopsis;
+  }
+  err << "\n";
+}
+
+const CliCommandEntry* find_command(std::string_view name) {
+  for (const CliCommandEntry& c : cli_commands()) {
+    if (c.name == name) return &c;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void print_line(std::ostream& out, std::string_view sjis) {
+  out << to_utf8(sjis) << "\n";
+}
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Options opt;
+  std::unique_ptr<CliCommand> command;
+  try {
+    opt = parse_options(args);
+    if (opt.version) {
+      out << kVersionText << "\n";
+      return 0;
+    }
+    if (opt.command.empty()) throw UsageError("no command");
+    const CliCommandEntry* entry = find_command(opt.command);
+    if (entry == nullptr) throw UsageError("unknown command " + opt.command);
+    command = entry->make();
+    command->parse(opt.args);
+  } catch (const UsageError& e) {
+    print_usage(err, e.what());
+    return 2;
+  }
+
+  const fs::path dir = find_app_dir(opt.appdir);
+  std::error_code ec;
+  if (!fs::is_directory(dir, ec)) {
+    print_usage(err, "no such folder " + dir.string());
+    return 2;
+  }
+  set_app_dir(dir);
+
+  ConsoleDialogs dialogs(err, opt.answer_yes);
+  ConsoleDesktop desktop;
+  const NoInstallLocator installs;
+  if (!JVLinkPresenceTest(dialogs)) return 1;
+  const std::unique_ptr<JVLink> jvlink = create_jvlink();
+  MainForm form(dialogs, desktop, installs, *jvlink);
+  CliContext ctx{form, dialogs, out};
+  try {
+    form.FormCreate();
+    form.FormShow();
+    return command->run(ctx);
+  } catch (const std::exception& e) {
+    // The window's general error box; FileError texts are Shift-JIS, others ASCII.
+    dialogs.error(e.what());
+    return 1;
+  }
+}
+
+}  // namespace rv::cli

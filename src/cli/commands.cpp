@@ -1,0 +1,14 @@
+#include "cli/cli.h"
+
+namespace rv::cli {
+
+std::unique_ptr<CliCommand> make_days_command();
+
+std::span<const CliCommandEntry> cli_commands() {
+  static const CliCommandEntry kCommands[] = {
+      {"days", "", make_days_command},
+  };
+  return kCommands;
+}
+
+}  // namespace rv::cli

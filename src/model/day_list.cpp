@@ -1,0 +1,57 @@
+#include "model/day_list.h"
+
+#include <algorithm>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "support/app_dir.h"
+#include "support/files.h"
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+constexpr std::size_t kDateLen = 14;
+
+// "yyyy年mm月dd日": the day loader rebuilds the file names from this text, so anything else
+// names a day that cannot be loaded.
+bool is_date_text(std::string_view s) {
+  return s.size() == kDateLen && all_digits(s.substr(0, 4)) && s.substr(4, 2) == SJ("年") &&
+         all_digits(s.substr(6, 2)) && s.substr(8, 2) == SJ("月") && all_digits(s.substr(10, 2)) &&
+         s.substr(12, 2) == SJ("日");
+}
+
+bool has_day_extension(std::string_view name) {
+  constexpr std::string_view kExt = ".jvRA";
+  return name.size() > kExt.size() && iequals_ascii(name.substr(name.size() - kExt.size()), kExt);
+}
+
+}  // namespace
+
+void MakeDataList(ListControl& DateCombo) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(app_path("\\Data"), ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code type_ec;
+    if (!it->is_regular_file(type_ec)) continue;
+    const auto u8 = it->path().filename().u8string();
+    std::string name = sj(std::string_view(reinterpret_cast<const char*>(u8.data()), u8.size()));
+    if (has_day_extension(name)) names.push_back(std::move(name));
+  }
+  // Names in descending order: the list is filled from the last name to the first, so the
+  // newest day comes first.
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return icompare_ascii(a, b) > 0; });
+
+  std::vector<std::string> items;
+  for (const std::string& name : names) {
+    std::string day = name.substr(0, kDateLen);
+    if (!is_date_text(day) || (!items.empty() && items.back() == day)) continue;
+    items.push_back(std::move(day));
+  }
+  DateCombo.clear();
+  DateCombo.set_items(std::move(items));
+}
+
+}  // namespace rv

@@ -1,0 +1,118 @@
+// ravelin-cli as a user runs it: the built program, a fresh AppDir, its exit status and
+// its two output streams.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/temp_dir.h"
+#include "support/files.h"
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+using testing::slurp;
+using testing::TempDir;
+using testing::u8_path;
+using testing::write_bytes;
+
+struct Result {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string quoted(const std::string& s) {
+  return "'" + s + "'";
+}
+
+Result run_cli(const std::vector<std::string>& args) {
+  static const TempDir io;
+  std::string cmd = quoted(RAVELIN_CLI);
+  for (const std::string& a : args) cmd += " " + quoted(a);
+  const fs::path out = io.path() / "out";
+  const fs::path err = io.path() / "err";
+  cmd += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
+  const int raw = std::system(cmd.c_str());
+  Result r;
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.out = slurp(out);
+  r.err = slurp(err);
+  return r;
+}
+
+class Cli : public ::testing::Test {
+ protected:
+  Cli() {
+    unsetenv("JVLINK_SIM_FEED");
+    unsetenv("RAVELIN_APPDIR");
+  }
+  [[nodiscard]] std::string dir() const { return app_.path().string(); }
+  void with_feed() const { fs::create_directories(app_.path() / "jvfeed"); }
+
+  TempDir app_;
+};
+
+TEST_F(Cli, DaysOnAFreshFolderStartsUpAndPrintsNothing) {
+  with_feed();
+  const Result r = run_cli({"--appdir", dir(), "days"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "");
+  for (const char* folder : {"DATA", "kaime", "CHG"}) {
+    EXPECT_TRUE(fs::is_directory(app_.path() / folder)) << folder;
+  }
+  const std::vector<std::string> log = read_lines(app_.path() / "ErrorLog.txt");
+  ASSERT_EQ(log.size(), 2U);
+  EXPECT_EQ(log[0].substr(0, sj("ソフト起動：").size()), sj("ソフト起動："));
+  EXPECT_EQ(log[0].size(), sj("ソフト起動：yyyy/mm/dd hh:nn:ss").size());
+  EXPECT_EQ(to_utf8(log[1]), dir());
+}
+
+TEST_F(Cli, DaysPrintsTheStoredDaysNewestFirstInUtf8) {
+  with_feed();
+  for (const char* name : {"2026年01月04日.jvRA", "2025年12月28日.jvRA", "2026年01月05日.jvRA"}) {
+    write_bytes(app_.path() / "DATA" / u8_path(name), "");
+  }
+  // RAVELIN_APPDIR stands in for --appdir.
+  setenv("RAVELIN_APPDIR", dir().c_str(), 1);
+  const Result r = run_cli({"days"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "2026年01月05日\n2026年01月04日\n2025年12月28日\n");
+}
+
+TEST_F(Cli, WithoutJVLinkTheMessageGoesToStandardErrorAndNothingIsTouched) {
+  const Result r = run_cli({"--appdir", dir(), "days"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。\n");
+  EXPECT_TRUE(fs::is_empty(app_.path()));
+}
+
+TEST_F(Cli, UsageErrorsExitWithTwoBeforeStartingUp) {
+  with_feed();
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--appdir", dir()},
+                                               {"--appdir", dir(), "nosuch"},
+                                               {"--appdir", dir(), "--bogus", "days"},
+                                               {"--appdir", dir(), "days", "extra"},
+                                               {"--appdir"},
+                                               {"--appdir", dir() + "/missing", "days"}}) {
+    const Result r = run_cli(args);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("usage: ravelin-cli"), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(fs::exists(app_.path() / "ErrorLog.txt"));
+}
+
+TEST_F(Cli, VersionPrintsTheVersionText) {
+  const Result r = run_cli({"--version"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "Ver.1.05\n");
+}
+
+}  // namespace
+}  // namespace rv

@@ -1,0 +1,68 @@
+// Services for tests: dialogs that record what a person would have seen, a desktop that
+// records what it was asked, an install locator that knows the uninstall keys it is given.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/services.h"
+
+namespace rv::testing {
+
+class FakeDialogs final : public Dialogs {
+ public:
+  // Every call in order: "info: text", "confirm: text", "error: text", "beep" (Shift-JIS).
+  std::vector<std::string> calls;
+  bool answer = true;
+
+  void info(std::string_view text) override { calls.push_back("info: " + std::string(text)); }
+  bool confirm(std::string_view text) override {
+    calls.push_back("confirm: " + std::string(text));
+    return answer;
+  }
+  void error(std::string_view text) override { calls.push_back("error: " + std::string(text)); }
+  void beep() override { calls.emplace_back("beep"); }
+  void busy(bool /*on*/) override {}
+  void process_events() override {}
+};
+
+class FakeDesktop final : public Desktop {
+ public:
+  std::vector<std::filesystem::path> opened;
+  std::string clipboard;
+  std::optional<std::filesystem::path> folder_choice;
+
+  bool open(const std::filesystem::path& file) override {
+    opened.push_back(file);
+    return true;
+  }
+  bool launch(const std::filesystem::path& program, const std::vector<std::string>& /*args*/,
+              const std::filesystem::path& /*working_dir*/) override {
+    opened.push_back(program);
+    return true;
+  }
+  void set_clipboard(std::string_view text) override { clipboard = text; }
+  void play_wav(const std::filesystem::path& file) override { opened.push_back(file); }
+  std::optional<std::filesystem::path> choose_folder(
+      std::string_view /*caption*/, const std::filesystem::path& /*start*/) override {
+    return folder_choice;
+  }
+};
+
+class MapInstallLocator final : public InstallLocator {
+ public:
+  // Uninstall key (Shift-JIS) -> "Inno Setup: App Path".
+  std::map<std::string, std::string> paths;
+  mutable std::vector<std::string> asked;
+
+  [[nodiscard]] std::string app_path_of(std::string_view uninstall_key) const override {
+    asked.emplace_back(uninstall_key);
+    const auto it = paths.find(std::string(uninstall_key));
+    return it == paths.end() ? std::string() : it->second;
+  }
+};
+
+}  // namespace rv::testing
