@@ -4,9 +4,7 @@
 #include <algorithm>
 #include <map>
 
-#include "acquire/jvlink_feed.h"
 #include "day_fixture.h"
-#include "jvfeed/feed.h"
 #include "model/payouts.h"
 #include "model/race_odds.h"
 #include "support/files.h"
@@ -18,38 +16,10 @@ class GeneratedDayTest : public testing::DayFixture,
                          public ::testing::WithParamInterface<std::uint64_t> {
  protected:
   void SetUp() override {
-    for (const std::string& rec : feed_records(GetParam())) {
+    for (const std::string& rec : testing::generated_day_records(GetParam())) {
       store_.Store(rec, RecordOrigin::kStoredData, true);
     }
     flush();
-  }
-
-  // The stored records of one race day of three venues with edge cases, oldest delivery
-  // first; generated once per seed.
-  static const std::vector<std::string>& feed_records(std::uint64_t seed) {
-    static std::map<std::uint64_t, std::vector<std::string>> feeds;
-    auto [it, added] = feeds.try_emplace(seed);
-    if (!added) return it->second;
-    testing::TempDir feed_dir;
-    jvfeed::FeedOptions o;
-    o.plan.seed = seed;
-    o.plan.venues = 3;
-    o.plan.races = 5;
-    o.plan.min_runners = 5;
-    o.plan.max_runners = 18;
-    o.plan.announcements = 2;
-    o.plan.edge_rate = 0.5;
-    // A card of 19 runners refuses the whole day; that has a test of its own.
-    o.plan.edges = jvfeed::kEdgeAll & ~jvfeed::kEdgeOddRunners;
-    o.days = {DateTime{2026, 12, 6}};
-    o.now = DateTime{2026, 12, 9, 12};
-    o.out = feed_dir.path();
-    jvfeed::write_feed(o);
-    for (const FeedFile& f : list_stored_files(feed_dir.path())) {
-      const std::vector<std::string> records = read_feed_records(f.path).value();
-      it->second.insert(it->second.end(), records.begin(), records.end());
-    }
-    return it->second;
   }
 };
 TEST_P(GeneratedDayTest, LoadsEveryRaceWithItsOwnRecords) {

@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "acquire/day_store.h"
+#include "acquire/jvlink_feed.h"
 #include "common/temp_dir.h"
+#include "jvfeed/feed.h"
 #include "jvfeed/records.h"
 #include "model/day.h"
 #include "model/day_load.h"
@@ -96,5 +99,33 @@ class DayFixture : public ::testing::Test {
   DayLoadSettings settings;
   SeenDialogs dialogs;
 };
+
+// The stored records of one generated race day (2026-12-06) of three venues of five races
+// with edge cases, oldest delivery first; generated once per seed.
+inline const std::vector<std::string>& generated_day_records(std::uint64_t seed) {
+  static std::map<std::uint64_t, std::vector<std::string>> feeds;
+  auto [it, added] = feeds.try_emplace(seed);
+  if (!added) return it->second;
+  TempDir feed_dir;
+  jvfeed::FeedOptions o;
+  o.plan.seed = seed;
+  o.plan.venues = 3;
+  o.plan.races = 5;
+  o.plan.min_runners = 5;
+  o.plan.max_runners = 18;
+  o.plan.announcements = 2;
+  o.plan.edge_rate = 0.5;
+  // A card of 19 runners refuses the whole day; that has a test of its own.
+  o.plan.edges = jvfeed::kEdgeAll & ~jvfeed::kEdgeOddRunners;
+  o.days = {DateTime{2026, 12, 6}};
+  o.now = DateTime{2026, 12, 9, 12};
+  o.out = feed_dir.path();
+  jvfeed::write_feed(o);
+  for (const FeedFile& f : list_stored_files(feed_dir.path())) {
+    const std::vector<std::string> records = read_feed_records(f.path).value();
+    it->second.insert(it->second.end(), records.begin(), records.end());
+  }
+  return it->second;
+}
 
 }  // namespace rv::testing
