@@ -6,7 +6,12 @@
 #include "acquire/jvresult.h"
 #include "app/version.h"
 #include "model/day_list.h"
+#include "model/mining.h"
+#include "model/payouts.h"
+#include "model/race_odds.h"
+#include "model/start_time_changes.h"
 #include "support/app_dir.h"
+#include "support/clock.h"
 #include "support/error_log.h"
 #include "support/files.h"
 
@@ -126,6 +131,72 @@ void MainForm::RestoreMenuStates() {
 
 void MainForm::MakeDataListBtnClick() {
   MakeDataList(day.DateCombo);
+}
+
+void MainForm::DateComboChange() {
+  const std::string date = day.DateCombo.text();
+  day.RestTimeLabel.set_text("");
+  day.RestTimeLabel.set_visible(date == format_dt(app_clock().now(), SJ("yyyy年mm月dd日")));
+  day.PageControl1.set_visible(false);
+  day.PageControl3.set_visible(false);
+  day.Panel8.set_visible(false);
+  last_day_load_ = DayLoadResult::kNoRaceFile;
+  last_day_load_ = LoadDay(race_day(), loaded_day, date, DayLoadSettings::Read(ini), dialogs_);
+  if (last_day_load_ != DayLoadResult::kLoaded) return;
+  StartDayOperation();
+  if (loaded_day.DatList.count() > 0) {
+    loaded_day.DatList.set_item_index(0);
+    ShowSelectedRace();
+  }
+}
+
+// Timers and automatic operation for today's day (or tomorrow's from 18:00): LeadMinutes,
+// Timer4, the automatic odds acquisition and delivery, HenkoJohoTimer and the start-time
+// changes (KaisaiReadBtnClick). They join with automatic operation.
+void MainForm::StartDayOperation() {}
+
+// DatListClick: shows the race selected in DatList. It joins with the race card.
+void MainForm::ShowSelectedRace() {}
+
+void MainForm::DirectReadBtnClick() {
+  Day& d = race_day();
+  struct Batch {
+    Day& d;
+    explicit Batch(Day& day) : d(day) { d.BatchReading = true; }
+    ~Batch() { d.BatchReading = false; }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+  } batch(d);
+  for (int i = day.DateCombo.count() - 1; i >= 0; --i) {
+    if (exists("\\STAT\\" + day.DateCombo.item(i) + ".stat1")) continue;
+    day.DateCombo.set_item_index(i);
+    DateComboChange();
+  }
+}
+
+void MainForm::IniBtnClick() {
+  ResetRaceWork(race_day());
+}
+
+void MainForm::KaisaiReadBtnClick() {
+  ApplyStartTimeChanges(race_day(), DayLoadSettings::Read(ini).AutoOzGet);
+}
+
+void MainForm::OzReadBtnClick() {
+  LoadRaceOdds(race_day(), race_day().OzRace);
+}
+
+void MainForm::HrReadBtnClick() {
+  const bool selected = loaded_day.DatList.item_index() >= 0;
+  if (ReadPayouts(race_day(), day.DateCombo.text(), selected)) ShowSelectedRace();
+}
+
+void MainForm::DMReadBtnClick() {
+  ReadMiningPredictions(race_day());
+}
+
+void MainForm::CalcBtnClick() {
+  BuildPayoutTables(race_day());
 }
 
 void MainForm::FormShow() {

@@ -3,11 +3,14 @@
 // state and forwards events to the handlers; ravelin-cli and the tests drive it directly.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "acquire/jvlink.h"
 #include "app/menus.h"
+#include "model/day.h"
+#include "model/day_load.h"
 #include "support/controls.h"
 #include "support/services.h"
 #include "support/settings.h"
@@ -28,6 +31,19 @@ struct DayControls {
   ListControl DateCombo;
   Command MakeDataListBtn{sj("リスト作成"), kHidden};
   Command DirectReadBtn{sj("一気読み"), kHidden};  // shown with "\Tundra.key"
+  // Operations other code runs by pressing them.
+  Command IniBtn{sj("初期化"), kHidden};
+  Command KaisaiReadBtn{sj("開催読込"), kHidden};
+  Command OzReadBtn{sj("オッズ取込"), kHidden};
+  Command HrReadBtn{sj("払戻取込"), kHidden};
+  Command DMReadBtn{sj("ﾏｲﾆﾝｸﾞ読込"), kHidden};
+  Command CalcBtn{sj("Calc"), kHidden};
+  // Hidden while a day loads; the remaining time shows only for today's day, and showing a
+  // race brings the page controls back.
+  Label RestTimeLabel;
+  Control PageControl1;
+  Control PageControl3;
+  Control Panel8;
 };
 
 // The race list.
@@ -64,6 +80,22 @@ class MainForm {
   bool FormCloseQuery();
 
   void MakeDataListBtnClick();
+
+  // The race day. DateComboChange loads the day selected in DateCombo; the others run on
+  // the loaded day. A day file that exists but cannot be read ends the handler with
+  // FileError, for the general error box.
+  void DateComboChange();
+  void DateComboClick() {}
+  // Loads, oldest first, every listed day without an index-statistics file ("\STAT\").
+  void DirectReadBtnClick();
+  void IniBtnClick();
+  void KaisaiReadBtnClick();
+  void OzReadBtnClick();
+  void HrReadBtnClick();
+  void DMReadBtnClick();
+  void CalcBtnClick();
+  // How the last DateComboChange ended.
+  [[nodiscard]] DayLoadResult last_day_load() const { return last_day_load_; }
   // "ﾃﾞｰﾀ読込後ﾘｽﾄを消す(&P)": toggles its check mark and stores it.
   void hidelistClick();
 
@@ -74,6 +106,7 @@ class MainForm {
   Label StatusLine;
   Menus menus;
   DayControls day;
+  DayLoadControls loaded_day;  // the race list DatList and SeiRecLabel
   RaceListState race_list;
   AllocationControls allocation;
   HitControls hits;
@@ -81,6 +114,8 @@ class MainForm {
   [[nodiscard]] Dialogs& dialogs() { return dialogs_; }
   [[nodiscard]] Desktop& desktop() { return desktop_; }
   [[nodiscard]] JVLink& jvlink() { return jvlink_; }
+  // The day model, for the whole run.
+  [[nodiscard]] Day& race_day() { return *race_day_; }
 
  private:
   void LocateInstalledPrograms();
@@ -89,11 +124,15 @@ class MainForm {
   void RestoreBounds();
   void LoadKishuCKList();
   void RestoreMenuStates();
+  void StartDayOperation();
+  void ShowSelectedRace();
 
   Dialogs& dialogs_;
   Desktop& desktop_;
   const InstallLocator& installs_;
   JVLink& jvlink_;
+  std::unique_ptr<Day> race_day_ = make_day();
+  DayLoadResult last_day_load_ = DayLoadResult::kNoRaceFile;
 };
 
 }  // namespace rv

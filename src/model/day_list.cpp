@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "model/day_paths.h"
 #include "support/app_dir.h"
 #include "support/files.h"
 #include "support/text.h"
@@ -13,14 +14,6 @@ namespace rv {
 namespace {
 
 constexpr std::size_t kDateLen = 14;
-
-// "yyyy年mm月dd日": the day loader rebuilds the file names from this text, so anything else
-// names a day that cannot be loaded.
-bool is_date_text(std::string_view s) {
-  return s.size() == kDateLen && all_digits(s.substr(0, 4)) && s.substr(4, 2) == SJ("年") &&
-         all_digits(s.substr(6, 2)) && s.substr(8, 2) == SJ("月") && all_digits(s.substr(10, 2)) &&
-         s.substr(12, 2) == SJ("日");
-}
 
 bool has_day_extension(std::string_view name) {
   constexpr std::string_view kExt = ".jvRA";
@@ -47,7 +40,9 @@ void MakeDataList(ListControl& DateCombo) {
   std::vector<std::string> items;
   for (const std::string& name : names) {
     std::string day = name.substr(0, kDateLen);
-    if (!is_date_text(day) || (!items.empty() && items.back() == day)) continue;
+    // The day loader rebuilds the file names from this text, so anything else names a day
+    // that cannot be loaded.
+    if (!IsDayName(day) || (!items.empty() && items.back() == day)) continue;
     items.push_back(std::move(day));
   }
   DateCombo.clear();

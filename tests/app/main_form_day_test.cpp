@@ -1,0 +1,129 @@
+// The race-day handlers of the main window on days stored record by record.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "acquire/day_store.h"
+#include "acquire/jvlink_factory.h"
+#include "app/main_form.h"
+#include "common/fake_services.h"
+#include "common/temp_dir.h"
+#include "jvfeed/records.h"
+#include "support/app_dir.h"
+#include "support/clock.h"
+#include "support/files.h"
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+using testing::write_bytes;
+
+class DayHandlers : public ::testing::Test {
+ protected:
+  DayHandlers() {
+    set_app_clock(&clock_);
+    fs::create_directories(app_.path() / "DATA");
+    fs::create_directories(app_.path() / "CHG");
+  }
+  ~DayHandlers() override { set_app_clock(nullptr); }
+
+  // A stored day of `races` races at 中山, the first starting at 10:00.
+  static void store_day(int ymd, int races) {
+    DayStore store(DayStore::Mode::kWriteBack);
+    for (int r = 1; r <= races; ++r) {
+      const auto key = jvfeed::key(ymd, 6, r);
+      store.Store(jvfeed::ra(key, {.runners = 8, .start = r == 1 ? "1000" : "1030"}),
+                  RecordOrigin::kStoredData, true);
+      for (int h = 1; h <= 8; ++h) {
+        store.Store(jvfeed::se(key, {.data_kind = '7', .horse = h, .runners = 8}),
+                    RecordOrigin::kStoredData, true);
+      }
+    }
+    store.Flush();
+  }
+
+  MainForm& create() {
+    form_ = std::make_unique<MainForm>(dialogs_, desktop_, installs_, *jvlink_);
+    form_->FormCreate();
+    return *form_;
+  }
+
+  // Chooses a day in the date box as a person does.
+  void choose(const char* date) {
+    ListControl& combo = form_->day.DateCombo;
+    for (int i = 0; i < combo.count(); ++i) {
+      if (combo.item(i) == sj(date)) combo.set_item_index(i);
+    }
+    form_->DateComboChange();
+  }
+
+  testing::AppDirScope app_;
+  ManualClock clock_{DateTime{2026, 12, 6, 9, 0, 0}};
+  testing::FakeDialogs dialogs_;
+  testing::FakeDesktop desktop_;
+  NoInstallLocator installs_;
+  std::unique_ptr<JVLink> jvlink_ = create_jvlink();
+  std::unique_ptr<MainForm> form_;
+};
+
+TEST_F(DayHandlers, ChoosingADayLoadsItWithTheSettingsAndSelectsTheFirstRace) {
+  store_day(20261205, 2);
+  store_day(20261206, 3);
+  write_bytes(app_.path() / "ravelin.ini",
+              sj("[Time]\r\nAutoOzGet=15\r\n[KaimeSet]\r\nDefaultAmount=1200\r\n"));
+  MainForm& f = create();
+  f.day.PageControl1.set_visible(true);
+
+  choose("2026年12月06日");
+  EXPECT_EQ(f.last_day_load(), DayLoadResult::kLoaded);
+  EXPECT_EQ(f.loaded_day.DatList.count(), 3);
+  EXPECT_EQ(f.loaded_day.DatList.item_index(), 0);
+  EXPECT_EQ(f.race_day().Work[0].OzTime, "0945");
+  EXPECT_EQ(f.race_day().RaceAmount[35], "1200");
+  EXPECT_EQ(to_utf8(f.loaded_day.SeiRecLabel.text()), "成績記録済");
+  EXPECT_TRUE(f.day.RestTimeLabel.visible());  // today's day
+  EXPECT_FALSE(f.day.PageControl1.visible());
+
+  choose("2026年12月05日");
+  EXPECT_EQ(f.loaded_day.DatList.count(), 2);
+  EXPECT_FALSE(f.day.RestTimeLabel.visible());
+  EXPECT_TRUE(dialogs_.calls.empty());
+
+  // Nothing chosen: no day to load.
+  f.day.DateCombo.set_item_index(-1);
+  f.DateComboChange();
+  EXPECT_EQ(f.last_day_load(), DayLoadResult::kNoRaceFile);
+  EXPECT_EQ(dialogs_.calls,
+            (std::vector<std::string>{"beep", "info: " + sj("データ作成が未完了のようです。")}));
+  EXPECT_EQ(f.loaded_day.DatList.count(), 0);
+}
+
+TEST_F(DayHandlers, BatchLoadSkipsDaysWithStatisticsAndEndsOnTheNewestLoaded) {
+  store_day(20261129, 1);
+  store_day(20261205, 1);
+  store_day(20261206, 1);
+  write_bytes(app_.path() / "STAT" / testing::u8_path("2026年12月06日.stat1"), "");
+  MainForm& f = create();
+  f.DirectReadBtnClick();
+  // Oldest first, so the last day loaded is the newest without a statistics file.
+  EXPECT_EQ(f.race_day().Date, sj("2026年12月05日"));
+  EXPECT_EQ(f.day.DateCombo.text(), sj("2026年12月05日"));
+  EXPECT_FALSE(f.race_day().BatchReading);
+}
+
+TEST_F(DayHandlers, StartTimeChangesUseTheAcquisitionLeadOfTheSettings) {
+  store_day(20261206, 2);
+  write_bytes(app_.path() / "ravelin.ini", sj("[Time]\r\nAutoOzGet=5\r\n"));
+  MainForm& f = create();
+  choose("2026年12月06日");
+  DayStore store;
+  store.Store(jvfeed::tc(jvfeed::key(20261206, 6, 2), "12060905", "1050", "1030"),
+              RecordOrigin::kRealTime, true);
+  f.KaisaiReadBtnClick();
+  EXPECT_EQ(f.race_day().Work[1].OzTime, "1045");
+  EXPECT_EQ(f.race_day().Work[1].DeliverTime, "1047");
+}
+
+}  // namespace
+}  // namespace rv
