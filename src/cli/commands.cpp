@@ -3,10 +3,12 @@
 namespace rv::cli {
 
 std::unique_ptr<CliCommand> make_days_command();
+std::unique_ptr<CliCommand> make_races_command();
 
 std::span<const CliCommandEntry> cli_commands() {
   static const CliCommandEntry kCommands[] = {
       {"days", "", make_days_command},
+      {"races", "DAY", make_races_command},
   };
   return kCommands;
 }

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "common/temp_dir.h"
+#include "jvfeed/records.h"
 #include "support/files.h"
 #include "support/text.h"
 
@@ -106,6 +108,39 @@ TEST_F(Cli, UsageErrorsExitWithTwoBeforeStartingUp) {
     EXPECT_NE(r.err.find("usage: ravelin-cli"), std::string::npos) << r.err;
   }
   EXPECT_FALSE(fs::exists(app_.path() / "ErrorLog.txt"));
+}
+
+TEST_F(Cli, RacesLoadsTheDayAndPrintsTheRaceList) {
+  with_feed();
+  std::vector<std::string> ra;
+  for (const int venue : {6, 9}) {
+    for (int r = 1; r <= 2; ++r) ra.push_back(jvfeed::ra(jvfeed::key(20261206, venue, r)).line());
+  }
+  ra.push_back(jvfeed::ra(jvfeed::key(20261206, 6, 10)).line());
+  std::sort(ra.begin(), ra.end());
+  fs::create_directories(app_.path() / "DATA");
+  write_lines(app_.path() / "DATA" / u8_path("2026年12月06日.jvRA"), ra);
+  const std::string list = "0\t中山 1R\n1\t中山 2R\n2\t中山10R\n3\t阪神 1R\n4\t阪神 2R\n";
+  for (const char* day : {"20261206", "2026年12月06日"}) {
+    const Result r = run_cli({"--appdir", dir(), "races", day});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, list);
+    EXPECT_EQ(r.err, "");
+  }
+}
+
+TEST_F(Cli, RacesOfADayNotStoredIsRefusedWithTheWindowsMessage) {
+  with_feed();
+  const Result r = run_cli({"--appdir", dir(), "races", "20261213"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "データ作成が未完了のようです。\n");
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--appdir", dir(), "races"},
+                                               {"--appdir", dir(), "races", "2026-12-06"},
+                                               {"--appdir", dir(), "races", "2026年12月6日"},
+                                               {"--appdir", dir(), "races", "20261206", "0"}}) {
+    EXPECT_EQ(run_cli(args).status, 2) << args.back();
+  }
 }
 
 TEST_F(Cli, VersionPrintsTheVersionText) {

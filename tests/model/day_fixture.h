@@ -12,6 +12,7 @@
 
 #include "acquire/day_store.h"
 #include "acquire/jvlink_feed.h"
+#include "common/fake_services.h"
 #include "common/temp_dir.h"
 #include "jvfeed/feed.h"
 #include "jvfeed/records.h"
@@ -19,25 +20,9 @@
 #include "model/day_load.h"
 #include "model/day_records.h"
 #include "support/app_dir.h"
-#include "support/services.h"
 #include "support/text.h"
 
 namespace rv::testing {
-
-// Dialogs that record what a person would have seen: "info: ", "error: ", "beep".
-class SeenDialogs final : public Dialogs {
- public:
-  std::vector<std::string> calls;
-  void info(std::string_view text) override { calls.push_back("info: " + to_utf8(text)); }
-  bool confirm(std::string_view text) override {
-    calls.push_back("confirm: " + to_utf8(text));
-    return true;
-  }
-  void error(std::string_view text) override { calls.push_back("error: " + to_utf8(text)); }
-  void beep() override { calls.emplace_back("beep"); }
-  void busy(bool /*on*/) override {}
-  void process_events() override {}
-};
 
 inline constexpr int kYmd = 20261206;
 inline constexpr const char* kDate = "2026年12月06日";
@@ -97,7 +82,7 @@ class DayFixture : public ::testing::Test {
   std::unique_ptr<Day> day = make_day();
   DayLoadControls controls;
   DayLoadSettings settings;
-  SeenDialogs dialogs;
+  FakeDialogs dialogs;
 };
 
 // The stored records of one generated race day (2026-12-06) of three venues of five races

@@ -112,7 +112,7 @@ TEST_F(LoadDayTest, MissingRaceFileRefusesAndKeepsThePreviousRecords) {
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   ASSERT_EQ(load("2026年12月13日"), DayLoadResult::kNoRaceFile);
   EXPECT_EQ(dialogs.calls,
-            (std::vector<std::string>{"beep", "info: データ作成が未完了のようです。"}));
+            (std::vector<std::string>{"beep", "info: " + sj("データ作成が未完了のようです。")}));
   EXPECT_EQ(controls.DatList.count(), 0);
   EXPECT_EQ(day->RaData[0].field(1, 2), "RA");
   EXPECT_EQ(day->Date, sj(testing::kDate));
@@ -129,7 +129,7 @@ TEST_F(LoadDayTest, RaceOfNineteenRunnersStopsTheLoadAndShowsNothing) {
   race(kNakayama, 2, {.runners = 19});
   ASSERT_EQ(load(), DayLoadResult::kBadData);
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0],
+  EXPECT_EQ(u8(dialogs.calls[0]),
             "error: 中山 2Rの登録頭数が 19 頭です（18頭まで）。"
             "データに誤りがあるため、この日のデータは読み込みませんでした。");
   EXPECT_EQ(controls.DatList.count(), 0);

@@ -1,0 +1,32 @@
+#include "cli/day_arg.h"
+
+#include "model/day_paths.h"
+#include "support/text.h"
+
+namespace rv::cli {
+
+std::string ParseDayArg(std::string_view arg) {
+  std::string name;
+  if (arg.size() == 8 && all_digits(arg)) {
+    name = std::string(arg.substr(0, 4)) + SJ("年") + std::string(arg.substr(4, 2)) + SJ("月") +
+           std::string(arg.substr(6, 2)) + SJ("日");
+  } else if (sjis_representable(arg)) {
+    name = sj(arg);
+  }
+  if (!IsDayName(name)) {
+    throw UsageError("DAY must be yyyymmdd or yyyy年mm月dd日: " + std::string(arg));
+  }
+  return name;
+}
+
+int LoadDayArg(CliContext& ctx, const std::string& day_name) {
+  ListControl& combo = ctx.form.day.DateCombo;
+  combo.set_item_index(-1);
+  for (int i = 0; i < combo.count(); ++i) {
+    if (combo.item(i) == day_name) combo.set_item_index(i);
+  }
+  ctx.form.DateComboChange();
+  return ctx.form.last_day_load() == DayLoadResult::kLoaded ? 0 : 1;
+}
+
+}  // namespace rv::cli
