@@ -45,7 +45,13 @@ bool exists(std::string_view sjis_relative) {
 
 MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& installs,
                    JVLink& jvlink)
-    : dialogs_(dialogs), desktop_(desktop), installs_(installs), jvlink_(jvlink) {}
+    : UserKaimeForm(dialogs, selection.SetNameLabel),
+      dialogs_(dialogs),
+      desktop_(desktop),
+      installs_(installs),
+      jvlink_(jvlink) {
+  bets.set_recompute([this](BetTable& table) { BetTableRecompute(table); });
+}
 
 void MainForm::FormCreate() {
   // One unreadable or unwritable file must not leave the rest of the window unprepared.
@@ -64,6 +70,7 @@ void MainForm::FormCreate() {
   step([] { StartErrorLog(); });
   step([this] { RestoreMenuStates(); });
   step([this] { MakeDataListBtnClick(); });
+  step([this] { CreateSecondaryWindows(); });
 }
 
 void MainForm::LocateInstalledPrograms() {
@@ -220,5 +227,19 @@ void MainForm::hidelistClick() {
   menus.hidelist.set_checked(!menus.hidelist.checked());
   ini.WriteBool("datalist", "close", menus.hidelist.checked());
 }
+
+// The other windows come to life after this one, as the program creates them in turn. The
+// selection-set window's controls are what bet generation reads, so it loads its sets now.
+void MainForm::CreateSecondaryWindows() {
+  UserKaimeForm.FormCreate();
+}
+
+void MainForm::K1Click() {
+  UserKaimeForm.Show();
+}
+
+// Allocation, finish rates and results are not built yet; until they are, a click leaves the
+// table as the click made it.
+void MainForm::BetTableRecompute(BetTable& /*table*/) {}
 
 }  // namespace rv

@@ -9,6 +9,8 @@
 
 #include "acquire/jvlink.h"
 #include "app/menus.h"
+#include "betting/bet_tables.h"
+#include "betting/user_kaime_form.h"
 #include "model/day.h"
 #include "model/day_load.h"
 #include "support/controls.h"
@@ -57,6 +59,11 @@ struct AllocationControls {
   RadioGroup RadioGroup1{sj("資金配分"), {sj("均等"), sj("比例")}};  // [KaimeSet] HaibunSet
 };
 
+// The bet-selection set in use: its name beside the caption "設定名".
+struct SelectionSetControls {
+  Label SetNameLabel;
+};
+
 // Hit analysis.
 struct HitControls {
   Command TekiAnaBtn{sj("的中"), kHidden};     // shown with "\HitPageToolsMarks.key"
@@ -98,6 +105,11 @@ class MainForm {
   [[nodiscard]] DayLoadResult last_day_load() const { return last_day_load_; }
   // "ﾃﾞｰﾀ読込後ﾘｽﾄを消す(&P)": toggles its check mark and stores it.
   void hidelistClick();
+  // "軸・ヒモ馬ユーザー設定(&H)": shows the selection-set window.
+  void K1Click();
+  // After a click in a bet table (its totals already cleared): fund allocation, the
+  // finish-rate columns and the result columns of that table.
+  void BetTableRecompute(BetTable& table);
 
   // The settings component of this window.
   TIniGT ini;
@@ -110,6 +122,12 @@ class MainForm {
   RaceListState race_list;
   AllocationControls allocation;
   HitControls hits;
+  // The eight bet tables on the tabs of PageControl4, with their total labels.
+  BetTables bets;
+  SelectionSetControls selection;
+
+  // The selection-set window, created with this one and living as long.
+  TUserKaimeForm UserKaimeForm;
 
   [[nodiscard]] Dialogs& dialogs() { return dialogs_; }
   [[nodiscard]] Desktop& desktop() { return desktop_; }
@@ -126,6 +144,7 @@ class MainForm {
   void RestoreMenuStates();
   void StartDayOperation();
   void ShowSelectedRace();
+  void CreateSecondaryWindows();
 
   Dialogs& dialogs_;
   Desktop& desktop_;

@@ -290,5 +290,16 @@ TEST(PresenceTest, JVLinkIsThereWhenItsFeedFolderIs) {
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
+TEST_F(StartUp, TheSelectionSetWindowComesWithTheMainWindowAndTheMenuShowsIt) {
+  MainForm& f = create();
+  EXPECT_EQ(to_utf8(f.selection.SetNameLabel.text()), "推奨設定");
+  EXPECT_EQ(testing::slurp(app_dir() / "userkaimeset.dat").size(), 6u * 242u);
+  EXPECT_EQ(f.bets[BetType::kSanrentan].data_rows(), 1);
+  EXPECT_FALSE(f.UserKaimeForm.Form.visible());
+  f.K1Click();
+  EXPECT_TRUE(f.UserKaimeForm.Form.visible());
+  EXPECT_EQ(to_utf8(f.menus.K1.caption()), "軸・ヒモ馬ユーザー設定(&H)");
+}
+
 }  // namespace
 }  // namespace rv

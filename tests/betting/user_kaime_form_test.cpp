@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/fake_services.h"
 #include "common/temp_dir.h"
 #include "support/files.h"
 #include "support/text.h"
@@ -10,24 +11,9 @@ namespace rv {
 namespace {
 
 using testing::AppDirScope;
+using testing::FakeDialogs;
 using testing::slurp;
 using testing::write_bytes;
-
-// Records the boxes a person would have seen ("info: …", Shift-JIS) and answers as told.
-class FakeDialogs final : public Dialogs {
- public:
-  std::vector<std::string> calls;
-  bool answer = true;
-  void info(std::string_view t) override { calls.push_back("info: " + std::string(t)); }
-  bool confirm(std::string_view t) override {
-    calls.push_back("confirm: " + std::string(t));
-    return answer;
-  }
-  void error(std::string_view t) override { calls.push_back("error: " + std::string(t)); }
-  void beep() override {}
-  void busy(bool /*on*/) override {}
-  void process_events() override {}
-};
 
 class UserKaimeFormTest : public ::testing::Test {
  protected:
