@@ -165,6 +165,10 @@ void MainForm::StartDayOperation() {}
 // DatListClick: shows the race selected in DatList. It joins with the race card.
 void MainForm::ShowSelectedRace() {}
 
+void MainForm::DatListClick() {
+  ShowSelectedRace();
+}
+
 void MainForm::DirectReadBtnClick() {
   Day& d = race_day();
   struct Batch {

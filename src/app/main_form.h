@@ -107,6 +107,8 @@ class MainForm {
   void hidelistClick();
   // "軸・ヒモ馬ユーザー設定(&H)": shows the selection-set window.
   void K1Click();
+  // The race chosen in DatList goes on screen.
+  void DatListClick();
   // After a click in a bet table (its totals already cleared): fund allocation, the
   // finish-rate columns and the result columns of that table.
   void BetTableRecompute(BetTable& table);

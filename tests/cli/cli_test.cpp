@@ -129,6 +129,47 @@ TEST_F(Cli, RacesLoadsTheDayAndPrintsTheRaceList) {
   }
 }
 
+TEST_F(Cli, BetsPrintsTheEightTablesOfTheRaceAndRefusesWhatDoesNotExist) {
+  with_feed();
+  fs::create_directories(app_.path() / "DATA");
+  write_lines(app_.path() / "DATA" / u8_path("2026年12月06日.jvRA"),
+              {jvfeed::ra(jvfeed::key(20261206, 6, 1)).line(),
+               jvfeed::ra(jvfeed::key(20261206, 6, 2)).line()});
+  const Result r = run_cli({"--appdir", dir(), "bets", "20261206", "1", "--set", "5", "--mode", "1",
+                            "--amount", "5000"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> lines = split_lines(r.out);
+  ASSERT_EQ(lines.size(), 32u) << r.out;
+  EXPECT_EQ(lines[0], "## 単勝 StringGrid3");
+  EXPECT_TRUE(lines[1].starts_with("消\tNo.\t買い目\tオッズ\t")) << lines[1];
+  EXPECT_EQ(lines[2], std::string(11, '\t'));
+  EXPECT_EQ(lines[3], "totals\t\t\t\t");
+  EXPECT_EQ(lines[12], "## 馬連 StringGrid30");
+  EXPECT_EQ(lines[14], std::string(13, '\t'));
+  EXPECT_EQ(lines[28], "## ３連単 StringGrid34");
+  EXPECT_EQ(lines[30], std::string(14, '\t'));
+  // The set chosen is remembered, as choosing it in the window does.
+  EXPECT_NE(slurp(app_.path() / "ravelin.ini").find("SetIndex=5"), std::string::npos);
+
+  const Result no_set = run_cli({"--appdir", dir(), "bets", "20261206", "0", "--set", "6"});
+  EXPECT_EQ(no_set.status, 1);
+  EXPECT_EQ(no_set.out, "");
+  EXPECT_EQ(no_set.err, "設定 6 はありません（設定は 6 件）。\n");
+  const Result no_race = run_cli({"--appdir", dir(), "bets", "20261206", "2"});
+  EXPECT_EQ(no_race.status, 1);
+  EXPECT_EQ(no_race.err, "レース 2 はありません（2 レース）。\n");
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"bets", "20261206"},
+                                               {"bets", "20261206", "36"},
+                                               {"bets", "20261206", "x"},
+                                               {"bets", "20261206", "0", "--mode", "2"},
+                                               {"bets", "20261206", "0", "--set"},
+                                               {"bets", "20261206", "0", "--sets", "1"}}) {
+    std::vector<std::string> full = {"--appdir", dir()};
+    full.insert(full.end(), args.begin(), args.end());
+    EXPECT_EQ(run_cli(full).status, 2) << args.back();
+  }
+}
+
 TEST_F(Cli, RacesOfADayNotStoredIsRefusedWithTheWindowsMessage) {
   with_feed();
   const Result r = run_cli({"--appdir", dir(), "races", "20261213"});
