@@ -119,6 +119,7 @@ void TGetDataForm::StartBtnClick() {
 }
 
 void TGetDataForm::Start() {
+  completed_ = false;
   const DateTime from = DateTimePicker1.value();
   dialogs_.info(format_dt(from, SJ("yyyy年mm月dd日hh時nn分ss秒")) +
                 SJ("以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他の"
@@ -254,6 +255,7 @@ void TGetDataForm::ReachedEnd(DayStore& store) {
   ReadBar.set_position(0);
   if (UsableStamp(LastFileTimestamp)) StoreLastTime();
   Progress(SJ("データ作成が完了しました。"));
+  completed_ = true;
 }
 
 void TGetDataForm::StoreLastTime() {

@@ -50,6 +50,8 @@ class TGetDataForm {
   void StatusTimerTimer();
 
   [[nodiscard]] State state() const { return state_; }
+  // The last run read to the end and every record it took is on disk.
+  [[nodiscard]] bool completed() const { return completed_; }
 
   // The settings component of this window.
   TIniGT ini;
@@ -104,6 +106,7 @@ class TGetDataForm {
   Dialogs& dialogs_;
   JVLink& jvlink_;
   State state_ = State::kIdle;
+  bool completed_ = false;
 
   std::string FromTime;
   DownloadFilter filter_;

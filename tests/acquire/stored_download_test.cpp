@@ -104,6 +104,7 @@ TEST_F(StoredDownloadTest, AFullRunWithoutDownloadStoresTheWantedRecordsAndMoves
   EXPECT_EQ(last_time(), "2026/12/07 14:00:00");
   EXPECT_EQ(form.DateTimePicker1.value(), (DateTime{2026, 12, 7, 14, 0, 0}));
   EXPECT_EQ(form.state(), TGetDataForm::State::kIdle);
+  EXPECT_TRUE(form.completed());
   EXPECT_FALSE(dialogs.busy_on);
 }
 
@@ -131,6 +132,7 @@ TEST_F(StoredDownloadTest, NothingNewerEndsTheRunWithAMessageAndKeepsLastTime) {
                                          "info:最新のデータがありません。", "beep"));
   EXPECT_EQ(last_time(), "2026/12/07 14:00:00");
   EXPECT_EQ(form.state(), TGetDataForm::State::kIdle);
+  EXPECT_FALSE(form.completed());
 
   // JVOpen succeeding with nothing to read says the same.
   ini("[fail]\nJVOpen=0\n");
@@ -277,6 +279,7 @@ TEST_F(StoredDownloadTest, AReadErrorInsideAFileKeepsTheRecordsBeforeItAndLastTi
   EXPECT_EQ(last_time(), "2026/11/30 00:00:00");
   EXPECT_EQ(form.DateTimePicker1.value(), kFrom);
   EXPECT_EQ(form.ProgressLabel.text(), sj("データ読込み中．．．(1/3)"));
+  EXPECT_FALSE(form.completed());
 }
 
 TEST_F(StoredDownloadTest, AFileErrorWhileStoringEndsTheLoopAndLosesNothingStoredBefore) {
