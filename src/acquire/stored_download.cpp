@@ -46,15 +46,6 @@ TGetDataForm::TGetDataForm(Dialogs& dialogs, JVLink& jvlink) : dialogs_(dialogs)
 const std::string& TGetDataForm::Caption() {
   return SJ("ＪＶデータ取込");
 }
-const std::string& TGetDataForm::StartCaption() {
-  return SJ("データ取込み開始");
-}
-const std::string& TGetDataForm::CancelCaption() {
-  return SJ("データ取込み中止");
-}
-const std::string& TGetDataForm::JVSetCaption() {
-  return SJ("JVLink設定");
-}
 const std::string& TGetDataForm::JVSetHint() {
   return SJ("JRA-VAN　Data Lab.のサービスキーやデータ保存場所の設定をします");
 }
@@ -66,12 +57,6 @@ const std::string& TGetDataForm::ReadCaption() {
 }
 const std::string& TGetDataForm::ListCaption() {
   return SJ("作成済みデータ");
-}
-const std::string& TGetDataForm::DataKindCaption() {
-  return SJ("取得データ");
-}
-const std::string& TGetDataForm::DataKindItem(int i) {
-  return i == 1 ? SJ("今週開催データ") : SJ("通常データ");
 }
 
 void TGetDataForm::FormCreate() {

@@ -58,28 +58,24 @@ class TGetDataForm {
 
   Label DateLabel{sj("取得開始日付")};
   DateTimePicker DateTimePicker1;
-  Control StartBtn;
-  Control CancelBtn;
-  Control JVSetBtn;
+  Command StartBtn{sj("データ取込み開始")};
+  Command CancelBtn{sj("データ取込み中止")};
+  Command JVSetBtn{sj("JVLink設定")};
   Toggle OddsCheck{sj("確定オッズも合わせて取得する")};
   Label OddsNote;
   Label ProgressLabel;
   ProgressBar DownloadBar;  // "ダウンロード": files downloaded
   ProgressBar ReadBar;      // "読込み": files read
   ListControl ListBox1;     // "作成済みデータ"
-  RadioGroup DataKindGroup;  // "取得データ": 通常データ (option 1), 今週開催データ (option 2)
+  // Hidden: 通常データ (option 1), 今週開催データ (option 2).
+  RadioGroup DataKindGroup{sj("取得データ"), {sj("通常データ"), sj("今週開催データ")}};
   TimerState StatusTimer;
 
-  // Captions of the controls that carry none of their own.
-  static const std::string& StartCaption();
-  static const std::string& CancelCaption();
-  static const std::string& JVSetCaption();
+  // The hint of "JVLink設定" and the captions of the controls that carry none of their own.
   static const std::string& JVSetHint();
   static const std::string& DownloadCaption();
   static const std::string& ReadCaption();
   static const std::string& ListCaption();
-  static const std::string& DataKindCaption();
-  static const std::string& DataKindItem(int i);
 
   // Watchers of a run that the screen does not keep (the list is cleared at every file):
   // each line added to ListBox1 and each new ProgressLabel text.

@@ -210,6 +210,12 @@ void MainForm::CalcBtnClick() {
   BuildPayoutTables(race_day());
 }
 
+void MainForm::GetDataFormClose() {
+  loaded_day.DatList.clear();
+  day.PageControl1.set_visible(false);
+  MakeDataListBtnClick();
+}
+
 void MainForm::FormShow() {
   const int rc = jvlink_.JVInit(jvlink_sid());
   if (rc != 0) dialogs_.info(SJ("JVInitエラー：") + JVResultText("JVInit", rc));

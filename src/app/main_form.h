@@ -87,6 +87,9 @@ class MainForm {
   bool FormCloseQuery();
 
   void MakeDataListBtnClick();
+  // The stored-data window closed: the race list is emptied, the tab area hidden and the day
+  // list built again, so that new days appear.
+  void GetDataFormClose();
 
   // The race day. DateComboChange loads the day selected in DateCombo; the others run on
   // the loaded day. A day file that exists but cannot be read ends the handler with

@@ -5,12 +5,14 @@ namespace rv::cli {
 std::unique_ptr<CliCommand> make_days_command();
 std::unique_ptr<CliCommand> make_races_command();
 std::unique_ptr<CliCommand> make_bets_command();
+std::unique_ptr<CliCommand> make_download_command();
 
 std::span<const CliCommandEntry> cli_commands() {
   static const CliCommandEntry kCommands[] = {
       {"days", "", make_days_command},
       {"races", "DAY", make_races_command},
       {"bets", "DAY SLOT [--set N] [--amount YEN] [--mode 0|1]", make_bets_command},
+      {"download", "[--from yyyymmddhhnnss] [--odds] [--week]", make_download_command},
   };
   return kCommands;
 }

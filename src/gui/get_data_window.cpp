@@ -32,21 +32,17 @@ GetDataWindow::GetDataWindow(TGetDataForm& form, Dialogs& dialogs, QWidget* pare
   date_label->setBuddy(picker);
   binder_.date(picker, form.DateTimePicker1);
 
-  const auto button = [&](const std::string& caption, const char* name, Control& state,
-                          Handler handler) {
-    auto* b = new QPushButton(qs(caption), this);
+  const auto button = [&](Command& state, const char* name, Handler handler) {
+    auto* b = new QPushButton(qs(state.caption()), this);
     b->setObjectName(name);
     b->setAutoDefault(false);
     binder_.control(b, state);
     binder_.command(b, std::move(handler));
     return b;
   };
-  QPushButton* start = button(TGetDataForm::StartCaption(), "StartBtn", form.StartBtn,
-                              [&form] { form.StartBtnClick(); });
-  QPushButton* cancel = button(TGetDataForm::CancelCaption(), "CancelBtn", form.CancelBtn,
-                               [&form] { form.CancelBtnClick(); });
-  QPushButton* setup = button(TGetDataForm::JVSetCaption(), "JVSetBtn", form.JVSetBtn,
-                              [&form] { form.JVSetBtnClick(); });
+  QPushButton* start = button(form.StartBtn, "StartBtn", [&form] { form.StartBtnClick(); });
+  QPushButton* cancel = button(form.CancelBtn, "CancelBtn", [&form] { form.CancelBtnClick(); });
+  QPushButton* setup = button(form.JVSetBtn, "JVSetBtn", [&form] { form.JVSetBtnClick(); });
   setup->setToolTip(qs(TGetDataForm::JVSetHint()));
 
   auto* odds = new QCheckBox(this);
@@ -57,12 +53,12 @@ GetDataWindow::GetDataWindow(TGetDataForm& form, Dialogs& dialogs, QWidget* pare
   note->setWordWrap(true);
   binder_.label(note, form.OddsNote);
 
-  auto* kind = new QGroupBox(qs(TGetDataForm::DataKindCaption()), this);
+  auto* kind = new QGroupBox(qs(form.DataKindGroup.caption()), this);
   kind->setObjectName("DataKindGroup");
   auto* kind_layout = new QVBoxLayout(kind);
   std::vector<QAbstractButton*> kinds;
-  for (int i = 0; i < 2; ++i) {
-    auto* r = new QRadioButton(qs(TGetDataForm::DataKindItem(i)), kind);
+  for (const std::string& item : form.DataKindGroup.items()) {
+    auto* r = new QRadioButton(qs(item), kind);
     kind_layout->addWidget(r);
     kinds.push_back(r);
   }

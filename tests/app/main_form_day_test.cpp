@@ -125,5 +125,21 @@ TEST_F(DayHandlers, StartTimeChangesUseTheAcquisitionLeadOfTheSettings) {
   EXPECT_EQ(f.race_day().Work[1].DeliverTime, "1047");
 }
 
+TEST_F(DayHandlers, ClosingTheDownloadWindowEmptiesTheRaceListAndListsNewDays) {
+  store_day(20261205, 2);
+  MainForm& f = create();
+  choose("2026年12月05日");
+  ASSERT_EQ(f.loaded_day.DatList.count(), 2);
+  f.day.PageControl1.set_visible(true);
+  // A day the download brought.
+  store_day(20261206, 1);
+
+  f.GetDataFormClose();
+  EXPECT_EQ(f.loaded_day.DatList.count(), 0);
+  EXPECT_FALSE(f.day.PageControl1.visible());
+  ASSERT_EQ(f.day.DateCombo.count(), 2);
+  EXPECT_EQ(f.day.DateCombo.item(0), sj("2026年12月06日"));
+}
+
 }  // namespace
 }  // namespace rv

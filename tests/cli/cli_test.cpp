@@ -1,13 +1,13 @@
 // ravelin-cli as a user runs it: the built program, a fresh AppDir, its exit status and
 // its two output streams.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "cli_runner.h"
 #include "common/temp_dir.h"
 #include "jvfeed/records.h"
 #include "support/files.h"
@@ -16,35 +16,12 @@
 namespace rv {
 namespace {
 
+using Result = testing::CliResult;
+using testing::run_cli;
 using testing::slurp;
 using testing::TempDir;
 using testing::u8_path;
 using testing::write_bytes;
-
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string quoted(const std::string& s) {
-  return "'" + s + "'";
-}
-
-Result run_cli(const std::vector<std::string>& args) {
-  static const TempDir io;
-  std::string cmd = quoted(RAVELIN_CLI);
-  for (const std::string& a : args) cmd += " " + quoted(a);
-  const fs::path out = io.path() / "out";
-  const fs::path err = io.path() / "err";
-  cmd += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
-  const int raw = std::system(cmd.c_str());
-  Result r;
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  r.out = slurp(out);
-  r.err = slurp(err);
-  return r;
-}
 
 class Cli : public ::testing::Test {
  protected:

@@ -1,0 +1,102 @@
+// ravelin-cli download on a generated feed: what it prints, what it stores, and a second run
+// with nothing newer.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli_runner.h"
+#include "jvfeed/feed.h"
+#include "support/files.h"
+#include "support/settings.h"
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+using testing::run_cli;
+using testing::u8_path;
+
+class DownloadCli : public ::testing::Test {
+ protected:
+  DownloadCli() {
+    unsetenv("JVLINK_SIM_FEED");
+    unsetenv("RAVELIN_APPDIR");
+    // Two race days of one venue and two races each, delivered by noon of the Wednesday.
+    jvfeed::FeedOptions o;
+    o.plan.venues = 1;
+    o.plan.races = 2;
+    o.days = jvfeed::weekend_days_from(DateTime{2026, 12, 5}, 2);
+    o.now = DateTime{2026, 12, 9, 12};
+    o.out = app_.path() / "jvfeed";
+    jvfeed::write_feed(o);
+  }
+  [[nodiscard]] std::string dir() const { return app_.path().string(); }
+  // The first progress text, "ReadCount:n, DownloadCount:m", gives n.
+  static std::string read_count(const std::vector<std::string>& lines) {
+    const std::string& first = lines.front();
+    return first.substr(10, first.find(',') - 10);
+  }
+
+  testing::TempDir app_;
+};
+
+TEST_F(DownloadCli, PrintsEveryListLineAndProgressTextAndStoresTheDays) {
+  const auto r = run_cli({"--appdir", dir(), "download", "--from", "20261201000000", "--odds"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> lines = split_lines(r.out);
+  ASSERT_GE(lines.size(), 4U);
+  EXPECT_EQ(lines.front().substr(0, 10), "ReadCount:");
+  EXPECT_EQ(lines[1], "データ読込み中．．．(0/" + read_count(lines) + ")");
+  EXPECT_EQ(lines.back(), "データ作成が完了しました。");
+  int created = 0;
+  for (const std::string& l : lines) created += l.starts_with("作成済み:") ? 1 : 0;
+  // Per day and race at least the card, each runner, the payout and six odds kinds.
+  EXPECT_GT(created, 2 * 2 * (1 + 5 + 1 + 6));
+  EXPECT_NE(r.out.find("作成済み:1R/2026年12月05日.jvO6\n"), std::string::npos);
+  EXPECT_NE(r.out.find("/2026年12月06日"), std::string::npos);
+  // The start text went where boxes go.
+  EXPECT_NE(r.err.find("2026年12月01日00時00分00秒以降のデータ取込を開始します。"),
+            std::string::npos);
+  for (const char* file : {"2026年12月05日.jvRA", "2026年12月06日.jvHR", "2026年12月06日.jvO1"}) {
+    EXPECT_TRUE(fs::exists(app_.path() / "DATA" / u8_path(file))) << file;
+  }
+  const std::string last =
+      to_utf8(TIniGT(app_.path() / "ravelin.ini").ReadString("JvDataGet", "LastTime", ""));
+  // The newest delivery: the Monday after.
+  EXPECT_EQ(last.substr(0, 11), "2026/12/07 ");
+
+  // The day list now holds both days.
+  const auto days = run_cli({"--appdir", dir(), "days"});
+  EXPECT_EQ(days.out, "2026年12月06日\n2026年12月05日\n");
+
+  // From LastTime on there is nothing newer: refused, the message on standard error.
+  const auto again = run_cli({"--appdir", dir(), "download"});
+  EXPECT_EQ(again.status, 1);
+  EXPECT_NE(again.err.find("最新のデータがありません。"), std::string::npos) << again.err;
+  EXPECT_EQ(to_utf8(TIniGT(app_.path() / "ravelin.ini").ReadString("JvDataGet", "LastTime", "")),
+            last);
+}
+
+TEST_F(DownloadCli, AReadErrorFailsAndAWrongStartTimeIsAUsageError) {
+  testing::write_bytes(app_.path() / "jvfeed" / "jvlink.ini", "[fail]\nrecord.3=-502\n");
+  const auto r = run_cli({"--appdir", dir(), "download", "--from", "20261201000000"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(
+      r.err.find("JVReadエラー:ダウンロードに失敗しました。(通信エラーやディスクエラー)(-502)"),
+      std::string::npos)
+      << r.err;
+  // The final label is the one the loop left.
+  const std::vector<std::string> lines = split_lines(r.out);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back(), "データ読込み中．．．(0/" + read_count(lines) + ")");
+
+  for (const char* from : {"2026120100", "20261301000000", "x"}) {
+    const auto bad = run_cli({"--appdir", dir(), "download", "--from", from});
+    EXPECT_EQ(bad.status, 2) << from;
+  }
+  EXPECT_EQ(run_cli({"--appdir", dir(), "download", "--bogus"}).status, 2);
+}
+
+}  // namespace
+}  // namespace rv
