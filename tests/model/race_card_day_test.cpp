@@ -86,9 +86,9 @@ class GeneratedCardTest : public testing::DayFixture,
   RaceCardControls card;
 };
 
-// Every race of a generated day: the entry card holds its runners sorted by number, the favourite's
-// odds head the popularity table, the paid winners finished first, and the popularity sort
-// leaves the final odds in text order.
+// Every race of a generated day: the entry card holds its runners sorted by number, the
+// favourite's odds head the popularity table, the paid winners finished first, and the
+// popularity sort leaves the final odds in text order.
 TEST_P(GeneratedCardTest, EveryRaceShowsConsistentCards) {
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   int shown = 0;
