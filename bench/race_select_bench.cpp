@@ -1,34 +1,44 @@
-// Selecting a race headless: the race card steps of the race selection (grids sized and
-// cleared, header, results card, payout labels, entry card and its sort) on full-field races.
+// Selecting a race headless on full-field races: the race card steps alone (grids sized and
+// cleared, header, results card, payout labels, entry card and its sort), and the main
+// window's DatListClick around them (amount boxes from the settings file, views shown).
 // Bet generation joins the selection in a later step; the budget for all of it is 2 ms.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <string>
 
+#include "acquire/jvlink_factory.h"
+#include "app/main_form.h"
+#include "common/fake_services.h"
+#include "common/temp_dir.h"
 #include "jvfeed/records.h"
 #include "model/race_card.h"
+#include "support/app_dir.h"
 #include "support/text.h"
 
 namespace rv {
 namespace {
 
-// Two full-field races with results, odds, ranks, predictions and payouts.
-std::unique_ptr<Day> full_field_day() {
-  auto day = make_day();
-  day->blank_records();
+// Slots 0 and 1: two full-field races with results, odds, ranks, predictions and payouts,
+// in opposite orders so that showing one after the other changes every cell.
+void fill_full_field_day(Day& day) {
+  day.blank_records();
   for (int slot = 0; slot < 2; ++slot) {
+    const auto s = static_cast<std::size_t>(slot);
     const jvfeed::RaceKey key = jvfeed::key(20261206, 6, 11 + slot);
-    day->RaData[static_cast<std::size_t>(slot)].assign(
-        jvfeed::ra(key, {.runners = 18, .grade = 'A', .name = "有馬記念"}).str());
-    RaceWork& w = day->Work[static_cast<std::size_t>(slot)];
+    day.RaData[s].assign(jvfeed::ra(key, {.runners = 18, .grade = 'A', .name = "有馬記念"}).str());
+    RaceWork& w = day.Work[s];
     for (int h = 1; h <= 18; ++h) {
       const int rank = slot == 0 ? h : 19 - h;
-      jvfeed::Record se = jvfeed::se(key, {.horse = h, .runners = 18, .name = "ベンチホース",
-                                           .jockey = "騎手名", .finish = rank,
-                                           .popularity = rank, .odds_tenths = 10 * rank + 5});
+      jvfeed::Record se = jvfeed::se(key, {.horse = h,
+                                           .runners = 18,
+                                           .name = "ベンチホース",
+                                           .jockey = "騎手名",
+                                           .finish = rank,
+                                           .popularity = rank,
+                                           .odds_tenths = 10 * rank + 5});
       se.set("Time", 1345 + h).set("HaronTimeL3", 340 + h).set("Jyuni1c", rank);
-      day->SeData[static_cast<std::size_t>(slot)][static_cast<std::size_t>(h - 1)].assign(
-          se.str());
+      day.SeData[s][static_cast<std::size_t>(h - 1)].assign(se.str());
       const auto i = static_cast<std::size_t>(h);
       w.WinOdds[i] = 1.0 + rank;
       w.WinNinki[i] = rank;
@@ -41,26 +51,50 @@ std::unique_ptr<Day> full_field_day() {
       w.DmGosaMinus[i - 1] = 40 + rank;
       w.DmRank[i - 1] = rank;
     }
-    auto& pay = day->Payouts.table[static_cast<std::size_t>(slot)];
-    for (auto& type : pay) {
+    for (auto& type : day.Payouts.table[s]) {
       for (auto& e : type) e = {sj(" 1- 2- 3"), 3, 12340};
     }
+    day.RaceAmount[s] = "3000";
   }
-  return day;
 }
 
 void BM_ShowRace(benchmark::State& state) {
-  const auto day = full_field_day();
+  const auto day = make_day();
+  fill_full_field_day(*day);
   RaceCardControls card;
   card.SortButtons.set_item_index(static_cast<int>(CardSort::kNinki));
   int slot = 0;
   for (auto _ : state) {
     ShowRace(*day, slot, card);
-    slot ^= 1;  // alternate so every cell changes
+    slot ^= 1;
     benchmark::DoNotOptimize(card.StringGrid26.cell(18, 18).data());
   }
 }
 BENCHMARK(BM_ShowRace)->Unit(benchmark::kMicrosecond);
+
+void BM_DatListClick(benchmark::State& state) {
+  const testing::TempDir app;
+  set_app_dir(app.path());
+  std::filesystem::create_directories(app.path() / "jvfeed");
+  testing::FakeDialogs dialogs;
+  testing::FakeDesktop desktop;
+  const NoInstallLocator installs;
+  const auto jvlink = create_jvlink();
+  MainForm form(dialogs, desktop, installs, *jvlink);
+  form.FormCreate();
+  fill_full_field_day(form.race_day());
+  form.loaded_day.DatList.add("a");
+  form.loaded_day.DatList.add("b");
+  form.card.SortButtons.set_item_index(static_cast<int>(CardSort::kNinki));
+  int slot = 0;
+  for (auto _ : state) {
+    form.loaded_day.DatList.set_item_index(slot);
+    form.DatListClick();
+    slot ^= 1;
+    benchmark::DoNotOptimize(form.card.StringGrid26.cell(18, 18).data());
+  }
+}
+BENCHMARK(BM_DatListClick)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace rv

@@ -8,6 +8,7 @@
 #include "model/day_list.h"
 #include "model/mining.h"
 #include "model/payouts.h"
+#include "model/race_card_style.h"
 #include "model/race_odds.h"
 #include "model/start_time_changes.h"
 #include "support/app_dir.h"
@@ -51,6 +52,7 @@ MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& ins
       installs_(installs),
       jvlink_(jvlink) {
   bets.set_recompute([this](BetTable& table) { BetTableRecompute(table); });
+  BindRaceCardStyles(card, race_day(), loaded_day.DatList, race_list.KishuCKList);
 }
 
 void MainForm::FormCreate() {
@@ -162,11 +164,8 @@ void MainForm::DateComboChange() {
 // changes (KaisaiReadBtnClick). They join with automatic operation.
 void MainForm::StartDayOperation() {}
 
-// DatListClick: shows the race selected in DatList. It joins with the race card.
-void MainForm::ShowSelectedRace() {}
-
-void MainForm::DatListClick() {
-  ShowSelectedRace();
+void MainForm::ShowSelectedRace() {
+  DatListClick();
 }
 
 void MainForm::DirectReadBtnClick() {

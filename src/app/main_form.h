@@ -11,8 +11,10 @@
 #include "app/menus.h"
 #include "betting/bet_tables.h"
 #include "betting/user_kaime_form.h"
+#include "model/chase_list.h"
 #include "model/day.h"
 #include "model/day_load.h"
+#include "model/race_card.h"
 #include "support/controls.h"
 #include "support/services.h"
 #include "support/settings.h"
@@ -57,6 +59,11 @@ struct RaceListState {
 // Fund allocation.
 struct AllocationControls {
   RadioGroup RadioGroup1{sj("資金配分"), {sj("均等"), sj("比例")}};  // [KaimeSet] HaibunSet
+  // Set by every race selection: the race's investment amount, the target profit and the
+  // loss carried from the loss register.
+  Edit SaNumEditExC1;
+  Edit SaNumEditExC2;
+  Edit SaNumEditExC3;
 };
 
 // The bet-selection set in use: its name beside the caption "設定名".
@@ -110,12 +117,29 @@ class MainForm {
   void hidelistClick();
   // "軸・ヒモ馬ユーザー設定(&H)": shows the selection-set window.
   void K1Click();
-  // The race chosen in DatList goes on screen.
-  void DatListClick();
   // After a click in a bet table (its totals already cleared): fund allocation, the
   // finish-rate columns and the result columns of that table.
   void BetTableRecompute(BetTable& table);
 
+  // The race on screen. DatListClick shows the race selected in DatList; a race without
+  // runner data is refused with a message and the race on screen stays, selected.
+  void DatListClick();
+  // "出馬表作成": fills the entry card and the runner grid of the race on screen.
+  void sisushutubaBtnClick();
+  // The sort buttons of the entry card: sorts by the one that is down.
+  void SpeedButton14Click();
+  // A press on the results card selects its horse for the pop-up menu; releasing the mouse
+  // removes the cell selection.
+  void StringGrid6MouseDown(int row);
+  void StringGrid6MouseUp();
+  // "追跡馬に登録(&R)": puts the selected horse on the chase list and shows the race again.
+  void R1Click();
+  // A press in a rank column of the entry card sorts it by that column.
+  void StringGrid26MouseDown(int row, int col);
+  // The clipboard copies: the entry card (button and pop-up item), the axis/partner table.
+  void ClipBtn1Click();
+  void Clip1Click();
+  void N6Click();
   // The settings component of this window.
   TIniGT ini;
 
@@ -124,6 +148,8 @@ class MainForm {
   Menus menus;
   DayControls day;
   DayLoadControls loaded_day;  // the race list DatList and SeiRecLabel
+  RaceCardControls card;
+  ChaseList chase_list;
   RaceListState race_list;
   AllocationControls allocation;
   HitControls hits;
@@ -150,6 +176,7 @@ class MainForm {
   void StartDayOperation();
   void ShowSelectedRace();
   void CreateSecondaryWindows();
+  void GenerateRaceBets();
 
   Dialogs& dialogs_;
   Desktop& desktop_;

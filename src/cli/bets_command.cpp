@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cli/day_arg.h"
+#include "cli/race_arg.h"
 
 namespace rv::cli {
 namespace {
@@ -36,7 +37,7 @@ class BetsCommand final : public CliCommand {
     }
     if (plain.size() != 2) throw UsageError("bets takes DAY and SLOT");
     day_ = ParseDayArg(plain[0]);
-    slot_ = parse_int(plain[1], "SLOT", 0, kMaxRaces - 1);
+    slot_ = ParseSlotArg(plain[1]);
   }
 
   int run(CliContext& ctx) override {
@@ -50,14 +51,7 @@ class BetsCommand final : public CliCommand {
     // selection; the amount goes into SaNumEditExC1 once fund allocation has that edit.
     if (mode_) form.allocation.RadioGroup1.set_item_index(*mode_);
     if (const int status = LoadDayArg(ctx, day_); status != 0) return status;
-    ListControl& races = form.loaded_day.DatList;
-    if (slot_ >= races.count()) {
-      ctx.dialogs.info(sj("レース " + std::to_string(slot_) + " はありません（" +
-                          std::to_string(races.count()) + " レース）。"));
-      return 1;
-    }
-    races.set_item_index(slot_);
-    form.DatListClick();
+    if (const int status = SelectRaceArg(ctx, slot_); status != 0) return status;
     for (const std::string& line : BetTablesListing(form.bets)) print_line(ctx.out, line);
     return 0;
   }

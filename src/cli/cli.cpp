@@ -72,6 +72,18 @@ void print_line(std::ostream& out, std::string_view sjis) {
   out << to_utf8(sjis) << "\n";
 }
 
+void print_grid(std::ostream& out, const Grid& grid) {
+  std::string line;
+  for (int r = 0; r < grid.row_count(); ++r) {
+    line.clear();
+    for (int c = 0; c < grid.col_count(); ++c) {
+      if (c > 0) line += '\t';
+      line += grid.cell(r, c);
+    }
+    print_line(out, line);
+  }
+}
+
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Options opt;
   std::unique_ptr<CliCommand> command;

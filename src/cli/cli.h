@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "support/controls.h"
 #include "support/services.h"
 
 namespace rv::cli {
@@ -47,6 +48,8 @@ std::span<const CliCommandEntry> cli_commands();
 
 // A Shift-JIS text as one UTF-8 line.
 void print_line(std::ostream& out, std::string_view sjis);
+// A grid as TAB-separated lines, heading row first, cells exactly as the grid holds them.
+void print_grid(std::ostream& out, const Grid& grid);
 
 // The whole program; args without the program name. Returns the exit status.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -6,6 +6,8 @@ std::unique_ptr<CliCommand> make_days_command();
 std::unique_ptr<CliCommand> make_races_command();
 std::unique_ptr<CliCommand> make_bets_command();
 std::unique_ptr<CliCommand> make_download_command();
+std::unique_ptr<CliCommand> make_card_command();
+std::unique_ptr<CliCommand> make_results_command();
 
 std::span<const CliCommandEntry> cli_commands() {
   static const CliCommandEntry kCommands[] = {
@@ -13,6 +15,8 @@ std::span<const CliCommandEntry> cli_commands() {
       {"races", "DAY", make_races_command},
       {"bets", "DAY SLOT [--set N] [--amount YEN] [--mode 0|1]", make_bets_command},
       {"download", "[--from yyyymmddhhnnss] [--odds] [--week]", make_download_command},
+      {"card", "DAY SLOT", make_card_command},
+      {"results", "DAY SLOT", make_results_command},
   };
   return kCommands;
 }

@@ -83,7 +83,8 @@ TEST_F(DayHandlers, ChoosingADayLoadsItWithTheSettingsAndSelectsTheFirstRace) {
   EXPECT_EQ(f.race_day().RaceAmount[35], "1200");
   EXPECT_EQ(to_utf8(f.loaded_day.SeiRecLabel.text()), "成績記録済");
   EXPECT_TRUE(f.day.RestTimeLabel.visible());  // today's day
-  EXPECT_FALSE(f.day.PageControl1.visible());
+  EXPECT_TRUE(f.day.PageControl1.visible());   // hidden by the load, shown with the first race
+  EXPECT_EQ(f.race_day().CurRace, 0);
 
   choose("2026年12月05日");
   EXPECT_EQ(f.loaded_day.DatList.count(), 2);

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "cli_runner.h"
+#include "acquire/day_store.h"
 #include "common/temp_dir.h"
 #include "jvfeed/records.h"
+#include "support/app_dir.h"
 #include "support/files.h"
 #include "support/text.h"
 
@@ -102,7 +104,8 @@ TEST_F(Cli, RacesLoadsTheDayAndPrintsTheRaceList) {
     const Result r = run_cli({"--appdir", dir(), "races", day});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, list);
-    EXPECT_EQ(r.err, "");
+    // The load shows the first race, which has no runner records here.
+    EXPECT_EQ(r.err, "1レースはデータが不十分です。\n");
   }
 }
 
@@ -159,6 +162,85 @@ TEST_F(Cli, RacesOfADayNotStoredIsRefusedWithTheWindowsMessage) {
                                                {"--appdir", dir(), "races", "20261206", "0"}}) {
     EXPECT_EQ(run_cli(args).status, 2) << args.back();
   }
+}
+
+// A stored day at 中山: race 1 of seven runners with a dead heat for first, race 2 without
+// runner records.
+class CliRace : public Cli {
+ protected:
+  CliRace() {
+    with_feed();
+    const fs::path before(app_dir().native());  // a copy: AppDir changes below
+    set_app_dir(app_.path());
+    fs::create_directories(app_.path() / "DATA");
+    DayStore store(DayStore::Mode::kWriteBack);
+    const auto k1 = jvfeed::key(20261206, 6, 1);
+    store.Store(jvfeed::ra(k1, {.runners = 7, .name = "テスト特別"}), RecordOrigin::kStoredData,
+                true);
+    for (int h = 1; h <= 7; ++h) {
+      store.Store(jvfeed::se(k1, {.horse = h, .runners = 7}), RecordOrigin::kStoredData, true);
+    }
+    store.Store(jvfeed::ra(jvfeed::key(20261206, 6, 2), {.runners = 9}), RecordOrigin::kStoredData,
+                true);
+    jvfeed::Record hr = jvfeed::hr(k1, 7);
+    hr.pay(jvfeed::Bet::Win, 1, {3}, 250, 1).pay(jvfeed::Bet::Win, 2, {5}, 1480, 6);
+    hr.pay(jvfeed::Bet::Place, 1, {3}, 110, 1).pay(jvfeed::Bet::Place, 2, {5}, 300, 6);
+    hr.pay(jvfeed::Bet::Trifecta, 1, {3, 5, 1}, 123450, 321);
+    store.Store(hr, RecordOrigin::kStoredData, true);
+    store.Flush();
+    set_app_dir(before);
+  }
+};
+
+TEST_F(CliRace, CardPrintsTheHeaderLabelsAndTheThreeCards) {
+  const Result r = run_cli({"--appdir", dir(), "card", "20261206", "0"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  std::vector<std::string> lines = split_lines(r.out);
+  ASSERT_EQ(lines.size(), 6U + 3 * (1 + 8));
+  EXPECT_EQ(lines[0].rfind("2026年12月06日(日)中山05回02日01R   15.40発走", 0), 0U);
+  EXPECT_EQ(lines[1].rfind("テスト特別", 0), 0U);
+  EXPECT_EQ(lines[5].rfind("【付加賞金】1着:", 0), 0U);
+  EXPECT_EQ(lines[6], "## StringGrid6");
+  EXPECT_EQ(lines[7].substr(0, lines[7].find("\t調教師")), "枠\t馬\t馬名/騎手/斤量/性齢");
+  EXPECT_EQ(lines[15], "## StringGrid26");
+  EXPECT_EQ(std::count(lines[17].begin(), lines[17].end(), '\t'), 18);
+  EXPECT_EQ(lines[17].substr(0, 6), " 1\t 1\t");
+  EXPECT_EQ(lines[24], "## StringGrid8");
+  EXPECT_EQ(lines[25].rfind("枠\t馬\t単ｵｯｽﾞ\t順\t", 0), 0U);
+  EXPECT_EQ(std::count(lines[32].begin(), lines[32].end(), '\t'), 13);
+}
+
+TEST_F(CliRace, ResultsPrintsEveryBetTypeWithItsColumns) {
+  const Result r = run_cli({"--appdir", dir(), "results", "2026年12月06日", "0"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> lines = split_lines(r.out);
+  ASSERT_EQ(lines.size(), 32U);
+  const std::vector<std::string> win(lines.begin(), lines.begin() + 8);
+  EXPECT_EQ(
+      win, (std::vector<std::string>{"単勝", "結果：\t 3\t 5\t", "人気：\t 1\t 6\t",
+                                     "配当：\t     250\t    1480\t", "複勝", "結果：\t 3\t 5\t\t\t",
+                                     "人気：\t 1\t 6\t\t\t", "配当：\t     110\t     300\t\t\t"}));
+  EXPECT_EQ(lines[16], "ワイド");
+  EXPECT_EQ(lines[17], "結果：\t\t\t\t\t\t\t");
+  EXPECT_EQ(lines[28], "３連単");
+  EXPECT_EQ(lines[29], "結果：\t 3- 5- 1\t\t\t\t\t");
+  EXPECT_EQ(lines[30], "人気：\t321\t\t\t\t\t");
+  EXPECT_EQ(lines[31], "配当：\t  123450\t\t\t\t\t");
+}
+
+TEST_F(CliRace, RacesThatCannotBeShownAreRefusedAndBadSlotsAreUsageErrors) {
+  Result r = run_cli({"--appdir", dir(), "card", "20261206", "1"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "2レースはデータが不十分です。\n");
+  r = run_cli({"--appdir", dir(), "results", "20261206", "5"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "レース 5 はありません（2 レース）。\n");
+  for (const char* slot : {"36", "-1", "x", "", "100"}) {
+    EXPECT_EQ(run_cli({"--appdir", dir(), "card", "20261206", slot}).status, 2) << slot;
+  }
+  EXPECT_EQ(run_cli({"--appdir", dir(), "results", "20261206"}).status, 2);
 }
 
 TEST_F(Cli, VersionPrintsTheVersionText) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/fake_services.h"
 #include "common/temp_dir.h"
 #include "model/card_day.h"
 #include "model/race_card_style.h"
@@ -11,21 +12,6 @@ namespace rv {
 namespace {
 
 using testing::u8;
-
-class RecordingDialogs final : public Dialogs {
- public:
-  std::vector<std::string> calls;  // UTF-8
-  bool answer = true;
-  void info(std::string_view t) override { calls.push_back("info: " + u8(t)); }
-  bool confirm(std::string_view t) override {
-    calls.push_back("confirm: " + u8(t));
-    return answer;
-  }
-  void error(std::string_view t) override { calls.push_back("error: " + u8(t)); }
-  void beep() override {}
-  void busy(bool) override {}
-  void process_events() override {}
-};
 
 class ChaseListTest : public ::testing::Test {
  protected:
@@ -46,7 +32,7 @@ class ChaseListTest : public ::testing::Test {
   testing::CardDay d_;
   RaceCardControls card_;
   ChaseList list_;
-  RecordingDialogs dialogs_;
+  testing::FakeDialogs dialogs_;
 };
 
 TEST_F(ChaseListTest, PressingARowNamesTheHorseInThePopUp) {
@@ -68,8 +54,9 @@ TEST_F(ChaseListTest, PressingARowNamesTheHorseInThePopUp) {
 TEST_F(ChaseListTest, RegisteringTheSameHorseTwiceKeepsOneLine) {
   SelectCardHorse(d_.day(), card_, 4);
   ASSERT_TRUE(RegisterChaseHorse(d_.day(), card_, list_, dialogs_));
-  EXPECT_EQ(dialogs_.calls, (std::vector<std::string>{"confirm: オイカケを追跡馬に登録しますか？",
-                                                      "info: オイカケを追跡馬に登録しました。"}));
+  EXPECT_EQ(dialogs_.calls,
+            (std::vector<std::string>{"confirm: " + sj("オイカケを追跡馬に登録しますか？"),
+                                      "info: " + sj("オイカケを追跡馬に登録しました。")}));
   const std::string line = "2021104567" + jvfeed::wide_text("オイカケ", 36) + "\r\n";
   EXPECT_EQ(file(), line);
   EXPECT_EQ(d_.work(0).ChaseMark[3], 1);

@@ -1,0 +1,44 @@
+// card DAY SLOT: loads the day, shows the race and prints its header labels and cards.
+#include "cli/day_arg.h"
+#include "cli/race_arg.h"
+
+namespace rv::cli {
+namespace {
+
+class CardCommand final : public CliCommand {
+ public:
+  void parse(const std::vector<std::string>& args) override {
+    if (args.size() != 2) throw UsageError("card takes DAY and SLOT");
+    day_ = ParseDayArg(args[0]);
+    slot_ = ParseSlotArg(args[1]);
+  }
+
+  int run(CliContext& ctx) override {
+    if (const int status = LoadDayArg(ctx, day_); status != 0) return status;
+    if (const int status = SelectRaceArg(ctx, slot_); status != 0) return status;
+    const RaceCardControls& c = ctx.form.card;
+    for (const Label* l : {&c.Label1, &c.Label2, &c.Label3, &c.Label4, &c.Label6, &c.Label7}) {
+      print_line(ctx.out, l->text());
+    }
+    const std::pair<const char*, const Grid*> grids[] = {{"StringGrid6", &c.StringGrid6},
+                                                         {"StringGrid26", &c.StringGrid26},
+                                                         {"StringGrid8", &c.StringGrid8}};
+    for (const auto& [name, grid] : grids) {
+      ctx.out << "## " << name << "\n";
+      print_grid(ctx.out, *grid);
+    }
+    return 0;
+  }
+
+ private:
+  std::string day_;
+  int slot_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<CliCommand> make_card_command() {
+  return std::make_unique<CardCommand>();
+}
+
+}  // namespace rv::cli

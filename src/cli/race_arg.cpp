@@ -1,0 +1,30 @@
+#include "cli/race_arg.h"
+
+#include <string>
+
+#include "model/day.h"
+#include "support/text.h"
+
+namespace rv::cli {
+
+int ParseSlotArg(std::string_view arg) {
+  if (!all_digits(arg) || arg.size() > 9 || inum(arg) >= kMaxRaces) {
+    throw UsageError("SLOT must be a race-list index 0..35: " + std::string(arg));
+  }
+  return inum(arg);
+}
+
+int SelectRaceArg(CliContext& ctx, int slot) {
+  MainForm& f = ctx.form;
+  ListControl& list = f.loaded_day.DatList;
+  if (slot >= list.count()) {
+    ctx.dialogs.info(sj("レース " + std::to_string(slot) + " はありません（" +
+                        std::to_string(list.count()) + " レース）。"));
+    return 1;
+  }
+  list.set_item_index(slot);
+  f.DatListClick();
+  return f.race_day().CurRace == slot && f.day.PageControl1.visible() ? 0 : 1;
+}
+
+}  // namespace rv::cli
