@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "cli_runner.h"
 #include "acquire/day_store.h"
+#include "cli_runner.h"
 #include "common/temp_dir.h"
 #include "jvfeed/records.h"
 #include "support/app_dir.h"
@@ -24,6 +24,27 @@ using testing::slurp;
 using testing::TempDir;
 using testing::u8_path;
 using testing::write_bytes;
+
+// Stores records into the day files below `appdir`, as the stored-data download does.
+void store_records(const fs::path& appdir, const std::vector<jvfeed::Record>& records) {
+  const fs::path before(app_dir().native());  // a copy: AppDir changes below
+  set_app_dir(appdir);
+  fs::create_directories(appdir / "DATA");
+  {
+    DayStore store(DayStore::Mode::kWriteBack);
+    for (const jvfeed::Record& r : records) store.Store(r, RecordOrigin::kStoredData, true);
+    store.Flush();
+  }
+  set_app_dir(before);
+}
+
+// A race with runner records.
+std::vector<jvfeed::Record> race_records(const jvfeed::RaceKey& k, int runners,
+                                         std::string_view name = {}) {
+  std::vector<jvfeed::Record> out{jvfeed::ra(k, {.runners = runners, .name = name})};
+  for (int h = 1; h <= runners; ++h) out.push_back(jvfeed::se(k, {.horse = h, .runners = runners}));
+  return out;
+}
 
 class Cli : public ::testing::Test {
  protected:
@@ -111,10 +132,10 @@ TEST_F(Cli, RacesLoadsTheDayAndPrintsTheRaceList) {
 
 TEST_F(Cli, BetsPrintsTheEightTablesOfTheRaceAndRefusesWhatDoesNotExist) {
   with_feed();
-  fs::create_directories(app_.path() / "DATA");
-  write_lines(app_.path() / "DATA" / u8_path("2026年12月06日.jvRA"),
-              {jvfeed::ra(jvfeed::key(20261206, 6, 1)).line(),
-               jvfeed::ra(jvfeed::key(20261206, 6, 2)).line()});
+  std::vector<jvfeed::Record> records = race_records(jvfeed::key(20261206, 6, 1), 16);
+  const std::vector<jvfeed::Record> second = race_records(jvfeed::key(20261206, 6, 2), 16);
+  records.insert(records.end(), second.begin(), second.end());
+  store_records(app_.path(), records);
   const Result r = run_cli({"--appdir", dir(), "bets", "20261206", "1", "--set", "5", "--mode", "1",
                             "--amount", "5000"});
   EXPECT_EQ(r.status, 0) << r.err;
@@ -170,25 +191,15 @@ class CliRace : public Cli {
  protected:
   CliRace() {
     with_feed();
-    const fs::path before(app_dir().native());  // a copy: AppDir changes below
-    set_app_dir(app_.path());
-    fs::create_directories(app_.path() / "DATA");
-    DayStore store(DayStore::Mode::kWriteBack);
     const auto k1 = jvfeed::key(20261206, 6, 1);
-    store.Store(jvfeed::ra(k1, {.runners = 7, .name = "テスト特別"}), RecordOrigin::kStoredData,
-                true);
-    for (int h = 1; h <= 7; ++h) {
-      store.Store(jvfeed::se(k1, {.horse = h, .runners = 7}), RecordOrigin::kStoredData, true);
-    }
-    store.Store(jvfeed::ra(jvfeed::key(20261206, 6, 2), {.runners = 9}), RecordOrigin::kStoredData,
-                true);
+    std::vector<jvfeed::Record> records = race_records(k1, 7, "テスト特別");
+    records.push_back(jvfeed::ra(jvfeed::key(20261206, 6, 2), {.runners = 9}));
     jvfeed::Record hr = jvfeed::hr(k1, 7);
     hr.pay(jvfeed::Bet::Win, 1, {3}, 250, 1).pay(jvfeed::Bet::Win, 2, {5}, 1480, 6);
     hr.pay(jvfeed::Bet::Place, 1, {3}, 110, 1).pay(jvfeed::Bet::Place, 2, {5}, 300, 6);
     hr.pay(jvfeed::Bet::Trifecta, 1, {3, 5, 1}, 123450, 321);
-    store.Store(hr, RecordOrigin::kStoredData, true);
-    store.Flush();
-    set_app_dir(before);
+    records.push_back(hr);
+    store_records(app_.path(), records);
   }
 };
 
