@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "acquire/jvlink.h"
+#include "app/main_grids.h"
+#include "app/main_layout.h"
 #include "app/menus.h"
 #include "betting/bet_tables.h"
 #include "betting/user_kaime_form.h"
@@ -146,6 +148,8 @@ class MainForm {
   WindowBounds bounds;
   Label StatusLine;
   Menus menus;
+  MainLayout layout;
+  MainGrids grids;
   DayControls day;
   DayLoadControls loaded_day;  // the race list DatList and SeiRecLabel
   RaceCardControls card;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -17,6 +18,7 @@
 #include <utility>
 
 #include "gui/qt_text.h"
+#include "gui/widget_state.h"
 
 namespace rv::gui {
 namespace {
@@ -57,7 +59,7 @@ class GridBinding final : public Binder::Binding {
 };
 
 void apply_control(QWidget& w, const Control& c) {
-  if (w.isHidden() == c.visible()) w.setVisible(c.visible());
+  set_shown(w, c.visible());
   w.setEnabled(c.enabled());
 }
 
@@ -424,8 +426,46 @@ void Binder::command(QAction* action, Handler handler) {
   connect(action, &QAction::triggered, this, [this, h = std::move(handler)] { run(h); });
 }
 
-void Binder::command(QAbstractButton* button, Handler handler) {
-  connect(button, &QAbstractButton::clicked, this, [this, h = std::move(handler)] { run(h); });
+void Binder::command(QAction* action, Command& command, Handler handler) {
+  if (!command.caption().empty()) action->setText(qs(command.caption()));
+  const bool connected = static_cast<bool>(handler);
+  if (connected) {
+    connect(action, &QAction::triggered, this, [this, h = std::move(handler)] { run(h); });
+  }
+  adopt(bind_state(action, command, [connected](QAction& a, const Command& c) {
+    a.setVisible(c.visible());
+    a.setEnabled(connected && c.enabled());
+  }));
+}
+
+void Binder::command(QAbstractButton* button, Command& command, Handler handler) {
+  if (!command.caption().empty()) button->setText(qs(command.caption()));
+  const bool connected = static_cast<bool>(handler);
+  if (connected) {
+    connect(button, &QAbstractButton::clicked, this, [this, h = std::move(handler)] { run(h); });
+  }
+  adopt(bind_state(button, command, [connected](QAbstractButton& b, const Command& c) {
+    set_shown(b, c.visible());
+    b.setEnabled(connected && c.enabled());
+  }));
+}
+
+void Binder::menu(QMenu* menu, Command& command) {
+  if (!command.caption().empty()) menu->setTitle(qs(command.caption()));
+  control(menu->menuAction(), command);
+}
+
+void Binder::radio(std::vector<QAction*> items, std::vector<Toggle*> toggles,
+                   const Handler& on_user) {
+  for (std::size_t i = 0; i < items.size() && i < toggles.size(); ++i) {
+    toggle(
+        items[i], *toggles[i],
+        [toggles, i, on_user] {
+          for (std::size_t j = 0; j < toggles.size(); ++j) toggles[j]->set_checked(j == i);
+          if (on_user) on_user();
+        },
+        CheckBy::kHandler);
+  }
 }
 
 }  // namespace rv::gui

@@ -22,6 +22,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QProgressBar;
 class QSpinBox;
 class QTabWidget;
@@ -65,6 +66,9 @@ class Binder : public QObject {
               CheckBy check_by = CheckBy::kView);
   void toggle(QAbstractButton* button, Toggle& toggle, Handler on_user = {},
               CheckBy check_by = CheckBy::kView);
+  // Radio menu items kept as one toggle each: choosing one checks it alone.
+  void radio(std::vector<QAction*> items, std::vector<Toggle*> toggles,
+             const Handler& on_user = {});
   // Exclusive checkable commands or radio buttons; item i is checked when the index is i.
   void radio(std::vector<QAction*> items, RadioGroup& group, const Handler& on_user = {});
   void radio(std::vector<QAbstractButton*> items, RadioGroup& group, const Handler& on_user = {});
@@ -87,9 +91,13 @@ class Binder : public QObject {
   void control(QAction* action, Control& control);
   // A page of a tab widget, shown as a tab or not.
   void tab(QTabWidget* tabs, QWidget* page, Control& control);
+  // A command: caption, shown or not, enabled. One without a handler yet stays disabled.
+  void command(QAction* action, Command& command, Handler handler);
+  void command(QAbstractButton* button, Command& command, Handler handler);
   // A command without state of its own.
   void command(QAction* action, Handler handler);
-  void command(QAbstractButton* button, Handler handler);
+  // A menu: its title and whether it is shown.
+  void menu(QMenu* menu, Command& command);
 
   // A binding of a kind not listed above; synced at once and on every pass.
   void adopt(std::unique_ptr<Binding> binding);

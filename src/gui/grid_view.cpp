@@ -10,6 +10,7 @@
 
 #include "gui/cell_runs_delegate.h"
 #include "gui/qt_text.h"
+#include "gui/widget_state.h"
 
 namespace rv::gui {
 namespace {
@@ -246,7 +247,7 @@ void GridView::sync() {
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(lines * QFontMetrics(f).lineSpacing() + 6);
   }
-  if (isHidden() == grid().visible()) setVisible(grid().visible());
+  set_shown(*this, grid().visible());
   if (isEnabled() != grid().enabled()) setEnabled(grid().enabled());
 }
 

@@ -89,6 +89,8 @@ void ConsoleDialogs::process_events() {
   QCoreApplication::processEvents();
 }
 
+QtDesktop::QtDesktop(QWidget* owner) : owner_(owner) {}
+
 QtDesktop::~QtDesktop() = default;
 
 bool QtDesktop::open(const std::filesystem::path& file) {

@@ -49,7 +49,7 @@ class ConsoleDialogs final : public Dialogs {
 
 class QtDesktop final : public Desktop {
  public:
-  explicit QtDesktop(QWidget* owner = nullptr) : owner_(owner) {}
+  explicit QtDesktop(QWidget* owner = nullptr);
   ~QtDesktop() override;
   QtDesktop(const QtDesktop&) = delete;
   QtDesktop& operator=(const QtDesktop&) = delete;

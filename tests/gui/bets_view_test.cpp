@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "common/temp_dir.h"
-#include "fake_dialogs.h"
+#include "common/fake_services.h"
 #include "gui/bet_tables_view.h"
 #include "gui/qt_text.h"
 #include "gui/user_kaime_window.h"

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <stdexcept>
 
-#include "fake_dialogs.h"
+#include "common/fake_services.h"
 #include "gui/binder.h"
 #include "support/files.h"
 #include "support/text.h"
@@ -31,7 +31,7 @@ void BinderTest::failingHandlerShowsTheErrorBoxAndViewsStillFollow() {
     l.set_text(sj("途中"));
     throw FileError(sj("ファイルが読めません"));
   });
-  QCOMPARE(dialogs.shown, std::vector<std::string>{"error:ファイルが読めません"});
+  QCOMPARE(dialogs.calls, std::vector<std::string>{"error: " + sj("ファイルが読めません")});
   QCOMPARE(view.text(), QString::fromUtf8("途中"));
 }
 
@@ -111,6 +111,23 @@ void BinderTest::radioItemsStayExclusiveAndFollowTheIndex() {
   g.set_item_index(0);
   binder.refresh();
   QVERIFY(a.isChecked() && !b.isChecked());
+
+  // Radio menu items kept as separate toggles.
+  Toggle t1;
+  Toggle t2;
+  Toggle t3;
+  t1.set_checked(true);
+  QAction r1;
+  QAction r2;
+  QAction r3;
+  int chosen = 0;
+  binder.radio({&r1, &r2, &r3}, {&t1, &t2, &t3}, [&] { ++chosen; });
+  r3.trigger();
+  QVERIFY(!t1.checked() && !t2.checked() && t3.checked());
+  QVERIFY(!r1.isChecked() && r3.isChecked());
+  r3.trigger();
+  QVERIFY(t3.checked() && r3.isChecked());
+  QCOMPARE(chosen, 2);
 }
 
 void BinderTest::listsFollowItemsAndForwardOnlyUserChoices() {
@@ -185,7 +202,7 @@ void BinderTest::editsTabsProgressAndCommands() {
   auto* page = new QWidget;
   tabs.addTab(new QWidget, "a");
   tabs.addTab(page, "b");
-  Control sheet;
+  Panel sheet;
   binder.tab(&tabs, page, sheet);
   QVERIFY(tabs.isTabVisible(1));
   sheet.set_visible(false);
@@ -201,11 +218,20 @@ void BinderTest::editsTabsProgressAndCommands() {
   QCOMPARE(bar.maximum(), 36);
   QCOMPARE(bar.value(), 12);
 
-  QAction cmd;
+  Command later(sj("時系列オッズより取得(&T)"));
+  Command now(sj("終了(&X)"));
+  QAction a_later;
+  QAction a_now;
   int runs = 0;
-  binder.command(&cmd, [&] { ++runs; });
-  cmd.trigger();
+  binder.command(&a_later, later, {});
+  binder.command(&a_now, now, [&] { ++runs; });
+  QCOMPARE(a_later.text(), QString::fromUtf8("時系列オッズより取得(&T)"));
+  QVERIFY(!a_later.isEnabled());  // nothing connected to it yet
+  a_now.trigger();
   QCOMPARE(runs, 1);
+  now.set_visible(false);
+  binder.refresh();
+  QVERIFY(!a_now.isVisible());
 }
 
 // Check marks, spin values and the active tab go both ways; presses in a check list are

@@ -134,6 +134,13 @@ void GridViewTest::columnWidthsAndVisibilityFollowTheGrid() {
   g.set_visible(false);
   v.sync();
   QVERIFY(v.isHidden());
+  // A grid hidden from the start stays hidden when its window shows.
+  QWidget window;
+  Grid hidden(2, 2);
+  hidden.set_visible(false);
+  auto* hv = new GridView(hidden, &window);
+  window.show();
+  QVERIFY(!hv->isVisible());
   g.set_visible(true);
   v.sync();
   QVERIFY(!v.isHidden());

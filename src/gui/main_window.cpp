@@ -1,0 +1,113 @@
+#include "gui/main_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+
+#include "gui/qt_text.h"
+#include "gui/version_form.h"
+
+namespace rv::gui {
+namespace {
+
+constexpr int kMinWidth = 200;
+constexpr int kMinHeight = 150;
+const QRect kDefaultBounds(10, 10, 900, 600);
+
+}  // namespace
+
+QRect fit_to_screens(QRect wanted, const QList<QRect>& screens) {
+  if (wanted.width() < kMinWidth) wanted.setWidth(kDefaultBounds.width());
+  if (wanted.height() < kMinHeight) wanted.setHeight(kDefaultBounds.height());
+  if (screens.isEmpty()) return wanted;
+  for (const QRect& s : screens) {
+    if (s.intersects(wanted)) return wanted;
+  }
+  wanted.moveTopLeft(kDefaultBounds.topLeft());
+  return wanted;
+}
+
+TMainForm::TMainForm(MainForm& form, QWidget* parent)
+    : QMainWindow(parent), form_(form), binder_(form.dialogs(), this) {
+  setObjectName("MainForm");
+  setWindowTitle(QString::fromUtf8("ラベリン"));
+  build_menus();
+  build_tool_bar();
+  build_pages();
+
+  status_line_ = new QLabel(this);
+  status_line_->setObjectName("StatusLine");
+  statusBar()->addWidget(status_line_, 1);
+  binder_.label(status_line_, form_.StatusLine);
+
+  set_tab_order();
+  binder_.run([this] { form_.FormCreate(); });
+  apply_bounds();
+  binder_.start_refresh_timer();
+}
+
+void TMainForm::apply_bounds() {
+  const WindowBounds& b = form_.bounds;
+  QList<QRect> screens;
+  for (const QScreen* s : QGuiApplication::screens()) screens << s->availableGeometry();
+  const QRect r = fit_to_screens(QRect(b.left, b.top, b.width, b.height), screens);
+  move(r.topLeft());
+  resize(r.size());
+}
+
+// The place of the window frame and the size of the window, as they are restored.
+void TMainForm::store_bounds() {
+  const bool normal = !isMaximized() && !isMinimized() && !isFullScreen();
+  const QRect r = normal ? QRect(pos(), size()) : normalGeometry();
+  form_.bounds.top = r.top();
+  form_.bounds.left = r.left();
+  form_.bounds.width = r.width();
+  form_.bounds.height = r.height();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_once_) return;
+  shown_once_ = true;
+  binder_.run([this] { form_.FormShow(); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  store_bounds();
+  bool may_close = true;
+  binder_.run([this, &may_close] { may_close = form_.FormCloseQuery(); });
+  if (may_close) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+// Hints of commands go to the status line, which is core state like every other label.
+bool TMainForm::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+    binder_.run([this, &tip] { form_.StatusLine.set_text(sjs(tip)); });
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+void TMainForm::show_version() {
+  auto* w = new TVersionForm(this);
+  w->setAttribute(Qt::WA_DeleteOnClose);
+  w->open();
+}
+
+void TMainForm::set_tab_order() {
+  setTabOrder(date_combo_, dat_list_);
+  setTabOrder(dat_list_, page_control1_);
+}
+
+}  // namespace rv::gui

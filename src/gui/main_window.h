@@ -1,0 +1,70 @@
+// TMainForm: the main window. It lays out views over MainForm's state and forwards every
+// command, click and timer to MainForm's handlers; it decides nothing itself.
+#pragma once
+
+#include <QMainWindow>
+#include <QRect>
+
+#include "app/main_form.h"
+#include "gui/binder.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QTabWidget;
+class QToolBar;
+
+namespace rv::gui {
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Runs the window's creation (FormCreate) on a form whose AppDir and services are set.
+  explicit TMainForm(MainForm& form, QWidget* parent = nullptr);
+
+  [[nodiscard]] MainForm& form() { return form_; }
+  [[nodiscard]] Binder& binder() { return binder_; }
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void build_menus();
+  void build_tool_bar();
+  void build_pages();
+  void set_tab_order();
+  void apply_bounds();
+  void store_bounds();
+  void show_version();
+
+  // Menu building: each line that adds a command names the handler it runs; an empty
+  // handler leaves the command disabled until its behaviour arrives.
+  QMenu* menu(Command& command, const char* name);
+  QMenu* sub_menu(QMenu* parent, Command& command, const char* name);
+  QAction* item(QMenu* menu, Command& command, const char* name, Handler handler);
+  QAction* check(QMenu* menu, Toggle& toggle, const char* name, Handler handler,
+                 CheckBy check_by = CheckBy::kView);
+  std::vector<QAction*> radio_items(QMenu* menu, std::vector<Toggle*> toggles,
+                                    std::vector<const char*> names, const Handler& handler = {});
+  QWidget* grid_page(Grid& grid, const char* name, GridHandler handler = {});
+  GridView* grid(Grid& grid, const char* name, GridHandler handler = {});
+
+  MainForm& form_;
+  Binder binder_;
+  QComboBox* date_combo_ = nullptr;
+  QListWidget* dat_list_ = nullptr;
+  QTabWidget* page_control1_ = nullptr;
+  QLabel* status_line_ = nullptr;
+  bool shown_once_ = false;
+};
+
+// A restored window stays reachable: a size too small to use (a damaged settings file)
+// takes the default size, and a window that would lie wholly outside every screen comes
+// back to the default place. Otherwise the stored place and size are kept as they are.
+QRect fit_to_screens(QRect wanted, const QList<QRect>& screens);
+
+}  // namespace rv::gui

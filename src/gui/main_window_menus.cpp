@@ -1,0 +1,197 @@
+// The menu bar and the tool bar of the main window. Every command is added on one line
+// together with the handler it runs; `later` marks the ones whose behaviour has not arrived
+// yet (they show disabled).
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "app/help.h"
+#include "gui/main_window.h"
+#include "gui/qt_text.h"
+
+namespace rv::gui {
+namespace {
+
+const Handler later;
+
+}  // namespace
+
+QMenu* TMainForm::menu(Command& command, const char* name) {
+  QMenu* m = menuBar()->addMenu(QString());
+  m->setObjectName(name);
+  binder_.menu(m, command);
+  return m;
+}
+
+QMenu* TMainForm::sub_menu(QMenu* parent, Command& command, const char* name) {
+  QMenu* m = parent->addMenu(QString());
+  m->setObjectName(name);
+  binder_.menu(m, command);
+  return m;
+}
+
+QAction* TMainForm::item(QMenu* menu, Command& command, const char* name, Handler handler) {
+  QAction* a = menu->addAction(QString());
+  a->setObjectName(name);
+  binder_.command(a, command, std::move(handler));
+  return a;
+}
+
+QAction* TMainForm::check(QMenu* menu, Toggle& toggle, const char* name, Handler handler,
+                          CheckBy check_by) {
+  QAction* a = menu->addAction(QString());
+  a->setObjectName(name);
+  binder_.toggle(a, toggle, std::move(handler), check_by);
+  return a;
+}
+
+std::vector<QAction*> TMainForm::radio_items(QMenu* menu, std::vector<Toggle*> toggles,
+                                             std::vector<const char*> names,
+                                             const Handler& handler) {
+  std::vector<QAction*> items;
+  for (std::size_t i = 0; i < toggles.size(); ++i) {
+    QAction* a = menu->addAction(qs(toggles[i]->caption()));
+    a->setObjectName(names[i]);
+    items.push_back(a);
+  }
+  binder_.radio(items, std::move(toggles), handler);
+  return items;
+}
+
+void TMainForm::build_menus() {
+  Menus& m = form_.menus;
+  const Handler exit = [this] { close(); };
+  const Handler manual = [this] { OpenManual(form_.dialogs(), form_.desktop()); };
+  const Handler version = [this] { show_version(); };
+
+  QMenu* file = menu(m.FileMenu, "FileMenu");
+  item(file, m.JVDataGetItem, "JVDataGetItem", later);
+  item(file, m.T1, "T1", later);
+  item(file, m.N1O1, "N1O1", later);
+  file->addSeparator();
+  item(file, m.FilePrintItem, "FilePrintItem", later);
+  item(file, m.FilePrintSetupItem, "FilePrintSetupItem", later);
+  item(file, m.FileExitItem, "FileExitItem", exit);
+
+  QMenu* user = menu(m.UserMenu, "UserMenu");
+  item(user, m.KaimeSetItem, "KaimeSetItem", later);
+  item(user, m.K1, "K1", later);
+  QMenu* kaime_option = sub_menu(user, m.KaimeOptionMenu, "KaimeOptionMenu");
+  radio_items(kaime_option, {&m.WakurenRitsuYusen, &m.WakuJuniYusen},
+              {"WakurenRitsuYusen", "WakuJuniYusen"});
+  QMenu* ex_kaime = sub_menu(user, m.ExKaimeMenu, "ExKaimeMenu");
+  radio_items(ex_kaime, {&m.DefaultKaime, &m.Kaime3Include, &m.NagasiKaime, &m.StdDev13},
+              {"DefaultKaime", "Kaime3Include", "NagasiKaime", "StdDev13"});
+
+  QMenu* option = menu(m.OptionMenu, "OptionMenu");
+  item(option, m.N8, "N8", later);
+  QMenu* ini_kaime = sub_menu(option, m.IniKaimeMenu, "IniKaimeMenu");
+  radio_items(ini_kaime, {&m.KaimeJoi, &m.KaimeKai}, {"KaimeJoi", "KaimeKai"});
+  check(
+      option, m.hidelist, "hidelist", [this] { form_.hidelistClick(); }, CheckBy::kHandler);
+
+  QMenu* mail = menu(m.MailSetMenu, "MailSetMenu");
+  item(mail, m.MailMenu, "MailMenu", later);
+  QMenu* sel_hai_r = sub_menu(mail, m.SelHaiRMenu, "SelHaiRMenu");
+  radio_items(sel_hai_r, {&m.SelHaiR1, &m.SelHaiR2, &m.SelHaiR3},
+              {"SelHaiR1", "SelHaiR2", "SelHaiR3"});
+  check(mail, m.PC1, "PC1", later);
+  check(mail, m.N30, "N30", later);
+
+  QMenu* folder = menu(m.FolderMenu, "FolderMenu");
+  item(folder, m.N12, "N12", later);
+  item(folder, m.N28, "N28", later);
+
+  QMenu* help = menu(m.HelpMenu, "HelpMenu");
+  item(help, m.ManualItem, "ManualItem", manual)->setShortcut(QKeySequence::HelpContents);
+  item(help, m.VersionItem, "VersionItem", version);
+
+  QMenu* master = menu(m.MenuMaster, "MenuMaster");
+  item(master, m.VRH4, "VRH4", later);
+  item(master, m.VRH1, "VRH1", later);
+  item(master, m.VRH2, "VRH2", later);
+  item(master, m.VRH3, "VRH3", later);
+  item(master, m.VRH5, "VRH5", later);
+  item(master, m.VRH6, "VRH6", later);
+  QMenu* vrh_csv = sub_menu(master, m.VRHCsvMenu, "VRHCsvMenu");
+  item(vrh_csv, m.N44, "N44", later);
+  item(vrh_csv, m.N45, "N45", later);
+  QMenu* kensho13 = sub_menu(master, m.Kensho13Menu, "Kensho13Menu");
+  item(kensho13, m.N34, "N34", later);
+  item(kensho13, m.N35, "N35", later);
+  QMenu* kensho34 = sub_menu(master, m.Kensho34Menu, "Kensho34Menu");
+  item(kensho34, m.N36, "N36", later);
+  item(kensho34, m.N37, "N37", later);
+  item(master, m.N41, "N41", later);
+}
+
+void TMainForm::build_tool_bar() {
+  ToolBarControls& t = form_.layout.tool_bar;
+  QToolBar* bar = addToolBar(QString::fromUtf8("ツールバー"));
+  bar->setObjectName("ToolBar1");
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  bar->toggleViewAction()->setVisible(false);
+
+  const auto button = [&](Command& c, const char* name, Handler handler) {
+    QAction* a = bar->addAction(QString());
+    a->setObjectName(name);
+    binder_.command(a, c, std::move(handler));
+    return a;
+  };
+  QAction* f = button(t.FListBtn, "FListBtn", [this] { form_.layout.FListBtnClick(); });
+  const QString f_hint = QString::fromUtf8("レースリストの表示/非表示を行います");
+  f->setStatusTip(f_hint);
+  f->setToolTip(f_hint);
+  bar->addSeparator();
+  button(t.JVDataGetBtn, "JVDataGetBtn", later);
+  button(t.VersionBtn, "VersionBtn", [this] { show_version(); });
+  button(t.ExitBtn, "ExitBtn", [this] { close(); });
+  button(t.HelpBtn, "HelpBtn", [this] { OpenManual(form_.dialogs(), form_.desktop()); });
+  bar->addSeparator();
+  button(t.KekkaBtn, "KekkaBtn", later);
+  button(t.SokuhoOzBtn, "SokuhoOzBtn", later);
+  button(t.MiningBtn, "MiningBtn", later);
+  button(t.ChokuzenBtn, "ChokuzenBtn", later);
+  bar->addSeparator();
+
+  date_combo_ = new QComboBox(bar);
+  date_combo_->setObjectName("DateCombo");
+  date_combo_->setMinimumContentsLength(14);
+  date_combo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  bar->addWidget(date_combo_);
+  binder_.list(date_combo_, form_.day.DateCombo, later);
+  button(form_.day.DirectReadBtn, "DirectReadBtn", later);
+
+  // The information labels sit on a second row so the commands keep their room.
+  addToolBarBreak();
+  QToolBar* info = addToolBar(QString::fromUtf8("情報"));
+  info->setObjectName("InfoBar");
+  info->setMovable(false);
+  info->setFloatable(false);
+  info->toggleViewAction()->setVisible(false);
+  const auto label = [&](Label& l, const char* name, int min_chars) {
+    auto* w = new QLabel(info);
+    w->setObjectName(name);
+    w->setFrameShape(QFrame::StyledPanel);
+    w->setFrameShadow(QFrame::Sunken);
+    w->setMinimumWidth(w->fontMetrics().averageCharWidth() * min_chars + 8);
+    w->setAlignment(Qt::AlignCenter);
+    binder_.label(w, l);
+    binder_.control(info->addWidget(w), l);
+    return w;
+  };
+  label(t.NowTimLabel, "NowTimLabel", 10);
+  label(t.RestTimeLabel, "RestTimeLabel", 10);
+  label(t.BashoLabel, "BashoLabel", 6);
+  label(t.RaceLabel, "RaceLabel", 4);
+  label(t.HaranLabel, "HaranLabel", 8);
+  label(t.SeiRecLabel, "SeiRecLabel", 16);
+  label(t.DLlabel, "DLlabel", 24)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+}  // namespace rv::gui
