@@ -68,6 +68,7 @@ void MainForm::FormCreate() {
   step([this] { CreateFolders(); });
   step([this] { ShowMarkerControls(); });
   step([this] { RestoreBounds(); });
+  HideStartViews();
   step([this] { LoadKishuCKList(); });
   step([] { StartErrorLog(); });
   step([this] { RestoreMenuStates(); });
@@ -106,6 +107,19 @@ void MainForm::RestoreBounds() {
   bounds.left = ini.ReadInteger("locate", "left", 10);
   bounds.width = ini.ReadInteger("locate", "width", 900);
   bounds.height = ini.ReadInteger("locate", "height", 600);
+}
+
+// Views with nothing to show before a race is on screen, and pages of tools kept out of the
+// way, start hidden.
+void MainForm::HideStartViews() {
+  card.StringGrid6.set_visible(false);
+  layout.PageControl3.set_visible(false);
+  layout.Panel8.set_visible(false);
+  layout.PreviewSheet.set_visible(false);
+  layout.SankoKaimeSheet.set_visible(false);
+  layout.ShutubaListSheet.set_visible(false);
+  layout.bet_sheet(bet_index(BetType::kWakuren)).set_visible(false);
+  layout.JikuHimoSheet.set_visible(false);
 }
 
 void MainForm::LoadKishuCKList() {

@@ -175,6 +175,7 @@ class MainForm {
   void CreateFolders();
   void ShowMarkerControls();
   void RestoreBounds();
+  void HideStartViews();
   void LoadKishuCKList();
   void RestoreMenuStates();
   void StartDayOperation();

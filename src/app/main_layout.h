@@ -37,8 +37,8 @@ struct MainLayout {
 
   ToolBarControls tool_bar;
 
+  // The panel of the race list DatList.
   Panel RaceListPanel;
-  ListControl DatList;
 
   // The tab area on the right and its pages.
   Panel PageControl1;

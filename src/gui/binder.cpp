@@ -132,22 +132,34 @@ void Binder::grid(GridView* view, GridHandler handler) {
   adopt(std::make_unique<GridBinding>(view));
 }
 
+// The colours a label or panel asks for; kDefaultColor gives the widget's usual ones back.
+static void apply_colors(QWidget& w, Rgb back, Rgb text) {
+  const QPalette standard;
+  QPalette pal = w.palette();
+  w.setAutoFillBackground(back != kDefaultColor);
+  pal.setColor(QPalette::Window,
+               back != kDefaultColor ? QColor::fromRgb(back) : standard.color(QPalette::Window));
+  pal.setColor(QPalette::WindowText, text != kDefaultColor ? QColor::fromRgb(text)
+                                                           : standard.color(QPalette::WindowText));
+  w.setPalette(pal);
+}
+
+// Bold adds to the font the window gave the label; it does not take a designed bold away.
 void Binder::label(QLabel* view, Label& label) {
   view->setTextFormat(Qt::PlainText);
-  adopt(bind_state(view, label, [](QLabel& w, const Label& l) {
+  adopt(bind_state(view, label, [base = view->font()](QLabel& w, const Label& l) {
     w.setText(qs(l.text()));
-    QPalette pal = w.palette();
-    const QPalette standard;
-    w.setAutoFillBackground(l.color() != kDefaultColor);
-    pal.setColor(QPalette::Window, l.color() != kDefaultColor ? QColor::fromRgb(l.color())
-                                                              : standard.color(QPalette::Window));
-    pal.setColor(QPalette::WindowText, l.font_color() != kDefaultColor
-                                           ? QColor::fromRgb(l.font_color())
-                                           : standard.color(QPalette::WindowText));
-    w.setPalette(pal);
-    QFont f = w.font();
-    f.setBold(l.bold());
+    apply_colors(w, l.color(), l.font_color());
+    QFont f = base;
+    if (l.bold()) f.setBold(true);
     w.setFont(f);
+    apply_control(w, l);
+  }));
+}
+
+void Binder::panel(QWidget* view, Label& label) {
+  adopt(bind_state(view, label, [](QWidget& w, const Label& l) {
+    apply_colors(w, l.color(), kDefaultColor);
     apply_control(w, l);
   }));
 }
@@ -424,6 +436,10 @@ void Binder::tab(QTabWidget* tabs, QWidget* page, Control& control) {
 
 void Binder::command(QAction* action, Handler handler) {
   connect(action, &QAction::triggered, this, [this, h = std::move(handler)] { run(h); });
+}
+
+void Binder::command(QAbstractButton* button, Handler handler) {
+  connect(button, &QAbstractButton::clicked, this, [this, h = std::move(handler)] { run(h); });
 }
 
 void Binder::command(QAction* action, Command& command, Handler handler) {

@@ -61,6 +61,8 @@ class Binder : public QObject {
   // The handler gets the grid's own rows and columns.
   void grid(GridView* view, GridHandler handler = {});
   void label(QLabel* view, Label& label);
+  // A panel coloured by a label's colour (its text is not shown).
+  void panel(QWidget* view, Label& label);
   void timer(QTimer* timer, TimerState& state, Handler on_timer);
   void toggle(QAction* action, Toggle& toggle, Handler on_user = {},
               CheckBy check_by = CheckBy::kView);
@@ -96,6 +98,7 @@ class Binder : public QObject {
   void command(QAbstractButton* button, Command& command, Handler handler);
   // A command without state of its own.
   void command(QAction* action, Handler handler);
+  void command(QAbstractButton* button, Handler handler);
   // A menu: its title and whether it is shown.
   void menu(QMenu* menu, Command& command);
 

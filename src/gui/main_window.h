@@ -36,6 +36,7 @@ class TMainForm : public QMainWindow {
   void build_menus();
   void build_tool_bar();
   void build_pages();
+  QWidget* race_header();
   void set_tab_order();
   void apply_bounds();
   void store_bounds();

@@ -174,24 +174,28 @@ void TMainForm::build_tool_bar() {
   info->setMovable(false);
   info->setFloatable(false);
   info->toggleViewAction()->setVisible(false);
-  const auto label = [&](Label& l, const char* name, int min_chars) {
+  // A label without core state yet (nullptr) is laid out and bound when its owner arrives.
+  const auto label = [&](Label* l, const char* name, int min_chars) {
     auto* w = new QLabel(info);
     w->setObjectName(name);
     w->setFrameShape(QFrame::StyledPanel);
     w->setFrameShadow(QFrame::Sunken);
     w->setMinimumWidth(w->fontMetrics().averageCharWidth() * min_chars + 8);
     w->setAlignment(Qt::AlignCenter);
-    binder_.label(w, l);
-    binder_.control(info->addWidget(w), l);
+    QAction* a = info->addWidget(w);
+    if (l != nullptr) {
+      binder_.label(w, *l);
+      binder_.control(a, *l);
+    }
     return w;
   };
-  label(t.NowTimLabel, "NowTimLabel", 10);
-  label(t.RestTimeLabel, "RestTimeLabel", 10);
-  label(t.BashoLabel, "BashoLabel", 6);
-  label(t.RaceLabel, "RaceLabel", 4);
-  label(t.HaranLabel, "HaranLabel", 8);
-  label(t.SeiRecLabel, "SeiRecLabel", 16);
-  label(t.DLlabel, "DLlabel", 24)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label(&t.NowTimLabel, "NowTimLabel", 10);
+  label(&t.RestTimeLabel, "RestTimeLabel", 10);
+  label(&form_.card.BashoLabel, "BashoLabel", 6);
+  label(&form_.card.RaceLabel, "RaceLabel", 4);
+  label(&t.HaranLabel, "HaranLabel", 8);
+  label(nullptr, "SeiRecLabel", 12);  // the day load's results-state label
+  label(&t.DLlabel, "DLlabel", 24)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 }  // namespace rv::gui

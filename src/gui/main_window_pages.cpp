@@ -1,16 +1,20 @@
-// The window's body: the race list on the left and the tab area on the right. Each grid is
-// added on one line with the handler its clicks go to (none yet where the behaviour comes
-// later).
+// The window's body: the race list on the left; on the right the race header above the tab
+// area. Each grid is added on one line with the handler its clicks go to (none yet where the
+// behaviour comes later).
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "gui/bet_tables_view.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/results_tab_view.h"
 
 namespace rv::gui {
 namespace {
@@ -44,9 +48,43 @@ QWidget* TMainForm::grid_page(Grid& g, const char* name, GridHandler handler) {
   return p;
 }
 
+// Panel8: the race header. Panel3 carries the turf or dirt colour behind the first lines.
+QWidget* TMainForm::race_header() {
+  RaceCardControls& c = form_.card;
+  auto* panel8 = new QFrame;
+  panel8->setObjectName("Panel8");
+  panel8->setFrameShape(QFrame::StyledPanel);
+  QVBoxLayout* col = column(panel8, 2);
+  col->setSpacing(1);
+  auto* panel3 = new QFrame(panel8);
+  panel3->setObjectName("Panel3");
+  binder_.panel(panel3, c.Panel3);
+  QVBoxLayout* top = column(panel3, 4);
+  top->setSpacing(1);
+  QFont bold = panel8->font();
+  bold.setBold(true);
+  const auto line = [&](QWidget* parent, QVBoxLayout* into, Label& l, const char* name,
+                        const QFont& font) {
+    auto* w = new QLabel(parent);
+    w->setObjectName(name);
+    w->setFont(font);
+    binder_.label(w, l);
+    into->addWidget(w);
+  };
+  line(panel3, top, c.Label1, "Label1", bold);
+  line(panel3, top, c.Label2, "Label2", bold);
+  col->addWidget(panel3);
+  line(panel8, col, c.Label3, "Label3", panel8->font());
+  line(panel8, col, c.Label4, "Label4", panel8->font());
+  line(panel8, col, c.Label6, "Label6", panel8->font());
+  line(panel8, col, c.Label7, "Label7", panel8->font());
+  binder_.control(panel8, form_.layout.Panel8);
+  return panel8;
+}
+
 void TMainForm::build_pages() {
   MainLayout& l = form_.layout;
-  MainGrids& g = form_.grids;
+  RaceCardControls& card = form_.card;
   const auto tab = [this](QTabWidget* tabs, QWidget* w, Panel& sheet, const char* name,
                           const char* caption) {
     w->setObjectName(name);
@@ -58,26 +96,19 @@ void TMainForm::build_pages() {
   split->setObjectName("MainSplitter");
   split->setChildrenCollapsible(false);
 
-  // Left: the race list.
+  // Left: the race list. Its items come from the day load.
   QWidget* race_panel = page("RaceListPanel");
   dat_list_ = new QListWidget(race_panel);
   dat_list_->setObjectName("DatList");
   column(race_panel)->addWidget(dat_list_);
   race_panel->setMinimumWidth(120);
-  binder_.list(dat_list_, l.DatList, {});
   binder_.control(race_panel, l.RaceListPanel);
   split->addWidget(race_panel);
 
   // Right: the race header above the tab area.
   QWidget* right = page("RightPanel");
   QVBoxLayout* right_col = column(right);
-  auto* panel8 = new QFrame(right);
-  panel8->setObjectName("Panel8");
-  panel8->setFrameShape(QFrame::StyledPanel);
-  column(panel8, 4);
-  binder_.control(panel8, l.Panel8);
-  right_col->addWidget(panel8);
-
+  right_col->addWidget(race_header());
   page_control1_ = new QTabWidget(right);
   page_control1_->setObjectName("PageControl1");
   binder_.control(page_control1_, l.PageControl1);
@@ -96,33 +127,19 @@ void TMainForm::build_pages() {
   binder_.control(page_control3, l.PageControl3);
   tab(page_control1_, kaime, l.KaimeSheet, "KaimeSheet", "買い目");
 
-  // "出走馬確認": runners above the bet tables.
+  // "出走馬確認": the runners with their marks above the bet tables.
   auto* runners = new QSplitter(Qt::Vertical);
   runners->setChildrenCollapsible(false);
-  runners->addWidget(grid(g.StringGrid8, "StringGrid8"));
-  auto* page_control4 = new QTabWidget;
-  page_control4->setObjectName("PageControl4");
-  runners->addWidget(page_control4);
+  runners->addWidget(grid(card.StringGrid8, "StringGrid8"));
+  auto* bets = new BetTablesView(form_.bets, binder_);
+  runners->addWidget(bets);
   runners->setStretchFactor(1, 1);
-  tab(page_control3, runners, l.RunnersSheet, "RunnersSheet", "出走馬確認");
-
-  struct BetPage {
-    const char* sheet;
-    const char* caption;
-    const char* grid;
-  };
-  constexpr BetPage kBetPages[MainLayout::kBetTypes] = {
-      {"TabSheet14", "単勝", "StringGrid3"},    {"TabSheet36", "複勝", "StringGrid5"},
-      {"TabSheet37", "枠連", "StringGrid28"},   {"TabSheet38", "馬連", "StringGrid30"},
-      {"TabSheet39", "ワイド", "StringGrid31"}, {"TabSheet40", "馬単", "StringGrid32"},
-      {"TabSheet41", "三連複", "StringGrid33"}, {"TabSheet42", "三連単", "StringGrid34"},
-  };
-  for (int i = 0; i < MainLayout::kBetTypes; ++i) {
-    const BetPage& b = kBetPages[i];
-    tab(page_control4, grid_page(g.bet_table(i), b.grid), l.bet_sheet(i), b.sheet, b.caption);
+  runners->setSizes({200, 300});
+  for (const BetType t : kBetTypes) {
+    binder_.tab(bets->page_control(), bets->grid_view(t), l.bet_sheet(bet_index(t)));
   }
-
-  tab(page_control3, grid_page(g.StringGrid4, "StringGrid4"), l.JikuHimoSheet, "JikuHimoSheet",
+  tab(page_control3, runners, l.RunnersSheet, "RunnersSheet", "出走馬確認");
+  tab(page_control3, grid_page(card.StringGrid4, "StringGrid4"), l.JikuHimoSheet, "JikuHimoSheet",
       "軸ヒモ確認表");
   tab(page_control3, page(""), l.SankoKaimeSheet, "SankoKaimeSheet", "参考買い目");
 
@@ -130,18 +147,18 @@ void TMainForm::build_pages() {
   QWidget* preview = page("");
   auto* preview_row = new QHBoxLayout(preview);
   preview_row->setContentsMargins(0, 0, 0, 0);
-  GridView* grid2 = grid(g.StringGrid2, "StringGrid2");
+  GridView* grid2 = grid(form_.grids.StringGrid2, "StringGrid2");
   grid2->setMaximumWidth(240);
   preview_row->addWidget(grid2);
   preview_row->addWidget(page("PreviewPanel"), 1);
   tab(page_control1_, preview, l.PreviewSheet, "PreviewSheet", "金のなる木プレビュー");
 
-  tab(page_control1_, grid_page(g.StringGrid26, "StringGrid26"), l.ShutubaSheet, "ShutubaSheet",
+  tab(page_control1_, grid_page(card.StringGrid26, "StringGrid26"), l.ShutubaSheet, "ShutubaSheet",
       "出馬表");
-  tab(page_control1_, grid_page(g.StringGrid6, "StringGrid6"), l.ShutubaListSheet,
+  tab(page_control1_, grid_page(card.StringGrid6, "StringGrid6"), l.ShutubaListSheet,
       "ShutubaListSheet", "出馬表(一覧)");
 
-  // "結果": the payout groups above the 馬連 and 馬単 results.
+  // "結果": the hit-list tools, the payouts, the 馬連 and 馬単 results.
   QWidget* kekka = page("");
   QVBoxLayout* kekka_col = column(kekka, 4);
   auto* hit_row = new QHBoxLayout;
@@ -155,8 +172,17 @@ void TMainForm::build_pages() {
   hit_button(form_.hits.TekiAnaBtn2, "TekiAnaBtn2");
   hit_row->addStretch(1);
   kekka_col->addLayout(hit_row);
-  kekka_col->addWidget(page("KekkaPanel"), 1);
-  kekka_col->addWidget(grid(g.StringGrid27, "StringGrid27"), 1);
+  // The payouts scroll rather than widen the window: seven ワイド columns take room.
+  auto* payouts = new QScrollArea(kekka);
+  payouts->setWidgetResizable(true);
+  payouts->setFrameShape(QFrame::NoFrame);
+  payouts->setWidget(new ResultsTabView(card.results, binder_));
+  kekka_col->addWidget(payouts, 1);
+  GridView* grid27 = grid(form_.grids.StringGrid27, "StringGrid27");
+  grid27->setMaximumHeight(grid27->horizontalHeader()->sizeHint().height() +
+                           grid27->verticalHeader()->defaultSectionSize() * 2 +
+                           2 * grid27->frameWidth());
+  kekka_col->addWidget(grid27);
   tab(page_control1_, kekka, l.KekkaSheet, "KekkaSheet", "結果");
 }
 

@@ -57,6 +57,21 @@ void BinderTest::labelShowsTextColoursAndBoldAndPlainText() {
   binder.refresh();
   QVERIFY(!view.autoFillBackground());
   QVERIFY(view.isHidden());
+  // A label the window designed bold stays bold; a panel shows a label's colour only.
+  QLabel heading;
+  QFont bold = heading.font();
+  bold.setBold(true);
+  heading.setFont(bold);
+  Label plain(sj("見出し"));
+  binder.label(&heading, plain);
+  QVERIFY(heading.font().bold());
+  QWidget panel;
+  Label turf;
+  binder.panel(&panel, turf);
+  turf.set_color(colors::kGreen);
+  binder.refresh();
+  QCOMPARE(panel.palette().color(QPalette::Window), QColor(0, 128, 0));
+  QVERIFY(panel.autoFillBackground());
 }
 
 // A menu command whose handler flips its own mark must not see the mark flipped twice.
