@@ -113,8 +113,8 @@ void MainForm::RestoreBounds() {
 // way, start hidden.
 void MainForm::HideStartViews() {
   card.StringGrid6.set_visible(false);
-  layout.PageControl3.set_visible(false);
-  layout.Panel8.set_visible(false);
+  day.PageControl3.set_visible(false);
+  day.Panel8.set_visible(false);
   layout.PreviewSheet.set_visible(false);
   layout.SankoKaimeSheet.set_visible(false);
   layout.ShutubaListSheet.set_visible(false);

@@ -1,5 +1,7 @@
 // The frame of the main window as core state: the tool bar's commands and information labels,
-// the race list panel, and the tab pages and panels that handlers show and hide.
+// the race list panel, and the tab pages that handlers show and hide. The page controls,
+// Panel8 and the remaining-time label are the race day's (DayControls), the venue and race
+// labels the race card's and the results-state label the day load's.
 #pragma once
 
 #include <array>
@@ -20,11 +22,7 @@ struct ToolBarControls {
   Command MiningBtn{sj("ﾏｲﾆﾝｸﾞ")};
   Command ChokuzenBtn{sj("直前ﾚｰｽ")};
 
-  Label NowTimLabel;    // clock
-  Label SeiRecLabel;    // records of the loaded day
-  Label RestTimeLabel;  // time left to the start of the race on screen
-  Label BashoLabel;     // venue of the race on screen
-  Label RaceLabel;      // its race number
+  Label NowTimLabel;  // clock
   Label HaranLabel;
   Label DLlabel;  // real-time fetch status
 };
@@ -38,33 +36,30 @@ struct MainLayout {
   ToolBarControls tool_bar;
 
   // The panel of the race list DatList.
-  Panel RaceListPanel;
+  Control RaceListPanel;
 
-  // The tab area on the right and its pages.
-  Panel PageControl1;
-  Panel KaimeSheet;        // "買い目"
-  Panel PreviewSheet;      // "金のなる木プレビュー"
-  Panel ShutubaSheet;      // "出馬表"
-  Panel ShutubaListSheet;  // "出馬表(一覧)"
-  Panel KekkaSheet;        // "結果"
+  // The pages of the tab area PageControl1.
+  Control KaimeSheet;        // "買い目"
+  Control PreviewSheet;      // "金のなる木プレビュー"
+  Control ShutubaSheet;      // "出馬表"
+  Control ShutubaListSheet;  // "出馬表(一覧)"
+  Control KekkaSheet;        // "結果"
 
-  // Above the tabs: the race header, shown once a race is on screen.
-  Panel Panel8;
-
-  // The bet page's own tabs, shown once a race is on screen.
-  Panel PageControl3;
-  Panel RunnersSheet;     // "出走馬確認": runners and the bet tables
-  Panel JikuHimoSheet;    // "軸ヒモ確認表"
-  Panel SankoKaimeSheet;  // "参考買い目"
+  // The pages of the bet page's own tabs, PageControl3.
+  Control RunnersSheet;     // "出走馬確認": runners and the bet tables
+  Control JikuHimoSheet;    // "軸ヒモ確認表"
+  Control SankoKaimeSheet;  // "参考買い目"
 
   // PageControl4: one page per bet type, 0 = 単勝 .. 7 = 三連単.
-  Panel TabSheet14, TabSheet36, TabSheet37, TabSheet38, TabSheet39, TabSheet40, TabSheet41,
+  Control TabSheet14, TabSheet36, TabSheet37, TabSheet38, TabSheet39, TabSheet40, TabSheet41,
       TabSheet42;
   static constexpr int kBetTypes = 8;
-  [[nodiscard]] Panel& bet_sheet(int type) { return *bet_sheets_[static_cast<std::size_t>(type)]; }
+  [[nodiscard]] Control& bet_sheet(int type) {
+    return *bet_sheets_[static_cast<std::size_t>(type)];
+  }
 
  private:
-  std::array<Panel*, kBetTypes> bet_sheets_;
+  std::array<Control*, kBetTypes> bet_sheets_;
 };
 
 }  // namespace rv

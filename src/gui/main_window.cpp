@@ -10,7 +10,9 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 
+#include "gui/get_data_window.h"
 #include "gui/qt_text.h"
+#include "gui/user_kaime_window.h"
 #include "gui/version_form.h"
 
 namespace rv::gui {
@@ -48,6 +50,8 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
 
   set_tab_order();
   binder_.run([this] { form_.FormCreate(); });
+  // The secondary windows live as long as this one and show when their forms say so.
+  new UserKaimeWindow(form_.UserKaimeForm, binder_, this);
   apply_bounds();
   binder_.start_refresh_timer();
 }
@@ -103,6 +107,11 @@ void TMainForm::show_version() {
   auto* w = new TVersionForm(this);
   w->setAttribute(Qt::WA_DeleteOnClose);
   w->open();
+}
+
+void TMainForm::open_get_data() {
+  ShowGetDataForm(form_.dialogs(), form_.jvlink(), this);
+  form_.GetDataFormClose();
 }
 
 void TMainForm::set_tab_order() {

@@ -41,6 +41,8 @@ class TMainForm : public QMainWindow {
   void apply_bounds();
   void store_bounds();
   void show_version();
+  // "JVデータ取得": the stored-data window, modal; the main window follows once it closed.
+  void open_get_data();
 
   // Menu building: each line that adds a command names the handler it runs; an empty
   // handler leaves the command disabled until its behaviour arrives.

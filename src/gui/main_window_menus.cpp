@@ -66,9 +66,10 @@ void TMainForm::build_menus() {
   const Handler exit = [this] { close(); };
   const Handler manual = [this] { OpenManual(form_.dialogs(), form_.desktop()); };
   const Handler version = [this] { show_version(); };
+  const Handler get_data = [this] { open_get_data(); };
 
   QMenu* file = menu(m.FileMenu, "FileMenu");
-  item(file, m.JVDataGetItem, "JVDataGetItem", later);
+  item(file, m.JVDataGetItem, "JVDataGetItem", get_data);
   item(file, m.T1, "T1", later);
   item(file, m.N1O1, "N1O1", later);
   file->addSeparator();
@@ -78,7 +79,7 @@ void TMainForm::build_menus() {
 
   QMenu* user = menu(m.UserMenu, "UserMenu");
   item(user, m.KaimeSetItem, "KaimeSetItem", later);
-  item(user, m.K1, "K1", later);
+  item(user, m.K1, "K1", [this] { form_.K1Click(); });
   QMenu* kaime_option = sub_menu(user, m.KaimeOptionMenu, "KaimeOptionMenu");
   radio_items(kaime_option, {&m.WakurenRitsuYusen, &m.WakuJuniYusen},
               {"WakurenRitsuYusen", "WakuJuniYusen"});
@@ -148,7 +149,7 @@ void TMainForm::build_tool_bar() {
   f->setStatusTip(f_hint);
   f->setToolTip(f_hint);
   bar->addSeparator();
-  button(t.JVDataGetBtn, "JVDataGetBtn", later);
+  button(t.JVDataGetBtn, "JVDataGetBtn", [this] { open_get_data(); });
   button(t.VersionBtn, "VersionBtn", [this] { show_version(); });
   button(t.ExitBtn, "ExitBtn", [this] { close(); });
   button(t.HelpBtn, "HelpBtn", [this] { OpenManual(form_.dialogs(), form_.desktop()); });
@@ -164,8 +165,8 @@ void TMainForm::build_tool_bar() {
   date_combo_->setMinimumContentsLength(14);
   date_combo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   bar->addWidget(date_combo_);
-  binder_.list(date_combo_, form_.day.DateCombo, later);
-  button(form_.day.DirectReadBtn, "DirectReadBtn", later);
+  binder_.list(date_combo_, form_.day.DateCombo, [this] { form_.DateComboChange(); });
+  button(form_.day.DirectReadBtn, "DirectReadBtn", [this] { form_.DirectReadBtnClick(); });
 
   // The information labels sit on a second row so the commands keep their room.
   addToolBarBreak();
@@ -174,28 +175,24 @@ void TMainForm::build_tool_bar() {
   info->setMovable(false);
   info->setFloatable(false);
   info->toggleViewAction()->setVisible(false);
-  // A label without core state yet (nullptr) is laid out and bound when its owner arrives.
-  const auto label = [&](Label* l, const char* name, int min_chars) {
+  const auto label = [&](Label& l, const char* name, int min_chars) {
     auto* w = new QLabel(info);
     w->setObjectName(name);
     w->setFrameShape(QFrame::StyledPanel);
     w->setFrameShadow(QFrame::Sunken);
     w->setMinimumWidth(w->fontMetrics().averageCharWidth() * min_chars + 8);
     w->setAlignment(Qt::AlignCenter);
-    QAction* a = info->addWidget(w);
-    if (l != nullptr) {
-      binder_.label(w, *l);
-      binder_.control(a, *l);
-    }
+    binder_.label(w, l);
+    binder_.control(info->addWidget(w), l);
     return w;
   };
-  label(&t.NowTimLabel, "NowTimLabel", 10);
-  label(&t.RestTimeLabel, "RestTimeLabel", 10);
-  label(&form_.card.BashoLabel, "BashoLabel", 6);
-  label(&form_.card.RaceLabel, "RaceLabel", 4);
-  label(&t.HaranLabel, "HaranLabel", 8);
-  label(nullptr, "SeiRecLabel", 12);  // the day load's results-state label
-  label(&t.DLlabel, "DLlabel", 24)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label(t.NowTimLabel, "NowTimLabel", 10);
+  label(form_.day.RestTimeLabel, "RestTimeLabel", 10);
+  label(form_.card.BashoLabel, "BashoLabel", 6);
+  label(form_.card.RaceLabel, "RaceLabel", 4);
+  label(t.HaranLabel, "HaranLabel", 8);
+  label(form_.loaded_day.SeiRecLabel, "SeiRecLabel", 12);
+  label(t.DLlabel, "DLlabel", 24)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 }  // namespace rv::gui

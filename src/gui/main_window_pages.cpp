@@ -78,14 +78,14 @@ QWidget* TMainForm::race_header() {
   line(panel8, col, c.Label4, "Label4", panel8->font());
   line(panel8, col, c.Label6, "Label6", panel8->font());
   line(panel8, col, c.Label7, "Label7", panel8->font());
-  binder_.control(panel8, form_.layout.Panel8);
+  binder_.control(panel8, form_.day.Panel8);
   return panel8;
 }
 
 void TMainForm::build_pages() {
   MainLayout& l = form_.layout;
   RaceCardControls& card = form_.card;
-  const auto tab = [this](QTabWidget* tabs, QWidget* w, Panel& sheet, const char* name,
+  const auto tab = [this](QTabWidget* tabs, QWidget* w, Control& sheet, const char* name,
                           const char* caption) {
     w->setObjectName(name);
     tabs->addTab(w, QString::fromUtf8(caption));
@@ -96,11 +96,12 @@ void TMainForm::build_pages() {
   split->setObjectName("MainSplitter");
   split->setChildrenCollapsible(false);
 
-  // Left: the race list. Its items come from the day load.
+  // Left: the race list.
   QWidget* race_panel = page("RaceListPanel");
   dat_list_ = new QListWidget(race_panel);
   dat_list_->setObjectName("DatList");
   column(race_panel)->addWidget(dat_list_);
+  binder_.list(dat_list_, form_.loaded_day.DatList, [this] { form_.DatListClick(); });
   race_panel->setMinimumWidth(120);
   binder_.control(race_panel, l.RaceListPanel);
   split->addWidget(race_panel);
@@ -111,7 +112,7 @@ void TMainForm::build_pages() {
   right_col->addWidget(race_header());
   page_control1_ = new QTabWidget(right);
   page_control1_->setObjectName("PageControl1");
-  binder_.control(page_control1_, l.PageControl1);
+  binder_.control(page_control1_, form_.day.PageControl1);
   right_col->addWidget(page_control1_, 1);
   split->addWidget(right);
   split->setStretchFactor(0, 0);
@@ -124,7 +125,7 @@ void TMainForm::build_pages() {
   auto* page_control3 = new QTabWidget(kaime);
   page_control3->setObjectName("PageControl3");
   column(kaime)->addWidget(page_control3);
-  binder_.control(page_control3, l.PageControl3);
+  binder_.control(page_control3, form_.day.PageControl3);
   tab(page_control1_, kaime, l.KaimeSheet, "KaimeSheet", "買い目");
 
   // "出走馬確認": the runners with their marks above the bet tables.

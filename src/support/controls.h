@@ -235,13 +235,6 @@ class Command : public Control {
   std::string caption_;
 };
 
-// A panel, a tab page or a page control: only whether it is shown and enabled.
-class Panel : public Control {
- public:
-  Panel() = default;
-  explicit Panel(bool visible) : Control(visible) {}
-};
-
 // A group of radio buttons: its caption, the item captions and the selected index.
 class RadioGroup : public Control {
  public:

@@ -242,6 +242,22 @@ TEST_F(StartUp, TheListCheckMarkIsStoredWhenToggledAndThePositionWhenClosing) {
   EXPECT_EQ(settings_file().substr(0, 8), "; mine\r\n");
 }
 
+// Start-up hides what has nothing to show before a race is on screen, and tools kept out of
+// the way.
+TEST_F(StartUp, ViewsWithNothingToShowStartHidden) {
+  MainForm& f = create();
+  EXPECT_FALSE(f.card.StringGrid6.visible());
+  EXPECT_FALSE(f.day.PageControl3.visible());
+  EXPECT_FALSE(f.day.Panel8.visible());
+  for (const Control* hidden :
+       {&f.layout.PreviewSheet, &f.layout.SankoKaimeSheet, &f.layout.ShutubaListSheet,
+        &f.layout.JikuHimoSheet, &f.layout.bet_sheet(bet_index(BetType::kWakuren))}) {
+    EXPECT_FALSE(hidden->visible());
+  }
+  EXPECT_TRUE(f.layout.ShutubaSheet.visible());
+  EXPECT_TRUE(f.layout.bet_sheet(bet_index(BetType::kUmaren)).visible());
+}
+
 TEST_F(StartUp, WatchedJockeysAreLoadedSortedWithoutDuplicates) {
   write_lines(app_.path() / "KishuCKList.txt",
               {sj("武豊"), sj("横山典"), "abc", "ABC", sj("武豊")});

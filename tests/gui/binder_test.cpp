@@ -217,7 +217,7 @@ void BinderTest::editsTabsProgressAndCommands() {
   auto* page = new QWidget;
   tabs.addTab(new QWidget, "a");
   tabs.addTab(page, "b");
-  Panel sheet;
+  Control sheet;
   binder.tab(&tabs, page, sheet);
   QVERIFY(tabs.isTabVisible(1));
   sheet.set_visible(false);
