@@ -25,10 +25,13 @@ class VoteCommands : public ::testing::Test {
  protected:
   VoteCommands() {
     fs::create_directories(app_.path() / "DATA");
-    // 東京 on 10 May 2009, 2nd meeting, 6th day: race 11 alone.
+    // 東京 on 10 May 2009, 2nd meeting, 6th day: race 11 of eight runners alone.
     DayStore store(DayStore::Mode::kWriteBack);
-    store.Store(jvfeed::ra(jvfeed::key(20090510, 5, 11, 2, 6), {.runners = 8}),
-                RecordOrigin::kStoredData, true);
+    const jvfeed::RaceKey key = jvfeed::key(20090510, 5, 11, 2, 6);
+    store.Store(jvfeed::ra(key, {.runners = 8}), RecordOrigin::kStoredData, true);
+    for (int h = 1; h <= 8; ++h) {
+      store.Store(jvfeed::se(key, {.horse = h, .runners = 8}), RecordOrigin::kStoredData, true);
+    }
     store.Flush();
     form_ = std::make_unique<MainForm>(dialogs_, desktop_, installs_, *jvlink_);
     form_->FormCreate();
