@@ -17,6 +17,8 @@
 #include "model/day.h"
 #include "model/day_load.h"
 #include "model/race_card.h"
+#include "output/tohyo_controls.h"
+#include "output/voting_files.h"
 #include "support/controls.h"
 #include "support/services.h"
 #include "support/settings.h"
@@ -142,6 +144,24 @@ class MainForm {
   void ClipBtn1Click();
   void Clip1Click();
   void N6Click();
+  // Voting. "PATBET" and "RGT2投票" take the bet type of the active tab of PageControl4 and do
+  // nothing without one; the items of the "投票ファイル" menu each take their own.
+  void TohyouBtnClick();
+  void TohyoCSVBtnClick();
+  void N19Click() { WriteBetFile(BetType::kTansho); }
+  void N20Click() { WriteBetFile(BetType::kFukusho); }
+  void N21Click() { WriteBetFile(BetType::kWakuren); }
+  void N22Click() { WriteBetFile(BetType::kUmaren); }
+  void N23Click() { WriteBetFile(BetType::kWide); }
+  void N24Click() { WriteBetFile(BetType::kUmatan); }
+  void N25Click() { WriteBetFile(BetType::kSanrenpuku); }
+  void N26Click() { WriteBetFile(BetType::kSanrentan); }
+  // "買い目ﾌｫﾙﾀﾞ指定": the folder of the .BET files.
+  void N28Click();
+  // The voting file of one bet type of the race on screen, as the commands write it.
+  VoteResult WriteBetFile(BetType t);
+  VoteResult SendToVotingPlugin(BetType t);
+
   // The settings component of this window.
   TIniGT ini;
 
@@ -160,6 +180,7 @@ class MainForm {
   // The eight bet tables on the tabs of PageControl4, with their total labels.
   BetTables bets;
   SelectionSetControls selection;
+  TohyoControls tohyo;
 
   // The selection-set window, created with this one and living as long.
   TUserKaimeForm UserKaimeForm;
@@ -182,6 +203,7 @@ class MainForm {
   void ShowSelectedRace();
   void CreateSecondaryWindows();
   void GenerateRaceBets();
+  [[nodiscard]] VoteSource vote_source();
 
   Dialogs& dialogs_;
   Desktop& desktop_;

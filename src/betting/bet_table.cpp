@@ -180,7 +180,7 @@ void BetTable::ClearTotals() {
 }
 
 bool BetTable::erased(int row) const {
-  return cell(row, BetColumns::kErase) == SJ("消");
+  return trim(cell(row, BetColumns::kErase)) == SJ("消");
 }
 
 bool BetTable::live(int row) const {

@@ -83,7 +83,7 @@ class BetTable {
   void ClearTotals();
 
   [[nodiscard]] const std::string& cell(int row, int col) const { return grid_.cell(row, col); }
-  // Column 0 holds "消".
+  // Column 0 holds "消" (blanks around it allowed).
   [[nodiscard]] bool erased(int row) const;
   // A bet that counts: a number in column 1 and not erased.
   [[nodiscard]] bool live(int row) const;

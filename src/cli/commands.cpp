@@ -8,6 +8,7 @@ std::unique_ptr<CliCommand> make_bets_command();
 std::unique_ptr<CliCommand> make_download_command();
 std::unique_ptr<CliCommand> make_card_command();
 std::unique_ptr<CliCommand> make_results_command();
+std::unique_ptr<CliCommand> make_vote_command();
 
 std::span<const CliCommandEntry> cli_commands() {
   static const CliCommandEntry kCommands[] = {
@@ -17,6 +18,7 @@ std::span<const CliCommandEntry> cli_commands() {
       {"download", "[--from yyyymmddhhnnss] [--odds] [--week]", make_download_command},
       {"card", "DAY SLOT", make_card_command},
       {"results", "DAY SLOT", make_results_command},
+      {"vote", "DAY SLOT TYPE [--plugin]", make_vote_command},
   };
   return kCommands;
 }

@@ -227,12 +227,15 @@ bool check_radio_item(std::initializer_list<Toggle*> items, int index);
 class Command : public Control {
  public:
   Command() = default;
-  explicit Command(std::string_view caption, bool visible = true)
-      : Control(visible), caption_(caption) {}
+  explicit Command(std::string_view caption, bool visible = true, std::string_view hint = {})
+      : Control(visible), caption_(caption), hint_(hint) {}
   [[nodiscard]] const std::string& caption() const { return caption_; }
+  // What the status line and the tool tip say about the command; empty for none.
+  [[nodiscard]] const std::string& hint() const { return hint_; }
 
  private:
   std::string caption_;
+  std::string hint_;
 };
 
 // A group of radio buttons: its caption, the item captions and the selected index.

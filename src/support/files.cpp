@@ -61,6 +61,11 @@ std::string path_text(const fs::path& path) {
   return sj(std::string_view(reinterpret_cast<const char*>(u8.data()), u8.size()));
 }
 
+fs::path text_path(std::string_view sjis) {
+  const std::string u8 = to_utf8(sjis);
+  return fs::path(std::u8string(reinterpret_cast<const char8_t*>(u8.data()), u8.size()));
+}
+
 std::optional<std::string> read_file(const fs::path& path) {
   File f = open(path, "rb");
   if (!f) {

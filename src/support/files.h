@@ -95,5 +95,7 @@ bool read_record_at(const fs::path& path, std::size_t record_size, std::size_t i
 
 // Shift-JIS text naming a path for messages.
 std::string path_text(const fs::path& path);
+// The path a Shift-JIS text names (a folder kept in the settings file): path_text reversed.
+fs::path text_path(std::string_view sjis);
 
 }  // namespace rv

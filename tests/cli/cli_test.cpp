@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "acquire/day_store.h"
+#include "cli_days.h"
 #include "cli_runner.h"
 #include "common/temp_dir.h"
 #include "jvfeed/records.h"
@@ -19,32 +19,13 @@ namespace rv {
 namespace {
 
 using Result = testing::CliResult;
+using testing::race_records;
 using testing::run_cli;
 using testing::slurp;
+using testing::store_records;
 using testing::TempDir;
 using testing::u8_path;
 using testing::write_bytes;
-
-// Stores records into the day files below `appdir`, as the stored-data download does.
-void store_records(const fs::path& appdir, const std::vector<jvfeed::Record>& records) {
-  const fs::path before(app_dir().native());  // a copy: AppDir changes below
-  set_app_dir(appdir);
-  fs::create_directories(appdir / "DATA");
-  {
-    DayStore store(DayStore::Mode::kWriteBack);
-    for (const jvfeed::Record& r : records) store.Store(r, RecordOrigin::kStoredData, true);
-    store.Flush();
-  }
-  set_app_dir(before);
-}
-
-// A race with runner records.
-std::vector<jvfeed::Record> race_records(const jvfeed::RaceKey& k, int runners,
-                                         std::string_view name = {}) {
-  std::vector<jvfeed::Record> out{jvfeed::ra(k, {.runners = runners, .name = name})};
-  for (int h = 1; h <= runners; ++h) out.push_back(jvfeed::se(k, {.horse = h, .runners = runners}));
-  return out;
-}
 
 class Cli : public ::testing::Test {
  protected:

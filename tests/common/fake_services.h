@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "support/services.h"
@@ -31,23 +32,40 @@ class FakeDialogs final : public Dialogs {
 
 class FakeDesktop final : public Desktop {
  public:
+  // A program started: what it was given, and the process's current folder at that moment.
+  struct Launch {
+    std::filesystem::path program;
+    std::vector<std::string> args;
+    std::filesystem::path working_dir;
+    std::filesystem::path current_dir;
+  };
+
   std::vector<std::filesystem::path> opened;
+  std::vector<Launch> launches;
+  bool launch_result = true;
   std::string clipboard;
   std::optional<std::filesystem::path> folder_choice;
+  // What the last folder choice was asked with.
+  std::string folder_caption;
+  std::filesystem::path folder_start;
 
   bool open(const std::filesystem::path& file) override {
     opened.push_back(file);
     return true;
   }
-  bool launch(const std::filesystem::path& program, const std::vector<std::string>& /*args*/,
-              const std::filesystem::path& /*working_dir*/) override {
+  bool launch(const std::filesystem::path& program, const std::vector<std::string>& args,
+              const std::filesystem::path& working_dir) override {
     opened.push_back(program);
-    return true;
+    std::error_code ec;
+    launches.push_back({program, args, working_dir, std::filesystem::current_path(ec)});
+    return launch_result;
   }
   void set_clipboard(std::string_view text) override { clipboard = text; }
   void play_wav(const std::filesystem::path& file) override { opened.push_back(file); }
-  std::optional<std::filesystem::path> choose_folder(
-      std::string_view /*caption*/, const std::filesystem::path& /*start*/) override {
+  std::optional<std::filesystem::path> choose_folder(std::string_view caption,
+                                                     const std::filesystem::path& start) override {
+    folder_caption = caption;
+    folder_start = start;
     return folder_choice;
   }
 };

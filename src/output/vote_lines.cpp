@@ -1,0 +1,154 @@
+#include "output/vote_lines.h"
+
+#include "model/codes/keiba_func.h"
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+// The label tables decide what a combination of a type is; 単勝 and 複勝 have none.
+int LabelIndex(BetType t, std::string_view label) {
+  switch (t) {
+    case BetType::kWakuren:
+      return WakurenIndex(label);
+    case BetType::kUmaren:
+    case BetType::kWide:
+      return UmarenIndex(label);
+    case BetType::kUmatan:
+      return UmatanIndex(label);
+    case BetType::kSanrenpuku:
+      return SanrenpukuIndex(label);
+    case BetType::kSanrentan:
+      return SanrentanIndex(label);
+    default:
+      return 0;
+  }
+}
+
+bool filled(const BetTable& table, int row, int col) {
+  return !is_blank(table.cell(row, col));
+}
+
+// The numbers joined by "-", each in the given printf form.
+std::string joined(const Kumi& kumi, const char* form) {
+  std::string out;
+  for (int i = 0; i < kumi.count; ++i) {
+    if (i > 0) out += '-';
+    out += fmt(form, kumi.n[static_cast<std::size_t>(i)]);
+  }
+  return out;
+}
+
+// "馬連 3行目の買い目「 1-x5」が正しくありません。"
+std::string problem_text(const BetTable& table, int row, const std::string& what,
+                         std::string_view cell) {
+  return table.name() + fmt(" %d", row) + SJ("行目の") + what + SJ("「") + std::string(cell) +
+         SJ("」が正しくありません。");
+}
+
+}  // namespace
+
+std::optional<VoteRace> VoteRace::FromRa(std::string_view ra) {
+  const std::string_view key = fld(ra, 12, 16);
+  if (key.size() != 16 || !all_digits(key)) return std::nullopt;
+  VoteRace r;
+  r.year = key.substr(0, 4);
+  r.month_day = key.substr(4, 4);
+  r.jyo = key.substr(8, 2);
+  r.kaiji = key.substr(10, 2);
+  r.nichiji = key.substr(12, 2);
+  r.race = key.substr(14, 2);
+  return r;
+}
+
+std::string VoteRace::file_stem() const {
+  return year.substr(2, 2) + month_day;
+}
+
+std::string BetFileHeader(const VoteRace& race) {
+  return BashoName(race.jyo) + " " + race.year.substr(2, 2) + SJ("年 ") +
+         FmtNum(race.month_day.substr(0, 2)) + SJ("月 ") + FmtNum(race.month_day.substr(2, 2)) +
+         SJ("日 ") + FmtNum(race.kaiji) + SJ("回 ") + FmtNum(race.nichiji) + SJ("日 ");
+}
+
+const char* PluginTypeCode(BetType t) {
+  static constexpr const char* kCodes[kBetTypeCount] = {"TAN",  "FUKU",   "WAKU",    "UMAFUKU",
+                                                        "WIDE", "UMATAN", "SANFUKU", "SANTAN"};
+  return kCodes[bet_index(t)];
+}
+
+bool IsBetRow(const BetTable& table, int row) {
+  return filled(table, row, BetColumns::kKumi) && filled(table, row, BetColumns::kOdds) &&
+         filled(table, row, table.columns().amount);
+}
+
+int CountBetRows(const BetTable& table) {
+  int n = 0;
+  for (int row = 1; row <= table.data_rows(); ++row) n += IsBetRow(table, row) ? 1 : 0;
+  return n;
+}
+
+std::optional<Kumi> ParseKumi(BetType t, std::string_view cell) {
+  Kumi kumi;
+  kumi.count = horses_per_bet(t);
+  if (kumi.count == 1) {
+    const int horse = all_digits(trim(cell)) ? inum(cell) : 0;
+    if (horse < 1 || horse > kMaxHorses || cell != fmt("%2d", horse)) return std::nullopt;
+    kumi.n[0] = horse;
+    return kumi;
+  }
+  // SanrentanIndex reads 8 characters of a longer text; a cell must be the label alone.
+  if (cell.size() != static_cast<std::size_t>(kumi.count * 3 - 1) || LabelIndex(t, cell) == 0) {
+    return std::nullopt;
+  }
+  for (int i = 0; i < kumi.count; ++i) {
+    kumi.n[static_cast<std::size_t>(i)] = inum(cell.substr(static_cast<std::size_t>(i) * 3, 2));
+  }
+  return kumi;
+}
+
+bool IsVoteAmount(std::string_view cell) {
+  const std::string_view yen = trim(cell);
+  return all_digits(yen) && yen.size() <= 9 && num(yen) > 0;
+}
+
+std::string BetFileLine(const VoteRace& race, BetType t, const Kumi& kumi,
+                        std::string_view kumi_cell, std::string_view amount_cell) {
+  // Single horses keep the cell's own form (" 5"); combinations are written with zeros.
+  const std::string kumi_text = kumi.count == 1 ? std::string(kumi_cell) : joined(kumi, "%02d");
+  return FmtNum(race.race) + SJ("R ") + BetTypeName(t) + " " + kumi_text + " " +
+         std::string(amount_cell);
+}
+
+std::string PluginLine(const VoteRace& race, BetType t, const Kumi& kumi,
+                       std::string_view amount_cell) {
+  const char* form = t == BetType::kWakuren ? "%d" : "%02d";
+  return race.year + race.month_day + "," + race.jyo + "," + race.race + "," + PluginTypeCode(t) +
+         ",NORMAL," + std::string(trim(amount_cell)) + "," + joined(kumi, form) + ",";
+}
+
+VoteLines BuildVoteLines(VoteFileKind kind, const VoteRace& race, const BetTable& table) {
+  VoteLines out;
+  const BetType t = table.type();
+  const int amount_col = table.columns().amount;
+  for (int row = 1; row <= table.data_rows(); ++row) {
+    if (!IsBetRow(table, row) || table.erased(row)) continue;
+    const std::string& kumi_cell = table.cell(row, BetColumns::kKumi);
+    const std::string& amount_cell = table.cell(row, amount_col);
+    const std::optional<Kumi> kumi = ParseKumi(t, kumi_cell);
+    if (!kumi) {
+      out.problem = problem_text(table, row, SJ("買い目"), kumi_cell);
+      return out;
+    }
+    if (!IsVoteAmount(amount_cell)) {
+      out.problem = problem_text(table, row, SJ("購入額"), amount_cell);
+      return out;
+    }
+    out.lines.push_back(kind == VoteFileKind::kBetFile
+                            ? BetFileLine(race, t, *kumi, kumi_cell, amount_cell)
+                            : PluginLine(race, t, *kumi, amount_cell));
+  }
+  return out;
+}
+
+}  // namespace rv

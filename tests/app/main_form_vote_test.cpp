@@ -1,0 +1,147 @@
+// The main window's voting commands on a stored day: which bet table each one takes, and
+// the race and day they take from the window.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <system_error>
+
+#include "acquire/day_store.h"
+#include "acquire/jvlink_factory.h"
+#include "app/main_form.h"
+#include "common/fake_services.h"
+#include "common/temp_dir.h"
+#include "jvfeed/records.h"
+#include "support/app_dir.h"
+#include "support/files.h"
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+using testing::slurp;
+using testing::write_bytes;
+
+class VoteCommands : public ::testing::Test {
+ protected:
+  VoteCommands() {
+    fs::create_directories(app_.path() / "DATA");
+    // 東京 on 10 May 2009, 2nd meeting, 6th day: race 11 of eight runners alone.
+    DayStore store(DayStore::Mode::kWriteBack);
+    const jvfeed::RaceKey key = jvfeed::key(20090510, 5, 11, 2, 6);
+    store.Store(jvfeed::ra(key, {.runners = 8}), RecordOrigin::kStoredData, true);
+    for (int h = 1; h <= 8; ++h) {
+      store.Store(jvfeed::se(key, {.horse = h, .runners = 8}), RecordOrigin::kStoredData, true);
+    }
+    store.Flush();
+    form_ = std::make_unique<MainForm>(dialogs_, desktop_, installs_, *jvlink_);
+    form_->FormCreate();
+    dialogs_.calls.clear();
+  }
+  ~VoteCommands() override {
+    std::error_code ec;
+    fs::current_path(cwd_, ec);
+  }
+
+  MainForm& load_day() {
+    form_->day.DateCombo.set_item_index(0);
+    form_->DateComboChange();
+    return *form_;
+  }
+  // A bet of 300 yen on the combination in row 1 of the type's table.
+  void bet(BetType t, const char* kumi) {
+    BetTable& table = form_->bets[t];
+    table.set_data_rows(1);
+    table.grid().set(1, BetColumns::kNo, table.no_text(1));
+    table.grid().set(1, BetColumns::kKumi, kumi);
+    table.grid().set(1, BetColumns::kOdds, "  12.3");
+    table.grid().set(1, table.columns().amount, "   300");
+  }
+  [[nodiscard]] std::string bet_file() const { return slurp(app_.path() / "kaime" / "090510.BET"); }
+
+  fs::path cwd_ = fs::current_path();
+  testing::AppDirScope app_;
+  testing::FakeDialogs dialogs_;
+  testing::FakeDesktop desktop_;
+  NoInstallLocator installs_;
+  std::unique_ptr<JVLink> jvlink_ = create_jvlink();
+  std::unique_ptr<MainForm> form_;
+};
+
+TEST_F(VoteCommands, PatbetWritesTheActiveTabsTableOfTheRaceOnScreen) {
+  MainForm& f = load_day();
+  bet(BetType::kUmaren, " 1- 5");
+  bet(BetType::kTansho, " 5");
+  f.bets.PageControl4.set_tab_index(bet_index(BetType::kUmaren));
+  f.TohyouBtnClick();
+  EXPECT_EQ(dialogs_.calls,
+            std::vector<std::string>{
+                sj("confirm: [東京11R:馬連]に投票します。投票ファイルを出力しますか？")});
+  EXPECT_EQ(bet_file(), sj("東京 09年  5月 10日  2回  6日 \r\n11R 馬連 01-05    300\r\n"));
+
+  f.bets.PageControl4.set_tab_index(-1);  // no bet tab: nothing happens
+  dialogs_.calls.clear();
+  f.TohyouBtnClick();
+  f.TohyoCSVBtnClick();
+  EXPECT_TRUE(dialogs_.calls.empty());
+}
+
+TEST_F(VoteCommands, MenuItemsTakeTheirOwnTypeWhicheverTabIsActive) {
+  MainForm& f = load_day();
+  bet(BetType::kTansho, " 5");
+  bet(BetType::kWakuren, " 1- 5");
+  f.bets.PageControl4.set_tab_index(bet_index(BetType::kTansho));
+  f.N21Click();
+  EXPECT_EQ(bet_file(), sj("東京 09年  5月 10日  2回  6日 \r\n11R 枠連 01-05    300\r\n"));
+  f.N19Click();
+  EXPECT_EQ(bet_file(), sj("東京 09年  5月 10日  2回  6日 \r\n11R 単勝  5    300\r\n"));
+  f.N26Click();  // an empty table
+  EXPECT_EQ(dialogs_.calls.back(), "info: " + sj("買い目が作成されていません。"));
+
+  for (const BetType t : kBetTypes) {
+    EXPECT_EQ(f.tohyo.PopupTohyo[static_cast<std::size_t>(bet_index(t))].caption(),
+              BetTypeTabName(t));
+  }
+  EXPECT_EQ(f.tohyo.TohyoBtn.hint(), sj("投票ファイルを出力します"));
+  EXPECT_EQ(f.tohyo.TohyoCSVBtn.hint(), sj("RGT投票プラグイン２経由で投票します"));
+}
+
+TEST_F(VoteCommands, BeforeADayIsLoadedTheCommandsAskForOne) {
+  bet(BetType::kUmaren, " 1- 5");
+  form_->N22Click();
+  EXPECT_EQ(dialogs_.calls,
+            (std::vector<std::string>{"beep", "info: " + sj("開催日ﾃﾞｰﾀを読み込んでください。")}));
+}
+
+// Without the plug-in, as on a machine where it was never installed, nothing is written.
+TEST_F(VoteCommands, Rgt2VotesThroughThePluginOnlyWhenItIsInstalled) {
+  MainForm& f = load_day();
+  bet(BetType::kUmaren, " 1- 5");
+  f.bets.PageControl4.set_tab_index(bet_index(BetType::kUmaren));
+  f.TohyoCSVBtnClick();
+  EXPECT_EQ(dialogs_.calls.back(),
+            "info: " + sj("「RGT投票プラグイン２」が正常にインストールされていません。"
+                          "再インストールしてください。"));
+
+  const testing::TempDir plugin;
+  fs::create_directory(plugin.path() / "kaime");
+  write_bytes(plugin.path() / "RGTTohyoPlugIn2.exe", "MZ");
+  f.ini.WriteString("Dir", "RGTTohyo2", path_text(plugin.path()));
+  f.TohyoCSVBtnClick();
+  EXPECT_EQ(slurp(plugin.path() / "kaime" / "090510.csv"),
+            "20090510,05,11,UMAFUKU,NORMAL,300,01-05,\r\n");
+  ASSERT_EQ(desktop_.launches.size(), 1U);
+  EXPECT_EQ(desktop_.launches[0].program, plugin.path() / "RGTTohyoPlugIn2.exe");
+}
+
+TEST_F(VoteCommands, BetFolderCommandChangesWhereTheFileGoes) {
+  MainForm& f = load_day();
+  bet(BetType::kUmaren, " 1- 5");
+  const testing::TempDir chosen;
+  desktop_.folder_choice = chosen.path();
+  f.N28Click();
+  EXPECT_EQ(desktop_.folder_caption, sj("買い目ﾌｫﾙﾀﾞの指定"));
+  EXPECT_EQ(f.WriteBetFile(BetType::kUmaren).file, chosen.path() / "090510.BET");
+}
+
+}  // namespace
+}  // namespace rv
