@@ -70,11 +70,12 @@ std::optional<std::vector<std::string>> read_feed_records(const fs::path& file) 
   const auto text = read_file(file);
   if (!text) return std::nullopt;
   std::vector<std::string> records;
-  for (std::string& line : split_lines(*text)) {
-    if (line.empty()) continue;
-    line += "\r\n";
-    records.push_back(std::move(line));
-  }
+  for_each_line(*text, [&records](std::string_view line) {
+    if (line.empty()) return;
+    std::string& r = records.emplace_back();
+    r.reserve(line.size() + 2);
+    r.append(line).append("\r\n");
+  });
   return records;
 }
 

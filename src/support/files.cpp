@@ -88,15 +88,7 @@ bool file_exists(const fs::path& path) {
 
 std::vector<std::string> split_lines(std::string_view text) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  for_each_line(text, [&lines](std::string_view l) { lines.emplace_back(l); });
   return lines;
 }
 

@@ -132,6 +132,7 @@ void GetDataWindowTest::aRunFillsTheViewsAndMovesThePicker() {
     QTest::qWait(250);
     listed = s.find<QListWidget>("ListBox1")->count();
     QCOMPARE(listed, s.form->ListBox1.count());
+    screenshot(*s.window, "GetDataFormReading.png");
   };
   s.click("StartBtn");
 

@@ -18,6 +18,10 @@ TEST(Lines, SplitAtAnyLineBreakWithoutATrailingEmptyLine) {
   EXPECT_EQ(split_lines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
   EXPECT_EQ(split_lines("a\r\nlast"), (std::vector<std::string>{"a", "last"}));
   EXPECT_TRUE(split_lines("").empty());
+  EXPECT_EQ(split_lines("\n\r\r\nx\r"), (std::vector<std::string>{"", "", "", "x"}));
+  const std::string long_line(100000, 'o');
+  EXPECT_EQ(split_lines(long_line + "\r" + long_line + "\n\n"),
+            (std::vector<std::string>{long_line, long_line, ""}));
   EXPECT_EQ(join_lines({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 
