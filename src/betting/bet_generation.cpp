@@ -1,0 +1,372 @@
+#include "betting/bet_generation.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "betting/hit_evaluation.h"
+#include "model/codes/combo_labels.h"
+#include "support/num_text.h"
+#include "support/text.h"
+
+namespace rv {
+namespace {
+
+using Horses3 = std::array<std::uint8_t, 3>;
+
+// The horse numbers of every combination index, read once from the label tables; and for
+// each trifecta, the trio of the same three horses.
+struct ComboHorses {
+  std::array<Horses3, kUmarenCount + 1> umaren{};
+  std::array<Horses3, kUmatanCount + 1> umatan{};
+  std::array<Horses3, kSanrenpukuCount + 1> trio{};
+  std::array<Horses3, kSanrentanCount + 1> trifecta{};
+  std::array<std::uint16_t, kSanrentanCount + 1> trifecta_trio{};
+
+  ComboHorses() {
+    const auto read = [](const std::string& label) {
+      Horses3 h{};
+      for (std::size_t i = 0; i * 3 < label.size(); ++i) {
+        h[i] = static_cast<std::uint8_t>(inum(std::string_view(label).substr(i * 3, 2)));
+      }
+      return h;
+    };
+    for (int k = 1; k <= kUmarenCount; ++k) umaren[idx(k)] = read(UmarenLabel(k));
+    for (int k = 1; k <= kUmatanCount; ++k) umatan[idx(k)] = read(UmatanLabel(k));
+    std::array<std::uint16_t, 19 * 19 * 19> trio_of{};
+    for (int k = 1; k <= kSanrenpukuCount; ++k) {
+      trio[idx(k)] = read(SanrenpukuLabel(k));
+      trio_of[key(trio[idx(k)])] = static_cast<std::uint16_t>(k);
+    }
+    for (int k = 1; k <= kSanrentanCount; ++k) {
+      trifecta[idx(k)] = read(SanrentanLabel(k));
+      Horses3 sorted = trifecta[idx(k)];
+      std::sort(sorted.begin(), sorted.end());
+      trifecta_trio[idx(k)] = trio_of[key(sorted)];
+    }
+  }
+
+  static std::size_t idx(int k) { return static_cast<std::size_t>(k); }
+  static std::size_t key(const Horses3& h) {
+    return (static_cast<std::size_t>(h[0]) * 19 + h[1]) * 19 + h[2];
+  }
+};
+
+const ComboHorses& combo_horses() {
+  static const ComboHorses c;
+  return c;
+}
+
+// One table's rows as they are written: every cell of a row is set, so whatever the table
+// held before is gone, and rows past the new end keep their storage for the next race.
+class RowWriter {
+ public:
+  RowWriter(BetTable& table, int rows)
+      : table_(table), grid_(table.grid()), cols_(table.columns().count) {
+    table.ClearTotals();
+    table.set_data_rows(rows);
+    if (rows < 1) grid_.clear_row(1);
+  }
+
+  // Columns 0-4 (and 5 for the multi-horse tables), the others emptied.
+  void put(int row, std::string_view kumi, std::string_view odds, std::string_view ninki,
+           std::string_view ren = {}) {
+    const BetColumns& c = table_.columns();
+    grid_.set(row, BetColumns::kErase, {});
+    grid_.set(row, BetColumns::kNo, NumText::Int(row, c.no_width));
+    grid_.set(row, BetColumns::kKumi, kumi);
+    grid_.set(row, BetColumns::kOdds, odds);
+    grid_.set(row, BetColumns::kNinki, ninki);
+    int col = BetColumns::kNinki + 1;
+    if (c.ren_ninki == col) grid_.set(row, col++, ren);
+    for (; col < cols_; ++col) grid_.set(row, col, {});
+  }
+
+ private:
+  BetTable& table_;
+  Grid& grid_;
+  int cols_;
+};
+
+constexpr std::string_view kBlanks = "          ";
+
+// The texts of one bet's odds and popularity cells.
+struct OddsCells {
+  NumText odds_num;
+  NumText ninki_num;
+  std::string_view odds;
+  std::string_view ninki;
+};
+
+// "連人気": the win popularity of each horse in label order, "%2d" joined by "-"; empty
+// unless every horse is ranked.
+class RenNinki {
+ public:
+  explicit RenNinki(const RaceWork& w) : w_(w) {}
+  std::string_view operator()(const Horses3& h, int n) {
+    std::size_t len = 0;
+    for (int i = 0; i < n; ++i) {
+      const int rank = w_.WinNinki[h[static_cast<std::size_t>(i)]];
+      if (rank < 1) return {};
+      if (i > 0) buf_[len++] = '-';
+      const NumText t = NumText::Int(rank, 2);
+      const std::string_view v = t.view();
+      if (len + v.size() > buf_.size()) return {};
+      std::copy(v.begin(), v.end(), buf_.begin() + static_cast<std::ptrdiff_t>(len));
+      len += v.size();
+    }
+    return {buf_.data(), len};
+  }
+
+ private:
+  const RaceWork& w_;
+  std::array<char, 32> buf_{};
+};
+
+// The odds table of a multi-horse type: its odds and ranks, the filter, the cell widths.
+struct MultiOdds {
+  const double* odds = nullptr;
+  const int* ninki = nullptr;
+  OddsRange filter;
+  bool record = false;
+  int odds_width = 7;
+  int ninki_width = 3;
+
+  // Whether bet k stays, and the texts of its cells. Without the record every bet stays
+  // and its texts are the 7 and 3 blanks its sort text holds, cut in the table's widths (8
+  // and 2 for the trifecta's wider columns).
+  bool cells(int k, OddsCells& out) const {
+    if (!record) {
+      out.odds = kBlanks.substr(0, static_cast<std::size_t>(odds_width));
+      out.ninki = kBlanks.substr(0, static_cast<std::size_t>(7 + 3 - odds_width));
+      return true;
+    }
+    const double v = odds[k];
+    if (!filter.contains(v)) return false;
+    out.odds_num = NumText::Fixed(v, odds_width, 1);
+    out.ninki_num = NumText::Int(ninki[k], ninki_width);
+    out.odds = out.odds_num.view();
+    out.ninki = out.ninki_num.view();
+    return true;
+  }
+};
+
+MultiOdds multi_odds(const Day& day, int slot, const SelectionSet& set, BetType t) {
+  const RaceWork& w = day.Work[static_cast<std::size_t>(slot)];
+  MultiOdds m;
+  m.filter = set.filter(t).value_or(OddsRange{});
+  m.record = HasOddsRecord(day, slot, t);
+  switch (t) {
+    case BetType::kUmaren:
+      m.odds = w.UmarenOdds.data();
+      m.ninki = w.UmarenNinki.data();
+      break;
+    case BetType::kWide:
+      m.odds = w.WideOdds.data();
+      m.ninki = w.WideNinki.data();
+      break;
+    case BetType::kUmatan:
+      m.odds = w.UmatanOdds.data();
+      m.ninki = w.UmatanNinki.data();
+      break;
+    case BetType::kSanrenpuku:
+      m.odds = w.SanrenpukuOdds.data();
+      m.ninki = w.SanrenpukuNinki.data();
+      break;
+    default:
+      m.odds = w.SanrentanOdds.data();
+      m.ninki = w.SanrentanNinki.data();
+      m.odds_width = 8;
+      m.ninki_width = 4;
+      break;
+  }
+  return m;
+}
+
+// The indexes of a table's bets, in label order.
+struct BetList {
+  std::array<std::uint16_t, kSanrentanCount> index{};
+  int count = 0;
+  void add(int k) { index[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(k); }
+};
+
+// 単勝 and 複勝: every usable axis horse that is ranked (and for 複勝 within the filter).
+void build_single(const Day& day, int slot, const RunnerMarks& m, const SelectionSet& set,
+                  BetTable& table) {
+  const RaceWork& w = day.Work[static_cast<std::size_t>(slot)];
+  const bool place = table.type() == BetType::kFukusho;
+  const OddsRange filter = set.filter(BetType::kFukusho).value_or(OddsRange{});
+  BetList list;
+  for (int h = 1; h <= kMaxHorses; ++h) {
+    const auto i = static_cast<std::size_t>(h);
+    if (!m.axis[i] || w.WinNinki[i] < 1) continue;
+    if (place && !filter.contains(w.PlaceOddsLow[i])) continue;
+    list.add(h);
+  }
+  RowWriter out(table, list.count);
+  for (int r = 1; r <= list.count; ++r) {
+    const auto h = list.index[static_cast<std::size_t>(r - 1)];
+    const double odds = place ? w.PlaceOddsLow[h] : w.WinOdds[h];
+    const int ninki = place ? w.PlaceNinki[h] : w.WinNinki[h];
+    out.put(r, NumText::Int(h, 2), NumText::Fixed(odds, 6, 1), NumText::Int(ninki, 2));
+  }
+}
+
+// A multi-horse table from the members of its combination walk.
+template <typename Member>
+void build_multi(const Day& day, int slot, const SelectionSet& set, BetTable& table, int count,
+                 const Horses3* horses, int per_bet, Member member,
+                 const std::string& (*label)(int)) {
+  const MultiOdds m = multi_odds(day, slot, set, table.type());
+  BetList list;
+  OddsCells cells;
+  for (int k = 1; k <= count; ++k) {
+    if (member(k) && m.cells(k, cells)) list.add(k);
+  }
+  RowWriter out(table, list.count);
+  RenNinki ren(day.Work[static_cast<std::size_t>(slot)]);
+  for (int r = 1; r <= list.count; ++r) {
+    const int k = list.index[static_cast<std::size_t>(r - 1)];
+    m.cells(k, cells);
+    out.put(r, label(k), cells.odds, cells.ninki, ren(horses[k], per_bet));
+  }
+}
+
+}  // namespace
+
+bool HasOddsRecord(const Day& day, int slot, BetType t) {
+  if (slot < 0 || slot >= kMaxRaces) return false;
+  const auto s = static_cast<std::size_t>(slot);
+  // The race number of an odds record: bytes 26-27.
+  switch (t) {
+    case BetType::kUmaren:
+      return inum(day.O2Data[s].field(26, 2)) >= 1;
+    case BetType::kWide:
+      return inum(day.O3Data[s].field(26, 2)) >= 1;
+    case BetType::kUmatan:
+      return inum(day.O4Data[s].field(26, 2)) >= 1;
+    case BetType::kSanrenpuku:
+      return inum(day.O5Data[s].field(26, 2)) >= 1;
+    case BetType::kSanrentan:
+      return inum(day.O6Data[s].field(26, 2)) >= 1;
+    default:
+      return true;
+  }
+}
+
+void BuildBetRows(const Day& day, int slot, const RunnerMarks& m, const SelectionSet& set,
+                  BetTables& tables) {
+  if (slot < 0 || slot >= kMaxRaces) return;
+  const ComboHorses& c = combo_horses();
+  build_single(day, slot, m, set, tables[BetType::kTansho]);
+  build_single(day, slot, m, set, tables[BetType::kFukusho]);
+
+  // An axis horse and a ヒモ1 horse, in either order for 馬連 and ワイド.
+  const auto pair = [&m, &c](int k) {
+    const Horses3& h = c.umaren[static_cast<std::size_t>(k)];
+    return (m.axis[h[0]] && m.himo1[h[1]]) || (m.axis[h[1]] && m.himo1[h[0]]);
+  };
+  build_multi(day, slot, set, tables[BetType::kUmaren], kUmarenCount, c.umaren.data(), 2, pair,
+              UmarenLabel);
+  build_multi(day, slot, set, tables[BetType::kWide], kUmarenCount, c.umaren.data(), 2, pair,
+              UmarenLabel);
+  const auto ordered_pair = [&m, &c](int k) {
+    const Horses3& h = c.umatan[static_cast<std::size_t>(k)];
+    return m.axis[h[0]] && m.himo1[h[1]];
+  };
+  build_multi(day, slot, set, tables[BetType::kUmatan], kUmatanCount, c.umatan.data(), 2,
+              ordered_pair, UmatanLabel);
+
+  // Three different horses that are an axis, a ヒモ1 and a ヒモ2 horse in some order; a
+  // trifecta of them comes in all six orders.
+  std::array<bool, kSanrenpukuCount + 1> trio{};
+  for (int k = 1; k <= kSanrenpukuCount; ++k) {
+    Horses3 p = c.trio[static_cast<std::size_t>(k)];
+    bool in = false;
+    do {
+      in = m.axis[p[0]] && m.himo1[p[1]] && m.himo2[p[2]];
+    } while (!in && std::next_permutation(p.begin(), p.end()));
+    trio[static_cast<std::size_t>(k)] = in;
+  }
+  build_multi(
+      day, slot, set, tables[BetType::kSanrenpuku], kSanrenpukuCount, c.trio.data(), 3,
+      [&trio](int k) { return trio[static_cast<std::size_t>(k)]; }, SanrenpukuLabel);
+  build_multi(
+      day, slot, set, tables[BetType::kSanrentan], kSanrentanCount, c.trifecta.data(), 3,
+      [&trio, &c](int k) { return trio[c.trifecta_trio[static_cast<std::size_t>(k)]]; },
+      SanrentanLabel);
+}
+
+void FillFinishRates(BetTable& table, int runners, const FinishRateTable& rates) {
+  // (block, source) per "出現率" column: the source is the popularity column (-1) or the
+  // n-th rank of "連人気".
+  struct Source {
+    int block;
+    int ren;  // -1: the popularity column
+  };
+  std::array<Source, 3> sources{};
+  switch (table.type()) {
+    case BetType::kTansho:
+      sources[0] = {1, -1};
+      break;
+    case BetType::kFukusho:
+      sources[0] = {3, -1};
+      break;
+    case BetType::kWakuren:
+      return;  // its rates are the brackets' own, set by its extraction
+    case BetType::kWide:
+      sources = {Source{3, 0}, Source{3, 1}};
+      break;
+    case BetType::kUmaren:
+    case BetType::kUmatan:
+      sources = {Source{2, 0}, Source{2, 1}};
+      break;
+    case BetType::kSanrenpuku:
+      sources = {Source{3, 0}, Source{3, 1}, Source{3, 2}};
+      break;
+    case BetType::kSanrentan:
+      sources = {Source{1, 0}, Source{2, 1}, Source{3, 2}};
+      break;
+  }
+  // Every text a cell can hold, once per table: by block and rank.
+  std::array<std::array<NumText, FinishRateTable::kRanks + 1>, FinishRateTable::kBlocks + 1> texts;
+  for (int b = 1; b <= FinishRateTable::kBlocks; ++b) {
+    for (int k = 1; k <= FinishRateTable::kRanks; ++k) {
+      texts[static_cast<std::size_t>(b)][static_cast<std::size_t>(k)] =
+          NumText::Fixed(rates.Lookup(runners, b, k), 5, 1);
+    }
+  }
+  const NumText outside = NumText::Fixed(0.0, 5, 1);  // a rank beyond the table
+  const BetColumns& c = table.columns();
+  Grid& g = table.grid();
+  for (int r = 1; r <= table.data_rows(); ++r) {
+    for (int i = 0; i < c.finish_count; ++i) {
+      const Source& s = sources[static_cast<std::size_t>(i)];
+      const std::string_view from = s.ren < 0 ? std::string_view(g.cell(r, BetColumns::kNinki))
+                                              : std::string_view(g.cell(r, c.ren_ninki));
+      const std::size_t at = s.ren < 0 ? 0 : static_cast<std::size_t>(s.ren) * 3;
+      const int rank = at < from.size() ? inum(from.substr(at, s.ren < 0 ? from.npos : 2)) : 0;
+      std::string_view text;
+      if (rank >= 1 && rank <= FinishRateTable::kRanks) {
+        text = texts[static_cast<std::size_t>(s.block)][static_cast<std::size_t>(rank)];
+      } else if (rank >= 1) {
+        text = outside;
+      }
+      g.set(r, c.finish + i, text);
+    }
+  }
+}
+
+void CompleteBetTable(const Day& day, int slot, BetTable& table, AllocationMode mode,
+                      std::int64_t amount) {
+  AllocateFunds(table, mode, amount);
+  FillFinishRates(table, day.runners(slot));
+  EvaluateBetTable(table, RacePayoutEntries(day, slot, table.type()));
+}
+
+void GenerateBets(const Day& day, int slot, const Grid& StringGrid8, const SelectionSet& set,
+                  AllocationMode mode, std::int64_t amount, BetTables& tables) {
+  BuildBetRows(day, slot, ReadRunnerMarks(StringGrid8), set, tables);
+  for (const BetType t : kGeneratedTypes) CompleteBetTable(day, slot, tables[t], mode, amount);
+}
+
+}  // namespace rv

@@ -1,0 +1,28 @@
+// Hits of the bets of one table against the race's payouts: the result columns (結果配当,
+// 結果回収, 結果人気) and the table's return total 回収.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "betting/bet_table.h"
+#include "model/day.h"
+
+namespace rv {
+
+// The payout entries of one bet type of a race, as the results tab shows them (the payout
+// display table built from the race's payout record when the day loads).
+using PayoutEntries = std::array<PayoutEntry, 7>;
+
+// EvaluateBetTable. The result cells of every data row are emptied first; then each live row
+// (a number, not erased) that is one of the paid combinations gets the payout ("%7d"), the
+// payout times its amount / 100 ("%7d"; for 枠連 only when that is above 0) and the
+// popularity ("%3d"). A dead heat pays several entries, and each of them hits its own row.
+// The return total goes into 回収 as "%8d", red when above the number in 投資, else black; a
+// total of 0 empties it. Answers the total.
+std::int64_t EvaluateBetTable(BetTable& table, const PayoutEntries& entries);
+
+// The payout entries of a bet type of race `slot` of the loaded day.
+const PayoutEntries& RacePayoutEntries(const Day& day, int slot, BetType t);
+
+}  // namespace rv

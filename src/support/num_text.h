@@ -1,0 +1,37 @@
+// Numbers as fixed-width texts for the loops that fill thousands of cells: the same texts as
+// printf's "%*d" and "%*.*f" (right-aligned in at least `width` characters, correctly
+// rounded), without a format string to convert and without allocating.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace rv {
+
+class NumText {
+ public:
+  [[nodiscard]] std::string_view view() const { return {buf_.data(), len_}; }
+  operator std::string_view() const { return view(); }  // NOLINT: used where text goes
+
+  // "%*lld".
+  static NumText Int(std::int64_t v, int width);
+  // "%*.*f".
+  static NumText Fixed(double v, int width, int precision);
+  // A whole number of tenths as "%*.1f" of tenths / 10 ("  12.3"), exact.
+  static NumText Tenths(std::int64_t tenths, int width);
+
+ private:
+  // Long enough for any double in fixed notation with a short precision.
+  std::array<char, 352> buf_;
+  std::size_t len_ = 0;
+  void pad_to(std::size_t used, int width);
+};
+
+// Reads a number with at most one decimal ("  12.3", "8", "-0.5") as tenths; blanks around
+// it are allowed. Anything else (an empty text, two decimals, letters) is nullopt.
+std::optional<std::int64_t> ParseTenths(std::string_view text);
+
+}  // namespace rv
