@@ -36,7 +36,7 @@ void BetConstruction::ShowRaceBets(int slot, std::string_view ruison_text) {
   SaNumEditExC1.set_text(day_.RaceAmount[static_cast<std::size_t>(slot)]);
   SaNumEditExC2.set_text(NumText::Int(ini_.ReadInteger("KaimeSet", "DefaultTarProfit", 10000), 0));
   SaNumEditExC3.set_text(NumText::Int(num(ruison_text), 0));
-  tables_.set_race(&day_.Work[static_cast<std::size_t>(slot)]);
+  tables_.set_race(&day_.Payouts.table[static_cast<std::size_t>(slot)]);
   JikuHimoBtnClick();
   KaimeMakeBtnClick();
 }

@@ -131,21 +131,18 @@ const char* BetTotalLabelName(BetType t, BetTotal k) {
   return kLabelNames[bet_index(t)][static_cast<int>(k)];
 }
 
-int PaidEntry(const RaceWork& work, BetType t, std::string_view kumi) {
-  const auto ti = static_cast<std::size_t>(bet_index(t));
-  const int first = kPayFirst[ti];
-  const int last = first + kPayCount[ti] - 1;
+bool IsPaid(const PayoutEntry& entry, BetType t, std::string_view kumi) {
   if (horses_per_bet(t) == 1) {
     const int horse = inum(kumi);
-    if (horse <= 0) return 0;
-    for (int e = first; e <= last; ++e) {
-      if (work.PayUmaban[static_cast<std::size_t>(e)] == horse) return e;
-    }
-    return 0;
+    return horse > 0 && inum(entry.kumi) == horse;
   }
-  if (is_blank(kumi)) return 0;
-  for (int e = first; e <= last; ++e) {
-    if (work.PayKumi[static_cast<std::size_t>(e)] == kumi) return e;
+  return !is_blank(kumi) && entry.kumi == kumi;
+}
+
+int PaidEntry(const PayoutEntries& entries, BetType t, std::string_view kumi) {
+  const int count = kPayCount[static_cast<std::size_t>(bet_index(t))];
+  for (int k = 1; k <= count; ++k) {
+    if (IsPaid(entries[static_cast<std::size_t>(k - 1)], t, kumi)) return k;
   }
   return 0;
 }
@@ -209,7 +206,8 @@ CellStyle BetTable::DrawCell(int row, int col) const {
   } else if (col == BetColumns::kNo) {
     s.background = kNoColor;
   } else if (col == BetColumns::kKumi && race_ != nullptr &&
-             PaidEntry(*race_, type_, cell(row, col)) != 0) {
+             PaidEntry((*race_)[static_cast<std::size_t>(bet_index(type_))], type_,
+                       cell(row, col)) != 0) {
     s.background = colors::kFuchsia;
   }
   return s;

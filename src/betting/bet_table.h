@@ -48,10 +48,13 @@ const std::string& BetTotalCaption(BetTotal k);
 // The label's name on the main window: "TanTensuLabel" … "SRTKaishuLabel".
 const char* BetTotalLabelName(BetType t, BetTotal k);
 
-// The payout entry (1..36, see kPayFirst) whose paid combination the cell text is, or 0.
+// Whether a combination cell's text is the paid combination of a payout entry of its type.
 // 単勝 and 複勝 compare the horse number the text reads as (a number above 0); the other
 // types compare the text with the entry's label, a blank text never matching.
-int PaidEntry(const RaceWork& work, BetType t, std::string_view kumi);
+bool IsPaid(const PayoutEntry& entry, BetType t, std::string_view kumi);
+
+// The payout entry of the type (1..its count) whose paid combination the text is, or 0.
+int PaidEntry(const PayoutEntries& entries, BetType t, std::string_view kumi);
 
 class BetTable {
  public:
@@ -97,8 +100,8 @@ class BetTable {
   // when sorting by column 1. Rows equal in both keep their order.
   void Sort(int col, bool descending);
 
-  // The race whose payouts colour the combination column; nullptr for none.
-  void set_race(const RaceWork* work) { race_ = work; }
+  // The payouts of the race on screen, which colour the combination column; nullptr for none.
+  void set_race(const RacePayouts* payouts) { race_ = payouts; }
   // The drawing rule of the grid (the DrawCell handler).
   [[nodiscard]] CellStyle DrawCell(int row, int col) const;
 
@@ -106,7 +109,7 @@ class BetTable {
   BetType type_;
   Grid grid_;
   std::array<Label, 4> totals_;
-  const RaceWork* race_ = nullptr;
+  const RacePayouts* race_ = nullptr;
 };
 
 }  // namespace rv

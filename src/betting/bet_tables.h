@@ -31,7 +31,7 @@ class BetTables {
 
   void set_recompute(RecomputeFn fn) { recompute_ = std::move(fn); }
   // The race whose paid combinations are drawn in magenta (the race on screen).
-  void set_race(const RaceWork* work);
+  void set_race(const RacePayouts* payouts);
 
   // Mouse press on a cell: on the heading row in a column >= 1, flips that column's sort
   // direction (shared within the table's group) and sorts the table.

@@ -4,14 +4,6 @@
 #include "support/text.h"
 
 namespace rv {
-namespace {
-
-// The entry's horse number for 単勝 and 複勝 (0 for an unused entry).
-int entry_horse(const PayoutEntry& e) {
-  return inum(e.kumi);
-}
-
-}  // namespace
 
 const PayoutEntries& RacePayoutEntries(const Day& day, int slot, BetType t) {
   static const PayoutEntries kNone{};
@@ -24,13 +16,6 @@ std::int64_t EvaluateBetTable(BetTable& t, const PayoutEntries& entries) {
   Grid& g = t.grid();
   const BetType type = t.type();
   const int count = kPayCount[static_cast<std::size_t>(bet_index(type))];
-  const bool single = horses_per_bet(type) == 1;
-
-  // The paid combinations of the race, once: horse numbers, or labels that are not blank.
-  std::array<int, 7> horses{};
-  for (int k = 0; k < count; ++k)
-    horses[static_cast<std::size_t>(k)] = entry_horse(entries[static_cast<std::size_t>(k)]);
-
   std::int64_t total = 0;
   for (int r = 1; r <= t.data_rows(); ++r) {
     g.set(r, c.result_pay, {});
@@ -38,12 +23,9 @@ std::int64_t EvaluateBetTable(BetTable& t, const PayoutEntries& entries) {
     g.set(r, c.result_ninki, {});
     if (!t.live(r)) continue;
     const std::string& kumi = g.cell(r, BetColumns::kKumi);
-    const int horse = single ? inum(kumi) : 0;
-    if (single ? horse <= 0 : is_blank(kumi)) continue;
     for (int k = 0; k < count; ++k) {
       const PayoutEntry& e = entries[static_cast<std::size_t>(k)];
-      const bool hit = single ? horses[static_cast<std::size_t>(k)] == horse : e.kumi == kumi;
-      if (!hit) continue;
+      if (!IsPaid(e, type, kumi)) continue;
       const std::int64_t amount = num(g.cell(r, c.amount));
       const std::int64_t back = static_cast<std::int64_t>(e.pay) * amount / 100;
       g.set(r, c.result_pay, NumText::Int(e.pay, 7));

@@ -10,10 +10,6 @@
 
 namespace rv {
 
-// The payout entries of one bet type of a race, as the results tab shows them (the payout
-// display table built from the race's payout record when the day loads).
-using PayoutEntries = std::array<PayoutEntry, 7>;
-
 // EvaluateBetTable. The result cells of every data row are emptied first; then each live row
 // (a number, not erased) that is one of the paid combinations gets the payout ("%7d"), the
 // payout times its amount / 100 ("%7d"; for 枠連 only when that is above 0) and the
@@ -22,7 +18,9 @@ using PayoutEntries = std::array<PayoutEntry, 7>;
 // total of 0 empties it. Answers the total.
 std::int64_t EvaluateBetTable(BetTable& table, const PayoutEntries& entries);
 
-// The payout entries of a bet type of race `slot` of the loaded day.
+// The payout entries of a bet type of race `slot` of the loaded day, as the results tab shows
+// them: the payout display table built from the race's payout record when the day loads, so
+// a loaded day shows its hits at once.
 const PayoutEntries& RacePayoutEntries(const Day& day, int slot, BetType t);
 
 }  // namespace rv

@@ -152,10 +152,14 @@ struct PayoutEntry {
   int pay = 0;
 };
 
+// The payout entries of one bet type of a race, and of all eight types in bet-type order.
+using PayoutEntries = std::array<PayoutEntry, 7>;
+using RacePayouts = std::array<PayoutEntries, 8>;
+
 // The day's payout display tables, built from HrData: per slot and bet type, the entries in
 // payout-entry order.
 struct PayoutDisplay {
-  std::array<std::array<std::array<PayoutEntry, 7>, 8>, kMaxRaces> table;
+  std::array<RacePayouts, kMaxRaces> table;
 };
 
 // The files of the loaded day, rebuilt by every load: "\Data\" + date + ".jvRA" and the

@@ -210,13 +210,13 @@ TEST(BetTableClick, EraseColumnTogglesThenTotalsAreClearedAndTheTableRecomputed)
 
 TEST(BetTableDraw, PaidCombinationsOfTheTablesOwnBetTypeAreMagenta) {
   BetTables tables;
-  RaceWork work;
-  work.PayUmaban[1] = 3;   // 単勝
-  work.PayUmaban[8] = 12;  // the fifth 複勝 entry
-  work.PayKumi[9] = sj(" 1- 5");
-  work.PayKumi[21] = " 2- 9";  // the seventh ワイド entry
-  work.PayKumi[36] = " 9- 2- 4";
-  tables.set_race(&work);
+  RacePayouts paid{};
+  paid[0][0].kumi = " 3";  // 単勝
+  paid[1][4].kumi = "12";  // the fifth 複勝 entry
+  paid[2][0].kumi = " 1- 5";
+  paid[4][6].kumi = " 2- 9";  // the seventh ワイド entry
+  paid[7][5].kumi = " 9- 2- 4";
+  tables.set_race(&paid);
   const auto bg = [&](BetType t, const char* kumi) {
     BetTable& table = tables[t];
     table.grid().set(1, BetColumns::kKumi, kumi);

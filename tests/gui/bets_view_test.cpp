@@ -59,9 +59,9 @@ void BetsViewTest::betTabsSortToggleAndHighlightThroughTheViews() {
   }
   umaren.total(BetTotal::kTensu).set_text("  5");
   umaren.total(BetTotal::kToshi).set_text("  3000");
-  RaceWork work;
-  work.PayKumi[12] = " 1- 3";
-  tables.set_race(&work);
+  RacePayouts paid{};
+  paid[3][0].kumi = " 1- 3";
+  tables.set_race(&paid);
 
   BetTablesView view(tables, binder);
   view.resize(1100, 360);
