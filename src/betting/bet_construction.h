@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 #include "betting/bet_generation.h"
 #include "betting/bet_marks.h"
@@ -17,20 +16,27 @@
 
 namespace rv {
 
+// The main window's controls that bet construction reads and writes; they outlive it.
+struct BetControls {
+  Grid& StringGrid8;        // the runner grid of the race card
+  BetTables& tables;        // the eight bet tables
+  TUserKaimeForm& sets;     // the selection-set window: its controls are the set in use
+  RadioGroup& RadioGroup1;  // "資金配分": "均等", "比例"
+  Edit& SaNumEditExC1;      // the investment amount of the race on screen
+  Edit& SaNumEditExC2;      // "目標利益金額"
+  Edit& SaNumEditExC3;      // "損失金額"
+};
+
 class BetConstruction {
  public:
-  // Everything given outlives this object: the day, the runner grid StringGrid8 of the race
-  // card, the bet tables, the selection-set window whose controls are the set in use, the
-  // allocation mode group ("資金配分") and the window's settings and dialogs.
-  BetConstruction(Day& day, Grid& StringGrid8, BetTables& tables, TUserKaimeForm& sets,
-                  RadioGroup& RadioGroup1, TIniGT& ini, Dialogs& dialogs);
+  // The day, the controls, the settings and the dialogs outlive this object.
+  BetConstruction(Day& day, const BetControls& controls, TIniGT& ini, Dialogs& dialogs);
   BetConstruction(const BetConstruction&) = delete;
   BetConstruction& operator=(const BetConstruction&) = delete;
 
-  // The race selection after its race card: the amount boxes (the slot's amount, the target
-  // profit [KaimeSet] DefaultTarProfit, the loss from the loss register's label text, 0
-  // when not a number), then the marks and the bets.
-  void ShowRaceBets(int slot, std::string_view ruison_text);
+  // The race selection's last step, once the race card and the amount boxes show the race:
+  // the marks of the selected set and the bets, with the paid combinations of the race.
+  void ShowRaceBets();
 
   // "軸ヒモ": the marks of the current race by the selected set.
   void JikuHimoBtnClick();
@@ -59,11 +65,6 @@ class BetConstruction {
   [[nodiscard]] std::int64_t amount() const;
   [[nodiscard]] AllocationMode mode() const;
 
-  // The amount of the current race ("投資金額"), the target profit ("目標利益金額") and the
-  // loss ("損失金額"), whole yen.
-  Edit SaNumEditExC1;
-  Edit SaNumEditExC2;
-  Edit SaNumEditExC3;
   // In the group "追い上げ投資用" of the preview tab.
   Command OiageBtn;
   // StringGrid8's heading sort directions, reset with every race shown.
@@ -73,10 +74,7 @@ class BetConstruction {
   void Reallocate();
 
   Day& day_;
-  Grid& grid8_;
-  BetTables& tables_;
-  TUserKaimeForm& sets_;
-  RadioGroup& mode_group_;
+  BetControls c_;
   TIniGT& ini_;
   Dialogs& dialogs_;
 };

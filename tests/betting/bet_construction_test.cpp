@@ -65,9 +65,13 @@ class BetConstructionTest : public testing::DayFixture {
     sets.SelectSet(kAllHorsesSet);
   }
 
+  // The race selection: the race card, the amount boxes, the bets.
   void select(int slot = 0) {
     ShowRace(*day, slot, card);
-    bets.ShowRaceBets(slot, "");
+    amount.set_text(day->RaceAmount[static_cast<std::size_t>(slot)]);
+    profit.set_text(std::to_string(ini.ReadInteger("KaimeSet", "DefaultTarProfit", 10000)));
+    loss.set_text("0");
+    bets.ShowRaceBets();
   }
 
   BetTable& table(BetType t) { return tables[t]; }
@@ -77,8 +81,10 @@ class BetConstructionTest : public testing::DayFixture {
   Label set_name;
   TUserKaimeForm sets{dialogs, set_name};
   RadioGroup mode{sj("資金配分"), {sj("均等"), sj("比例")}};
+  Edit amount, profit, loss;
   TIniGT ini;
-  BetConstruction bets{*day, card.StringGrid8, tables, sets, mode, ini, dialogs};
+  BetConstruction bets{
+      *day, {card.StringGrid8, tables, sets, mode, amount, profit, loss}, ini, dialogs};
 };
 
 TEST_F(BetConstructionTest, ALoadedDayShowsItsHitsWithoutReadingPayoutsAgain) {
@@ -137,20 +143,16 @@ TEST_F(BetConstructionTest, WithoutTheQuinellaRecordEveryPairIsListedAndNothingI
 
 TEST_F(BetConstructionTest, TheAmountIsKeptPerRaceAndEveryChangeReallocates) {
   select();
-  EXPECT_EQ(bets.SaNumEditExC1.text(), "3000");
-  EXPECT_EQ(bets.SaNumEditExC2.text(), "10000");
-  EXPECT_EQ(bets.SaNumEditExC3.text(), "0");
-  bets.SaNumEditExC1.set_text("1000");
+  EXPECT_EQ(amount.text(), "3000");
+  amount.set_text("1000");
   bets.SaNumEditExC1Change();
   EXPECT_EQ(day->RaceAmount[0], "1000");
   EXPECT_EQ(table(BetType::kTansho).cell(1, 5), "   100");
   EXPECT_EQ(table(BetType::kTansho).total(BetTotal::kKaishu).text(), "     660");
   EXPECT_EQ(table(BetType::kSanrentan).total(BetTotal::kToshi).text(), " 72000");
 
-  ini.WriteInteger("KaimeSet", "DefaultTarProfit", 20000);
   select();  // the race shown again keeps its amount
-  EXPECT_EQ(bets.SaNumEditExC1.text(), "1000");
-  EXPECT_EQ(bets.SaNumEditExC2.text(), "20000");
+  EXPECT_EQ(amount.text(), "1000");
 
   mode.set_item_index(1);
   bets.RadioGroup1Click();
@@ -164,10 +166,10 @@ TEST_F(BetConstructionTest, OiageSetsTheAmountOrRefusesWithAMessage) {
   select();
   Label& rate = table(BetType::kWakuren).total(BetTotal::kYosoKaishu);
   rate.set_text("  150.0");
-  bets.SaNumEditExC2.set_text("10000");
-  bets.SaNumEditExC3.set_text("5000");
+  profit.set_text("10000");
+  loss.set_text("5000");
   bets.OiageBtnClick();
-  EXPECT_EQ(bets.SaNumEditExC1.text(), "30000");
+  EXPECT_EQ(amount.text(), "30000");
   EXPECT_EQ(day->RaceAmount[0], "30000");
   EXPECT_EQ(table(BetType::kTansho).cell(1, 5), "  3000");
   EXPECT_TRUE(dialogs.calls.empty());
@@ -176,7 +178,7 @@ TEST_F(BetConstructionTest, OiageSetsTheAmountOrRefusesWithAMessage) {
     rate.set_text(r);
     bets.OiageBtnClick();
   }
-  EXPECT_EQ(bets.SaNumEditExC1.text(), "30000");
+  EXPECT_EQ(amount.text(), "30000");
   const std::string refused = "info: " + sj("この組合せまたは金額では資金配分ができません。");
   EXPECT_EQ(dialogs.calls, (std::vector<std::string>{"beep", refused, "beep", refused, "beep",
                                                      refused, "beep", refused}));
@@ -225,7 +227,7 @@ TEST_F(BetConstructionTest, AClickInATableRecomputesItWithoutTheErasedBet) {
   w.grid().set(1, 3, "    2.0");
   w.grid().set(2, 3, "    8.0");
   w.grid().set(3, 3, "    8.0");
-  bets.SaNumEditExC1.set_text("1000");
+  amount.set_text("1000");
   tables.Click(BetType::kWakuren, 3, 0);  // two live bets left: 均等
   EXPECT_EQ(Rows(w, {6}), (std::vector<std::string>{"   500", "   500", ""}));
   tables.Click(BetType::kWakuren, 3, 0);  // three again: 比例
