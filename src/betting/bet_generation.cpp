@@ -56,18 +56,18 @@ const ComboHorses& combo_horses() {
   return c;
 }
 
-// One table's rows as they are written: every cell of a row is set, so whatever the table
-// held before is gone, and rows past the new end keep their storage for the next race.
+// One table's rows as they are written: columns 0-4 (and 5, "連人気", of the multi-horse
+// tables). Completion writes every other column of every row (allocation empties its
+// columns first, the finish rates and the results fill theirs), so nothing of the table's
+// earlier bets stays; rows past the new end keep their storage for the next race.
 class RowWriter {
  public:
-  RowWriter(BetTable& table, int rows)
-      : table_(table), grid_(table.grid()), cols_(table.columns().count) {
+  RowWriter(BetTable& table, int rows) : table_(table), grid_(table.grid()) {
     table.ClearTotals();
     table.set_data_rows(rows);
     if (rows < 1) grid_.clear_row(1);
   }
 
-  // Columns 0-4 (and 5 for the multi-horse tables), the others emptied.
   void put(int row, std::string_view kumi, std::string_view odds, std::string_view ninki,
            std::string_view ren = {}) {
     const BetColumns& c = table_.columns();
@@ -76,26 +76,15 @@ class RowWriter {
     grid_.set(row, BetColumns::kKumi, kumi);
     grid_.set(row, BetColumns::kOdds, odds);
     grid_.set(row, BetColumns::kNinki, ninki);
-    int col = BetColumns::kNinki + 1;
-    if (c.ren_ninki == col) grid_.set(row, col++, ren);
-    for (; col < cols_; ++col) grid_.set(row, col, {});
+    if (c.ren_ninki > 0) grid_.set(row, c.ren_ninki, ren);
   }
 
  private:
   BetTable& table_;
   Grid& grid_;
-  int cols_;
 };
 
 constexpr std::string_view kBlanks = "          ";
-
-// The texts of one bet's odds and popularity cells.
-struct OddsCells {
-  NumText odds_num;
-  NumText ninki_num;
-  std::string_view odds;
-  std::string_view ninki;
-};
 
 // "連人気": the win popularity of each horse in label order, "%2d" joined by "-"; empty
 // unless every horse is ranked.
@@ -131,22 +120,20 @@ struct MultiOdds {
   int odds_width = 7;
   int ninki_width = 3;
 
-  // Whether bet k stays, and the texts of its cells. Without the record every bet stays
-  // and its texts are the 7 and 3 blanks its sort text holds, cut in the table's widths (8
-  // and 2 for the trifecta's wider columns).
-  bool cells(int k, OddsCells& out) const {
+  // Whether bet k stays: without the record every bet does.
+  [[nodiscard]] bool stays(int k) const { return !record || filter.contains(odds[k]); }
+
+  // Writes row r, bet k. Without the record its odds and popularity are the 7 and 3 blanks
+  // its sort text holds, cut in the table's widths (8 and 2 for the trifecta's wider
+  // columns).
+  void put(RowWriter& out, int r, int k, std::string_view label, std::string_view ren) const {
     if (!record) {
-      out.odds = kBlanks.substr(0, static_cast<std::size_t>(odds_width));
-      out.ninki = kBlanks.substr(0, static_cast<std::size_t>(7 + 3 - odds_width));
-      return true;
+      out.put(r, label, kBlanks.substr(0, static_cast<std::size_t>(odds_width)),
+              kBlanks.substr(0, static_cast<std::size_t>(7 + 3 - odds_width)), ren);
+      return;
     }
-    const double v = odds[k];
-    if (!filter.contains(v)) return false;
-    out.odds_num = NumText::Fixed(v, odds_width, 1);
-    out.ninki_num = NumText::Int(ninki[k], ninki_width);
-    out.odds = out.odds_num.view();
-    out.ninki = out.ninki_num.view();
-    return true;
+    out.put(r, label, NumText::Fixed(odds[k], odds_width, 1), NumText::Int(ninki[k], ninki_width),
+            ren);
   }
 };
 
@@ -218,17 +205,25 @@ void build_multi(const Day& day, int slot, const SelectionSet& set, BetTable& ta
                  const std::string& (*label)(int)) {
   const MultiOdds m = multi_odds(day, slot, set, table.type());
   BetList list;
-  OddsCells cells;
   for (int k = 1; k <= count; ++k) {
-    if (member(k) && m.cells(k, cells)) list.add(k);
+    if (member(k) && m.stays(k)) list.add(k);
   }
   RowWriter out(table, list.count);
   RenNinki ren(day.Work[static_cast<std::size_t>(slot)]);
   for (int r = 1; r <= list.count; ++r) {
     const int k = list.index[static_cast<std::size_t>(r - 1)];
-    m.cells(k, cells);
-    out.put(r, label(k), cells.odds, cells.ninki, ren(horses[k], per_bet));
+    m.put(out, r, k, label(k), ren(horses[k], per_bet));
   }
+}
+
+// A popularity rank as the cells write it ("%2d": " 7", "12"); other texts read as inum
+// reads them.
+int rank_of(std::string_view text) {
+  if (text.size() == 2 && (text[0] == ' ' || (text[0] >= '0' && text[0] <= '9')) &&
+      text[1] >= '0' && text[1] <= '9') {
+    return (text[0] == ' ' ? 0 : (text[0] - '0') * 10) + (text[1] - '0');
+  }
+  return inum(text);
 }
 
 }  // namespace
@@ -296,71 +291,79 @@ void BuildBetRows(const Day& day, int slot, const RunnerMarks& m, const Selectio
       SanrentanLabel);
 }
 
-void FillFinishRates(BetTable& table, int runners, const FinishRateTable& rates) {
-  // (block, source) per "出現率" column: the source is the popularity column (-1) or the
-  // n-th rank of "連人気".
-  struct Source {
-    int block;
-    int ren;  // -1: the popularity column
-  };
-  std::array<Source, 3> sources{};
+FinishRateWriter::FinishRateWriter(const BetTable& table, int runners, const FinishRateTable& rates)
+    : outside_(NumText::Fixed(0.0, 5, 1)) {
   switch (table.type()) {
     case BetType::kTansho:
-      sources[0] = {1, -1};
+      sources_[0] = {1, -1};
       break;
     case BetType::kFukusho:
-      sources[0] = {3, -1};
+      sources_[0] = {3, -1};
       break;
     case BetType::kWakuren:
-      return;  // its rates are the brackets' own, set by its extraction
+      return;
     case BetType::kWide:
-      sources = {Source{3, 0}, Source{3, 1}};
+      sources_ = {Source{3, 0}, Source{3, 1}};
       break;
     case BetType::kUmaren:
     case BetType::kUmatan:
-      sources = {Source{2, 0}, Source{2, 1}};
+      sources_ = {Source{2, 0}, Source{2, 1}};
       break;
     case BetType::kSanrenpuku:
-      sources = {Source{3, 0}, Source{3, 1}, Source{3, 2}};
+      sources_ = {Source{3, 0}, Source{3, 1}, Source{3, 2}};
       break;
     case BetType::kSanrentan:
-      sources = {Source{1, 0}, Source{2, 1}, Source{3, 2}};
+      sources_ = {Source{1, 0}, Source{2, 1}, Source{3, 2}};
       break;
   }
-  // Every text a cell can hold, once per table: by block and rank.
-  std::array<std::array<NumText, FinishRateTable::kRanks + 1>, FinishRateTable::kBlocks + 1> texts;
+  columns_ = table.columns().finish_count;
   for (int b = 1; b <= FinishRateTable::kBlocks; ++b) {
     for (int k = 1; k <= FinishRateTable::kRanks; ++k) {
-      texts[static_cast<std::size_t>(b)][static_cast<std::size_t>(k)] =
+      texts_[static_cast<std::size_t>(b)][static_cast<std::size_t>(k)] =
           NumText::Fixed(rates.Lookup(runners, b, k), 5, 1);
-    }
-  }
-  const NumText outside = NumText::Fixed(0.0, 5, 1);  // a rank beyond the table
-  const BetColumns& c = table.columns();
-  Grid& g = table.grid();
-  for (int r = 1; r <= table.data_rows(); ++r) {
-    for (int i = 0; i < c.finish_count; ++i) {
-      const Source& s = sources[static_cast<std::size_t>(i)];
-      const std::string_view from = s.ren < 0 ? std::string_view(g.cell(r, BetColumns::kNinki))
-                                              : std::string_view(g.cell(r, c.ren_ninki));
-      const std::size_t at = s.ren < 0 ? 0 : static_cast<std::size_t>(s.ren) * 3;
-      const int rank = at < from.size() ? inum(from.substr(at, s.ren < 0 ? from.npos : 2)) : 0;
-      std::string_view text;
-      if (rank >= 1 && rank <= FinishRateTable::kRanks) {
-        text = texts[static_cast<std::size_t>(s.block)][static_cast<std::size_t>(rank)];
-      } else if (rank >= 1) {
-        text = outside;
-      }
-      g.set(r, c.finish + i, text);
     }
   }
 }
 
+void FinishRateWriter::WriteRow(BetTable& table, int row) const {
+  const BetColumns& c = table.columns();
+  Grid& g = table.grid();
+  for (int i = 0; i < columns_; ++i) {
+    const Source& s = sources_[static_cast<std::size_t>(i)];
+    const std::string& from = g.cell(row, s.ren < 0 ? BetColumns::kNinki : c.ren_ninki);
+    const std::string_view text_of_rank =
+        s.ren < 0 ? std::string_view(from)
+                  : std::string_view(from).substr(std::min(from.size(), std::size_t(s.ren) * 3), 2);
+    const int rank = rank_of(text_of_rank);
+    std::string_view text;
+    if (rank >= 1 && rank <= FinishRateTable::kRanks) {
+      text = texts_[static_cast<std::size_t>(s.block)][static_cast<std::size_t>(rank)];
+    } else if (rank >= 1) {
+      text = outside_;
+    }
+    g.set(row, c.finish + i, text);
+  }
+}
+
+void FillFinishRates(BetTable& table, int runners, const FinishRateTable& rates) {
+  const FinishRateWriter w(table, runners, rates);
+  for (int r = 1; r <= table.data_rows(); ++r) w.WriteRow(table, r);
+}
+
+// One walk over the rows writes all three groups of columns.
 void CompleteBetTable(const Day& day, int slot, BetTable& table, AllocationMode mode,
                       std::int64_t amount) {
-  AllocateFunds(table, mode, amount);
-  FillFinishRates(table, day.runners(slot));
-  EvaluateBetTable(table, RacePayoutEntries(day, slot, table.type()));
+  const Allocation allocation(table, mode, amount);
+  const FinishRateWriter finish(table, day.runners(slot));
+  const PayoutEntries& paid = RacePayoutEntries(day, slot, table.type());
+  std::int64_t returned = 0;
+  for (int r = 1; r <= table.data_rows(); ++r) {
+    allocation.WriteRow(table, r);
+    finish.WriteRow(table, r);
+    returned += EvaluateBetRow(table, r, paid);
+  }
+  allocation.WriteTotals(table);
+  ShowReturnTotal(table, returned);
 }
 
 void GenerateBets(const Day& day, int slot, const Grid& StringGrid8, const SelectionSet& set,

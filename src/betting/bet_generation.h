@@ -16,6 +16,7 @@
 #include "betting/fund_allocation.h"
 #include "betting/selection_set.h"
 #include "model/day.h"
+#include "support/num_text.h"
 
 namespace rv {
 
@@ -29,15 +30,34 @@ inline constexpr std::array<BetType, 7> kGeneratedTypes = {
 // number reads at least 1. Always true for 単勝 and 複勝, which need no record of their own.
 bool HasOddsRecord(const Day& day, int slot, BetType t);
 
-// Steps 1-11 of generation: every generated table emptied, its totals cleared, and filled
-// with the bets of the marks that pass the set's odds filters: No., combination, odds,
-// popularity and, for the multi-horse types, the win popularity of each horse ("連人気").
-// Without the type's odds record every combination stays, with blank odds and popularity.
+// Steps 1-11 of generation: every generated table's totals cleared and its rows written with
+// the bets of the marks that pass the set's odds filters: No., combination, odds, popularity
+// and, for the multi-horse types, the win popularity of each horse ("連人気"). Without the
+// type's odds record every combination stays, with blank odds and popularity. The columns
+// after those are CompleteBetTable's, which writes all of them.
 void BuildBetRows(const Day& day, int slot, const RunnerMarks& marks, const SelectionSet& set,
                   BetTables& tables);
 
 // The "出現率" columns ("%5.1f" percent) of a table, by the race's registered runners and a
-// popularity rank of the row; a rank that reads 0 leaves the cell empty.
+// popularity rank of the row; a rank that reads 0 leaves the cell empty. The 枠連 table's
+// rates are its brackets' own and are left alone.
+class FinishRateWriter {
+ public:
+  FinishRateWriter(const BetTable& table, int runners,
+                   const FinishRateTable& rates = FinishRates());
+  void WriteRow(BetTable& table, int row) const;
+
+ private:
+  struct Source {
+    int block = 0;
+    int ren = -1;  // the n-th rank of "連人気", or -1: the popularity column
+  };
+  std::array<Source, 3> sources_{};
+  int columns_ = 0;
+  // Every text a cell can hold: by block and rank 1..18, and beyond the table.
+  std::array<std::array<NumText, FinishRateTable::kRanks + 1>, FinishRateTable::kBlocks + 1> texts_;
+  NumText outside_;
+};
 void FillFinishRates(BetTable& table, int runners, const FinishRateTable& rates = FinishRates());
 
 // A table completed after its rows changed: allocation, finish rates, result columns.

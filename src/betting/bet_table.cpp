@@ -132,11 +132,11 @@ const char* BetTotalLabelName(BetType t, BetTotal k) {
 }
 
 bool IsPaid(const PayoutEntry& entry, BetType t, std::string_view kumi) {
-  if (horses_per_bet(t) == 1) {
+  if (t == BetType::kTansho || t == BetType::kFukusho) {
     const int horse = inum(kumi);
     return horse > 0 && inum(entry.kumi) == horse;
   }
-  return !is_blank(kumi) && entry.kumi == kumi;
+  return entry.kumi == kumi && !is_blank(kumi);
 }
 
 int PaidEntry(const PayoutEntries& entries, BetType t, std::string_view kumi) {

@@ -18,6 +18,11 @@ namespace rv {
 // total of 0 empties it. Answers the total.
 std::int64_t EvaluateBetTable(BetTable& table, const PayoutEntries& entries);
 
+// The same in pieces, for a walk that fills other columns too: one row's result cells, which
+// answers the row's return, and the return label from the total of every row.
+std::int64_t EvaluateBetRow(BetTable& table, int row, const PayoutEntries& entries);
+void ShowReturnTotal(BetTable& table, std::int64_t total);
+
 // The payout entries of a bet type of race `slot` of the loaded day, as the results tab shows
 // them: the payout display table built from the race's payout record when the day loads, so
 // a loaded day shows its hits at once.

@@ -1,6 +1,8 @@
 #include "support/controls.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace rv {
 namespace {
@@ -50,10 +52,37 @@ const std::string& Grid::cell(int row, int col) const {
   return cells_[index(row, col)];
 }
 
+namespace {
+
+// Cells are short: compared a word at a time, without a library call.
+bool same_text(const std::string& cell, std::string_view text) {
+  const std::size_t n = text.size();
+  if (cell.size() != n) return false;
+  const char* a = cell.data();
+  const char* b = text.data();
+  if (n < 8) {
+    for (std::size_t i = 0; i < n; ++i) {
+      if (a[i] != b[i]) return false;
+    }
+    return true;
+  }
+  const auto word = [](const char* p) {
+    std::uint64_t w = 0;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+  };
+  for (std::size_t i = 0; i + 8 < n; i += 8) {
+    if (word(a + i) != word(b + i)) return false;
+  }
+  return word(a + n - 8) == word(b + n - 8);
+}
+
+}  // namespace
+
 void Grid::set(int row, int col, std::string_view text) {
   if (row < 0 || col < 0 || row >= rows_ || col >= cols_) return;
   std::string& c = cells_[index(row, col)];
-  if (c == text) return;
+  if (same_text(c, text)) return;
   c.assign(text);
   touch();
 }

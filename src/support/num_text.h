@@ -7,13 +7,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace rv {
 
 class NumText {
  public:
-  [[nodiscard]] std::string_view view() const { return {buf_.data(), len_}; }
+  [[nodiscard]] std::string_view view() const {
+    return long_.empty() ? std::string_view(buf_.data(), len_) : std::string_view(long_);
+  }
   operator std::string_view() const { return view(); }  // NOLINT: used where text goes
 
   // "%*lld".
@@ -24,10 +27,13 @@ class NumText {
   static NumText Tenths(std::int64_t tenths, int width);
 
  private:
-  // Long enough for any double in fixed notation with a short precision.
-  std::array<char, 352> buf_;
+  // Long enough for every number a cell shows; a longer text (a double far beyond any odds
+  // or yen amount) goes to long_.
+  std::array<char, 48> buf_;
   std::size_t len_ = 0;
-  void pad_to(std::size_t used, int width);
+  std::string long_;
+  // The text right-aligned in `width`.
+  void place(const char* text, std::size_t n, int width);
 };
 
 // Reads a number with at most one decimal ("  12.3", "8", "-0.5") as tenths; blanks around
