@@ -50,7 +50,11 @@ MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& ins
       dialogs_(dialogs),
       desktop_(desktop),
       installs_(installs),
-      jvlink_(jvlink) {
+      jvlink_(jvlink),
+      kaime_(*race_day_,
+             {card.StringGrid8, bets, UserKaimeForm, allocation.RadioGroup1,
+              allocation.SaNumEditExC1, allocation.SaNumEditExC2, allocation.SaNumEditExC3},
+             ini, dialogs) {
   bets.set_recompute([this](BetTable& table) { BetTableRecompute(table); });
   BindRaceCardStyles(card, race_day(), loaded_day.DatList, race_list.KishuCKList);
 }
@@ -260,9 +264,5 @@ void MainForm::CreateSecondaryWindows() {
 void MainForm::K1Click() {
   UserKaimeForm.Show();
 }
-
-// Allocation, finish rates and results are not built yet; until they are, a click leaves the
-// table as the click made it.
-void MainForm::BetTableRecompute(BetTable& /*table*/) {}
 
 }  // namespace rv

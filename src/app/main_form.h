@@ -11,7 +11,9 @@
 #include "app/main_grids.h"
 #include "app/main_layout.h"
 #include "app/menus.h"
+#include "betting/bet_construction.h"
 #include "betting/bet_tables.h"
+#include "betting/kaime_set_form.h"
 #include "betting/user_kaime_form.h"
 #include "model/chase_list.h"
 #include "model/day.h"
@@ -125,6 +127,23 @@ class MainForm {
   // finish-rate columns and the result columns of that table.
   void BetTableRecompute(BetTable& table);
 
+  // Bet construction of the race on screen. "軸ヒモ" marks the axis and partner horses by
+  // the selected set, "買い目" builds the bets from StringGrid8's marks; a press on
+  // StringGrid8 toggles a mark or sorts it, then builds the bets again.
+  void JikuHimoBtnClick();
+  void KaimeMakeBtnClick();
+  void StringGrid8MouseDown(int row, int col);
+  // The allocation mode (stored as [KaimeSet] HaibunSet) and the amount boxes: the seven
+  // tables are allocated again and the amount is kept for the race.
+  void RadioGroup1Click();
+  void SaNumEditExC1Change();
+  void SaNumEditExC2Change();
+  void SaNumEditExC3Change();
+  // "追い上げ" on the preview tab.
+  void OiageBtnClick();
+  // "投資金設定(&T)": the investment dialog as it opens; its OK shows the race again.
+  std::unique_ptr<TKaimeSetForm> KaimeSetItemClick();
+
   // The race on screen. DatListClick shows the race selected in DatList; a race without
   // runner data is refused with a message and the race on screen stays, selected.
   void DatListClick();
@@ -190,6 +209,8 @@ class MainForm {
   [[nodiscard]] JVLink& jvlink() { return jvlink_; }
   // The day model, for the whole run.
   [[nodiscard]] Day& race_day() { return *race_day_; }
+  // Bet construction: the hidden commands, the 追い上げ button, StringGrid8's sort state.
+  [[nodiscard]] BetConstruction& kaime() { return kaime_; }
 
  private:
   void LocateInstalledPrograms();
@@ -211,6 +232,8 @@ class MainForm {
   JVLink& jvlink_;
   std::unique_ptr<Day> race_day_ = make_day();
   DayLoadResult last_day_load_ = DayLoadResult::kNoRaceFile;
+  // After the day model, which it works on.
+  BetConstruction kaime_;
 };
 
 }  // namespace rv

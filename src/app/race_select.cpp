@@ -41,9 +41,10 @@ void MainForm::DatListClick() {
 }
 
 // The bets of the race on screen: axis and partners by the selection set (JikuHimoBtnClick),
-// then the bets of every type with their amounts (KaimeMakeBtnClick). They join with bet
-// generation.
-void MainForm::GenerateRaceBets() {}
+// then the bets of every type with their amounts (KaimeMakeBtnClick).
+void MainForm::GenerateRaceBets() {
+  kaime_.ShowRaceBets();
+}
 
 void MainForm::sisushutubaBtnClick() {
   FillEntryCard(race_day(), card);

@@ -47,11 +47,18 @@ class BetsCommand final : public CliCommand {
                           std::to_string(form.UserKaimeForm.SetCombo.count()) + " 件）。"));
       return 1;
     }
-    // The allocation mode and amount take effect when fund allocation runs in the race
-    // selection; the amount goes into SaNumEditExC1 once fund allocation has that edit.
-    if (mode_) form.allocation.RadioGroup1.set_item_index(*mode_);
+    // The mode is chosen as in the window (and so stored); the amount is typed into the amount
+    // box of the race on screen, which allocates the bets again.
+    if (mode_) {
+      form.allocation.RadioGroup1.set_item_index(*mode_);
+      form.RadioGroup1Click();
+    }
     if (const int status = LoadDayArg(ctx, day_); status != 0) return status;
     if (const int status = SelectRaceArg(ctx, slot_); status != 0) return status;
+    if (amount_) {
+      form.allocation.SaNumEditExC1.set_text(std::to_string(*amount_));
+      form.SaNumEditExC1Change();
+    }
     for (const std::string& line : BetTablesListing(form.bets)) print_line(ctx.out, line);
     return 0;
   }
