@@ -56,8 +56,13 @@ BetTablesView::BetTablesView(BetTables& tables, Binder& binder, QWidget* parent)
       labels_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(k)] = label;
     }
   }
-  grid->setRowStretch(kBetTypeCount + 1, 1);
+  grid->setRowStretch(kBetTypeCount + 2, 1);
+  totals_ = grid;
   layout->addWidget(totals, 0);
+}
+
+void BetTablesView::add_below_totals(QWidget* w) {
+  totals_->addWidget(w, kBetTypeCount + 1, 0, 1, static_cast<int>(kBetTotals.size()) + 1);
 }
 
 }  // namespace rv::gui

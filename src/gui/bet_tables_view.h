@@ -9,6 +9,7 @@
 #include "gui/binder.h"
 #include "gui/grid_view.h"
 
+class QGridLayout;
 class QLabel;
 class QTabWidget;
 
@@ -25,12 +26,16 @@ class BetTablesView : public QWidget {
     return grids_[static_cast<std::size_t>(bet_index(t))];
   }
   // The label named as on the main window ("TanTensuLabel" …).
+  // Puts a widget under the totals, in the room they leave.
+  void add_below_totals(QWidget* w);
+
   [[nodiscard]] QLabel* total_label(BetType t, BetTotal k) const {
     return labels_[static_cast<std::size_t>(bet_index(t))][static_cast<std::size_t>(k)];
   }
 
  private:
   QTabWidget* tabs_ = nullptr;
+  QGridLayout* totals_ = nullptr;
   std::array<GridView*, kBetTypeCount> grids_{};
   std::array<std::array<QLabel*, 4>, kBetTypeCount> labels_{};
 };

@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "app/help.h"
+#include "gui/kaime_set_dialog.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 
@@ -78,7 +79,8 @@ void TMainForm::build_menus() {
   item(file, m.FileExitItem, "FileExitItem", exit);
 
   QMenu* user = menu(m.UserMenu, "UserMenu");
-  item(user, m.KaimeSetItem, "KaimeSetItem", later);
+  item(user, m.KaimeSetItem, "KaimeSetItem",
+       [this] { ShowKaimeSetForm(form_.KaimeSetItemClick(), form_.dialogs(), this); });
   item(user, m.K1, "K1", [this] { form_.K1Click(); });
   QMenu* kaime_option = sub_menu(user, m.KaimeOptionMenu, "KaimeOptionMenu");
   radio_items(kaime_option, {&m.WakurenRitsuYusen, &m.WakuJuniYusen},

@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "betting/bet_marks.h"
+#include "gui/allocation_view.h"
 #include "gui/bet_tables_view.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
@@ -131,8 +133,16 @@ void TMainForm::build_pages() {
   // "出走馬確認": the runners with their marks above the bet tables.
   auto* runners = new QSplitter(Qt::Vertical);
   runners->setChildrenCollapsible(false);
-  runners->addWidget(grid(card.StringGrid8, "StringGrid8"));
+  GridView* grid8 = grid(card.StringGrid8, "StringGrid8",
+                         [this](GridEvent ev, int row, int col, MouseButton button) {
+                           if (ev == GridEvent::kPress && button == MouseButton::kLeft) {
+                             form_.StringGrid8MouseDown(row, col);
+                           }
+                         });
+  grid8->set_cursor_rule(&StringGrid8HandCursor);
+  runners->addWidget(grid8);
   auto* bets = new BetTablesView(form_.bets, binder_);
+  bets->add_below_totals(allocation_box(form_, binder_));
   runners->addWidget(bets);
   runners->setStretchFactor(1, 1);
   runners->setSizes({200, 300});
@@ -151,7 +161,11 @@ void TMainForm::build_pages() {
   GridView* grid2 = grid(form_.grids.StringGrid2, "StringGrid2");
   grid2->setMaximumWidth(240);
   preview_row->addWidget(grid2);
-  preview_row->addWidget(page("PreviewPanel"), 1);
+  QWidget* preview_panel = page("PreviewPanel");
+  QVBoxLayout* preview_col = column(preview_panel, 4);
+  preview_col->addWidget(oiage_group(form_, binder_), 0, Qt::AlignLeft);
+  preview_col->addStretch(1);
+  preview_row->addWidget(preview_panel, 1);
   tab(page_control1_, preview, l.PreviewSheet, "PreviewSheet", "金のなる木プレビュー");
 
   tab(page_control1_, grid_page(card.StringGrid26, "StringGrid26"), l.ShutubaSheet, "ShutubaSheet",
