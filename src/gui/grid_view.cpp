@@ -216,6 +216,8 @@ GridView::GridView(Grid& grid, QWidget* parent) : QTableView(parent), model_(gri
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Fixed-width texts (names padded with blanks) are cut at the cell edge, not elided.
+  setTextElideMode(Qt::ElideNone);
   setWordWrap(false);
   setTabKeyNavigation(false);
   seen_sel_row_ = grid.row();

@@ -16,6 +16,7 @@
 #include "gui/bet_tables_view.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/race_card_view.h"
 #include "gui/results_tab_view.h"
 
 namespace rv::gui {
@@ -32,6 +33,13 @@ QVBoxLayout* column(QWidget* w, int margin = 0) {
   l->setContentsMargins(margin, margin, margin, margin);
   l->setSpacing(4);
   return l;
+}
+
+// A tab page that holds one view filling it.
+QWidget* wrap(QWidget* view) {
+  QWidget* p = page("");
+  column(p)->addWidget(view);
+  return p;
 }
 
 }  // namespace
@@ -75,6 +83,8 @@ QWidget* TMainForm::race_header() {
   };
   line(panel3, top, c.Label1, "Label1", bold);
   line(panel3, top, c.Label2, "Label2", bold);
+  // White reads on both the turf green and the dirt maroon.
+  for (auto* l : panel3->findChildren<QLabel*>()) l->setStyleSheet("color: white;");
   col->addWidget(panel3);
   line(panel8, col, c.Label3, "Label3", panel8->font());
   line(panel8, col, c.Label4, "Label4", panel8->font());
@@ -150,7 +160,7 @@ void TMainForm::build_pages() {
     binder_.tab(bets->page_control(), bets->grid_view(t), l.bet_sheet(bet_index(t)));
   }
   tab(page_control3, runners, l.RunnersSheet, "RunnersSheet", "出走馬確認");
-  tab(page_control3, grid_page(card.StringGrid4, "StringGrid4"), l.JikuHimoSheet, "JikuHimoSheet",
+  tab(page_control3, wrap(JikuHimoTableView(form_, binder_)), l.JikuHimoSheet, "JikuHimoSheet",
       "軸ヒモ確認表");
   tab(page_control3, page(""), l.SankoKaimeSheet, "SankoKaimeSheet", "参考買い目");
 
@@ -168,10 +178,9 @@ void TMainForm::build_pages() {
   preview_row->addWidget(preview_panel, 1);
   tab(page_control1_, preview, l.PreviewSheet, "PreviewSheet", "金のなる木プレビュー");
 
-  tab(page_control1_, grid_page(card.StringGrid26, "StringGrid26"), l.ShutubaSheet, "ShutubaSheet",
-      "出馬表");
-  tab(page_control1_, grid_page(card.StringGrid6, "StringGrid6"), l.ShutubaListSheet,
-      "ShutubaListSheet", "出馬表(一覧)");
+  tab(page_control1_, EntryCardPage(form_, binder_), l.ShutubaSheet, "ShutubaSheet", "出馬表");
+  tab(page_control1_, wrap(ResultsCardView(form_, binder_)), l.ShutubaListSheet, "ShutubaListSheet",
+      "出馬表(一覧)");
 
   // "結果": the hit-list tools, the payouts, the 馬連 and 馬単 results.
   QWidget* kekka = page("");

@@ -1,0 +1,131 @@
+#include "race_card_view_test.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "acquire/day_store.h"
+#include "acquire/jvlink_factory.h"
+#include "common/fake_services.h"
+#include "common/temp_dir.h"
+#include "gui/grid_view.h"
+#include "gui/main_window.h"
+#include "gui/qt_text.h"
+#include "jvfeed/records.h"
+#include "model/card_sort.h"
+#include "support/text.h"
+
+namespace rv::gui {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kRunners = 5;
+// Finishing positions of horses 1..5, so that sorting by 着順 puts horse 2 first.
+constexpr int kFinish[kRunners] = {3, 1, 5, 2, 4};
+
+// The window on a program folder holding one finished race, chosen in the date box and the
+// race list as a user does.
+struct RaceOnScreen {
+  RaceOnScreen() {
+    fs::create_directories(dir.path() / "jvfeed");
+    fs::create_directories(dir.path() / "DATA");
+    DayStore store(DayStore::Mode::kWriteBack);
+    const auto k = jvfeed::key(20261206, 6, 11);
+    store.Store(jvfeed::ra(k, {.runners = kRunners, .start = "1540"}), RecordOrigin::kStoredData,
+                true);
+    for (int h = 1; h <= kRunners; ++h) {
+      const std::string name = "テストホース" + std::to_string(h);
+      store.Store(jvfeed::se(k, {.data_kind = '7',
+                                 .horse = h,
+                                 .runners = kRunners,
+                                 .name = name,
+                                 .finish = kFinish[h - 1]}),
+                  RecordOrigin::kStoredData, true);
+    }
+    store.Flush();
+    jvlink = create_jvlink();
+    form = std::make_unique<MainForm>(dialogs, desktop, installs, *jvlink);
+    window = std::make_unique<TMainForm>(*form);
+    window->show();
+    auto* combo = find<QComboBox>("DateCombo");
+    const int day = combo->findText(QString::fromUtf8("2026年12月06日"));
+    QVERIFY(day >= 0);
+    combo->setCurrentIndex(day);
+    emit combo->activated(day);
+    find<QListWidget>("DatList")->setCurrentRow(0);
+  }
+  template <typename T>
+  T* find(const char* name) const {
+    T* w = window->findChild<T*>(name);
+    if (w == nullptr) qFatal("no %s", name);
+    return w;
+  }
+  // The horse number shown in the first data row of the entry card.
+  [[nodiscard]] int first_horse() const {
+    const int col = CardSortButtonOf(CardSort::kUmaban).primary;
+    const GridView* v = find<GridView>("StringGrid26");
+    return v->model()->index(GridModel::model_row(1), col).data().toString().trimmed().toInt();
+  }
+
+  testing::AppDirScope dir;
+  testing::FakeDialogs dialogs;
+  testing::FakeDesktop desktop;
+  NoInstallLocator installs;
+  std::unique_ptr<JVLink> jvlink;
+  std::unique_ptr<MainForm> form;
+  std::unique_ptr<TMainForm> window;
+};
+
+}  // namespace
+
+void RaceCardViewTest::entryCardSortsAndCopiesThroughItsButtons() {
+  const RaceOnScreen s;
+  QCOMPARE(s.form->race_day().CurRace, 0);
+  auto* by_number = s.find<QAbstractButton>(CardSortButtonOf(CardSort::kUmaban).name);
+  auto* by_finish = s.find<QAbstractButton>(CardSortButtonOf(CardSort::kChakujun).name);
+  QVERIFY(by_number->isChecked());
+  QCOMPARE(by_finish->text(), QString::fromUtf8("着順"));
+  QCOMPARE(s.first_horse(), 1);
+
+  QTest::mouseClick(by_finish, Qt::LeftButton);
+  QVERIFY(by_finish->isChecked() && !by_number->isChecked());
+  QCOMPARE(s.first_horse(), 2);
+  QTest::mouseClick(by_number, Qt::LeftButton);
+  QCOMPARE(s.first_horse(), 1);
+
+  QTest::mouseClick(s.find<QAbstractButton>("ClipBtn1"), Qt::LeftButton);
+  QVERIFY(s.desktop.clipboard.find(sj("テストホース3")) != std::string::npos);
+}
+
+void RaceCardViewTest::resultsCardPressNamesTheHorseInItsPopup() {
+  const RaceOnScreen s;
+  auto* card = s.find<GridView>("StringGrid6");
+  const QPoint third = card->visualRect(card->model()->index(GridModel::model_row(3), 1)).center();
+  QTest::mousePress(card->viewport(), Qt::LeftButton, {}, third);
+  QTest::mouseRelease(card->viewport(), Qt::LeftButton, {}, third);
+  QCOMPARE(s.form->card.SelectedHorse, 2);
+
+  // The pop-up lists the pressed horse; read it while it is open, then close it.
+  QStringList items;
+  QTimer::singleShot(0, [&items] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return;
+    for (const QAction* a : menu->actions()) {
+      if (!a->isSeparator()) items << a->text();
+    }
+    menu->close();
+  });
+  emit card->customContextMenuRequested(third);
+  QVERIFY(!items.isEmpty());
+  QCOMPARE(items.front(), QString::fromUtf8("追跡馬に登録:テストホース3"));
+  QVERIFY(items.contains(QString::fromUtf8("馬情報:テストホース3")));
+}
+
+}  // namespace rv::gui
+
+QTEST_MAIN(rv::gui::RaceCardViewTest)

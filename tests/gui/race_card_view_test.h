@@ -1,0 +1,16 @@
+// Qt Test cases; declared here so that moc runs on a header.
+#pragma once
+
+#include <QObject>
+
+namespace rv::gui {
+
+class RaceCardViewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void entryCardSortsAndCopiesThroughItsButtons();
+  void resultsCardPressNamesTheHorseInItsPopup();
+};
+
+}  // namespace rv::gui
