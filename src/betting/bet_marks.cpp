@@ -63,7 +63,7 @@ void mark_by_mining(const RaceWork& w, int runners, const SelectionSet& set, con
 void mark_by_ninki(const RaceWork& w, int runners, const SelectionSet& set, RankList list,
                    WinOddsRule odds, Marks& marks) {
   for (int i = 0; i < runners; ++i) {
-    const auto h = static_cast<std::size_t>(i + 1);
+    const std::size_t h = static_cast<std::size_t>(i) + 1;
     const int c = w.WinNinki[h];
     if (c >= 1 && set.ticked(list, c) && set.odds(odds).contains(w.WinOdds[h])) {
       marks[static_cast<std::size_t>(i)] = 1;
