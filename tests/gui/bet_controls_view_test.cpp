@@ -131,6 +131,16 @@ void BetControlsViewTest::marksModeAndAmountGoThroughTheWindow() {
   QCOMPARE(w.total("TanKaishuLabel")->text(), QString());
   QTest::mousePress(grid8->viewport(), Qt::LeftButton, {}, cell_point(*grid8, 2, 11));
   QCOMPARE(w.win().data_rows(), 6);
+  // A press on the heading "順" sorts by win popularity, least popular first, and the bets
+  // are built again: a bet erased in the table is forgotten.
+  w.window->binder().run([&w] { w.form->bets.Click(BetType::kTansho, 1, 0); });
+  QVERIFY(w.win().erased(1));
+  QHeaderView* head = grid8->horizontalHeader();
+  QTest::mousePress(
+      head->viewport(), Qt::LeftButton, {},
+      {head->sectionViewportPosition(3) + head->sectionSize(3) / 2, head->height() / 2});
+  QCOMPARE(w.form->card.StringGrid8.cell(1, 1), " 6");
+  QVERIFY(!w.win().erased(1));
 
   // A smaller amount typed into the box: 100 yen each, reallocated at once; the mode group
   // stores its choice and allocates again.
