@@ -21,10 +21,7 @@ std::string ParseDayArg(std::string_view arg) {
 
 int LoadDayArg(CliContext& ctx, const std::string& day_name) {
   ListControl& combo = ctx.form.day.DateCombo;
-  combo.set_item_index(-1);
-  for (int i = 0; i < combo.count(); ++i) {
-    if (combo.item(i) == day_name) combo.set_item_index(i);
-  }
+  combo.set_item_index(combo.index_of(day_name));
   ctx.form.DateComboChange();
   return ctx.form.last_day_load() == DayLoadResult::kLoaded ? 0 : 1;
 }

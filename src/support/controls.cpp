@@ -126,6 +126,13 @@ std::string ListControl::text() const {
   return index_ >= 0 && index_ < count() ? items_[static_cast<std::size_t>(index_)] : std::string();
 }
 
+int ListControl::index_of(std::string_view text) const {
+  for (int i = 0; i < count(); ++i) {
+    if (items_[static_cast<std::size_t>(i)] == text) return i;
+  }
+  return -1;
+}
+
 void ListControl::clear() {
   items_.clear();
   index_ = -1;

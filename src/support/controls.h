@@ -191,6 +191,8 @@ class ListControl : public Control {
     return items_.at(static_cast<std::size_t>(i));
   }
   [[nodiscard]] int item_index() const { return index_; }
+  // Index of the first item reading exactly `text`; -1 when none does.
+  [[nodiscard]] int index_of(std::string_view text) const;
   // Text of the selected item; empty when none.
   [[nodiscard]] std::string text() const;
   void clear();

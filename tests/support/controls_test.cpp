@@ -40,6 +40,17 @@ TEST(ListState, SelectionFallsBackToNoneWhenOutOfRange) {
   EXPECT_EQ(l.text(), "");
 }
 
+TEST(ListState, AnItemIsFoundByItsWholeText) {
+  ListControl l;
+  l.set_items({"2026", "20261206", "b", "b"});
+  EXPECT_EQ(l.index_of("20261206"), 1);
+  EXPECT_EQ(l.index_of("b"), 2);  // the first of equal items
+  EXPECT_EQ(l.index_of("2026120"), -1);
+  EXPECT_EQ(l.index_of(""), -1);
+  l.clear();
+  EXPECT_EQ(l.index_of("b"), -1);
+}
+
 TEST(RadioItems, OneItemIsCheckedAndAnIndexOutsideChangesNothing) {
   Toggle a("a"), b("b"), c("c");
   EXPECT_TRUE(check_radio_item({&a, &b, &c}, 1));
