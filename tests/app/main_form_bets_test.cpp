@@ -5,9 +5,8 @@
 #include <memory>
 
 #include "acquire/day_store.h"
-#include "acquire/jvlink_factory.h"
 #include "app/main_form.h"
-#include "common/fake_services.h"
+#include "common/form_rig.h"
 #include "common/temp_dir.h"
 #include "jvfeed/records.h"
 #include "support/app_dir.h"
@@ -22,12 +21,12 @@ using testing::write_bytes;
 
 constexpr int kAllHorsesSet = 5;
 
-class MainFormBets : public ::testing::Test {
+class MainFormBets : public ::testing::Test, protected testing::FormRig {
  protected:
   // Races 1 (six runners) and 2 (four) at 中山 on 2026-12-06 with win odds 2.0, 4.0, …,
   // predictions ranking the horses by number, and horse 2 paid for the win in race 1.
   MainFormBets() {
-    fs::create_directories(app_.path() / "DATA");
+    fs::create_directories(dir.path() / "DATA");
     DayStore store(DayStore::Mode::kWriteBack);
     const auto put = [&store](const jvfeed::Record& r) {
       store.Store(r, RecordOrigin::kStoredData, true);
@@ -51,33 +50,15 @@ class MainFormBets : public ::testing::Test {
   }
 
   MainForm& open_day(int set = kAllHorsesSet) {
-    form_ = std::make_unique<MainForm>(dialogs_, desktop_, installs_, *jvlink_);
-    form_->FormCreate();
-    form_->UserKaimeForm.SelectSet(set);
-    ListControl& combo = form_->day.DateCombo;
-    for (int i = 0; i < combo.count(); ++i) {
-      if (combo.item(i) == sj("2026年12月06日")) combo.set_item_index(i);
-    }
-    form_->DateComboChange();
-    return *form_;
+    start().UserKaimeForm.SelectSet(set);
+    choose_day("2026年12月06日");
+    return *form;
   }
 
-  void click_race(int slot) {
-    form_->loaded_day.DatList.set_item_index(slot);
-    form_->DatListClick();
-  }
-
-  BetTable& win() { return form_->bets[BetType::kTansho]; }
+  BetTable& win() { return form->bets[BetType::kTansho]; }
   [[nodiscard]] std::string total(BetType t, BetTotal k) const {
-    return form_->bets[t].total(k).text();
+    return form->bets[t].total(k).text();
   }
-
-  testing::AppDirScope app_;
-  testing::FakeDialogs dialogs_;
-  testing::FakeDesktop desktop_;
-  NoInstallLocator installs_;
-  std::unique_ptr<JVLink> jvlink_ = create_jvlink();
-  std::unique_ptr<MainForm> form_;
 };
 
 TEST_F(MainFormBets, SelectingARaceMarksItsHorsesAndBuildsItsBetsWithTheirHits) {
@@ -135,7 +116,7 @@ TEST_F(MainFormBets, AmountModeAndOiageReallocateTheSevenTables) {
   EXPECT_EQ(total(BetType::kTansho, BetTotal::kToshi), " 30300");
   f.bets[BetType::kWakuren].total(BetTotal::kYosoKaishu).set_text(" 100.0");
   f.OiageBtnClick();
-  EXPECT_EQ(dialogs_.calls,
+  EXPECT_EQ(dialogs.calls,
             (std::vector<std::string>{
                 "beep", "info: " + sj("この組合せまたは金額では資金配分ができません。")}));
   EXPECT_EQ(f.allocation.SaNumEditExC1.text(), "30000");
@@ -160,7 +141,7 @@ TEST_F(MainFormBets, HandEditsAndTableClicksRecompute) {
 }
 
 TEST_F(MainFormBets, TheInvestmentDialogStoresTheDefaultAndShowsTheRaceAgain) {
-  write_bytes(app_.path() / "ravelin.ini", sj("[KaimeSet]\r\nDefaultAmount=2500\r\n"));
+  write_bytes(dir.path() / "ravelin.ini", sj("[KaimeSet]\r\nDefaultAmount=2500\r\n"));
   MainForm& f = open_day();
   f.StringGrid8MouseDown(1, 8);  // a hand edit the race shown again undoes
   ASSERT_EQ(win().data_rows(), 5);
@@ -177,13 +158,13 @@ TEST_F(MainFormBets, TheInvestmentDialogStoresTheDefaultAndShowsTheRaceAgain) {
   EXPECT_EQ(f.allocation.SaNumEditExC1.text(), "2500");
 
   // Without a race list there is nothing to show again.
-  MainForm bare(dialogs_, desktop_, installs_, *jvlink_);
+  MainForm bare(dialogs, desktop, installs, *jvlink);
   bare.FormCreate();
   std::unique_ptr<TKaimeSetForm> none = bare.KaimeSetItemClick();
   none->AmountEdit.set_text("1234567");
   none->OKBtnClick();
   EXPECT_EQ(none->AmountEdit.text(), "999999");
-  EXPECT_TRUE(dialogs_.calls.empty());
+  EXPECT_TRUE(dialogs.calls.empty());
 }
 
 }  // namespace

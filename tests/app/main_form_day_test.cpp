@@ -1,12 +1,10 @@
 // The race-day handlers of the main window on days stored record by record.
 #include <gtest/gtest.h>
 
-#include <memory>
 
 #include "acquire/day_store.h"
-#include "acquire/jvlink_factory.h"
 #include "app/main_form.h"
-#include "common/fake_services.h"
+#include "common/form_rig.h"
 #include "common/temp_dir.h"
 #include "jvfeed/records.h"
 #include "support/app_dir.h"
@@ -19,12 +17,12 @@ namespace {
 
 using testing::write_bytes;
 
-class DayHandlers : public ::testing::Test {
+class DayHandlers : public ::testing::Test, protected testing::FormRig {
  protected:
   DayHandlers() {
     set_app_clock(&clock_);
-    fs::create_directories(app_.path() / "DATA");
-    fs::create_directories(app_.path() / "CHG");
+    fs::create_directories(dir.path() / "DATA");
+    fs::create_directories(dir.path() / "CHG");
   }
   ~DayHandlers() override { set_app_clock(nullptr); }
 
@@ -43,39 +41,18 @@ class DayHandlers : public ::testing::Test {
     store.Flush();
   }
 
-  MainForm& create() {
-    form_ = std::make_unique<MainForm>(dialogs_, desktop_, installs_, *jvlink_);
-    form_->FormCreate();
-    return *form_;
-  }
-
-  // Chooses a day in the date box as a person does.
-  void choose(const char* date) {
-    ListControl& combo = form_->day.DateCombo;
-    for (int i = 0; i < combo.count(); ++i) {
-      if (combo.item(i) == sj(date)) combo.set_item_index(i);
-    }
-    form_->DateComboChange();
-  }
-
-  testing::AppDirScope app_;
   ManualClock clock_{DateTime{2026, 12, 6, 9, 0, 0}};
-  testing::FakeDialogs dialogs_;
-  testing::FakeDesktop desktop_;
-  NoInstallLocator installs_;
-  std::unique_ptr<JVLink> jvlink_ = create_jvlink();
-  std::unique_ptr<MainForm> form_;
 };
 
 TEST_F(DayHandlers, ChoosingADayLoadsItWithTheSettingsAndSelectsTheFirstRace) {
   store_day(20261205, 2);
   store_day(20261206, 3);
-  write_bytes(app_.path() / "ravelin.ini",
+  write_bytes(dir.path() / "ravelin.ini",
               sj("[Time]\r\nAutoOzGet=15\r\n[KaimeSet]\r\nDefaultAmount=1200\r\n"));
-  MainForm& f = create();
+  MainForm& f = start();
   f.day.PageControl1.set_visible(true);
 
-  choose("2026年12月06日");
+  choose_day("2026年12月06日");
   EXPECT_EQ(f.last_day_load(), DayLoadResult::kLoaded);
   EXPECT_EQ(f.loaded_day.DatList.count(), 3);
   EXPECT_EQ(f.loaded_day.DatList.item_index(), 0);
@@ -86,16 +63,16 @@ TEST_F(DayHandlers, ChoosingADayLoadsItWithTheSettingsAndSelectsTheFirstRace) {
   EXPECT_TRUE(f.day.PageControl1.visible());   // hidden by the load, shown with the first race
   EXPECT_EQ(f.race_day().CurRace, 0);
 
-  choose("2026年12月05日");
+  choose_day("2026年12月05日");
   EXPECT_EQ(f.loaded_day.DatList.count(), 2);
   EXPECT_FALSE(f.day.RestTimeLabel.visible());
-  EXPECT_TRUE(dialogs_.calls.empty());
+  EXPECT_TRUE(dialogs.calls.empty());
 
   // Nothing chosen: no day to load.
   f.day.DateCombo.set_item_index(-1);
   f.DateComboChange();
   EXPECT_EQ(f.last_day_load(), DayLoadResult::kNoRaceFile);
-  EXPECT_EQ(dialogs_.calls,
+  EXPECT_EQ(dialogs.calls,
             (std::vector<std::string>{"beep", "info: " + sj("データ作成が未完了のようです。")}));
   EXPECT_EQ(f.loaded_day.DatList.count(), 0);
 }
@@ -104,8 +81,8 @@ TEST_F(DayHandlers, BatchLoadSkipsDaysWithStatisticsAndEndsOnTheNewestLoaded) {
   store_day(20261129, 1);
   store_day(20261205, 1);
   store_day(20261206, 1);
-  write_bytes(app_.path() / "STAT" / testing::u8_path("2026年12月06日.stat1"), "");
-  MainForm& f = create();
+  write_bytes(dir.path() / "STAT" / testing::u8_path("2026年12月06日.stat1"), "");
+  MainForm& f = start();
   f.DirectReadBtnClick();
   // Oldest first, so the last day loaded is the newest without a statistics file.
   EXPECT_EQ(f.race_day().Date, sj("2026年12月05日"));
@@ -115,9 +92,9 @@ TEST_F(DayHandlers, BatchLoadSkipsDaysWithStatisticsAndEndsOnTheNewestLoaded) {
 
 TEST_F(DayHandlers, StartTimeChangesUseTheAcquisitionLeadOfTheSettings) {
   store_day(20261206, 2);
-  write_bytes(app_.path() / "ravelin.ini", sj("[Time]\r\nAutoOzGet=5\r\n"));
-  MainForm& f = create();
-  choose("2026年12月06日");
+  write_bytes(dir.path() / "ravelin.ini", sj("[Time]\r\nAutoOzGet=5\r\n"));
+  MainForm& f = start();
+  choose_day("2026年12月06日");
   DayStore store;
   store.Store(jvfeed::tc(jvfeed::key(20261206, 6, 2), "12060905", "1050", "1030"),
               RecordOrigin::kRealTime, true);
@@ -128,8 +105,8 @@ TEST_F(DayHandlers, StartTimeChangesUseTheAcquisitionLeadOfTheSettings) {
 
 TEST_F(DayHandlers, ClosingTheDownloadWindowEmptiesTheRaceListAndListsNewDays) {
   store_day(20261205, 2);
-  MainForm& f = create();
-  choose("2026年12月05日");
+  MainForm& f = start();
+  choose_day("2026年12月05日");
   ASSERT_EQ(f.loaded_day.DatList.count(), 2);
   f.day.PageControl1.set_visible(true);
   // A day the download brought.

@@ -2,13 +2,11 @@
 // the race and day they take from the window.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <system_error>
 
 #include "acquire/day_store.h"
-#include "acquire/jvlink_factory.h"
 #include "app/main_form.h"
-#include "common/fake_services.h"
+#include "common/form_rig.h"
 #include "common/temp_dir.h"
 #include "jvfeed/records.h"
 #include "support/app_dir.h"
@@ -21,10 +19,10 @@ namespace {
 using testing::slurp;
 using testing::write_bytes;
 
-class VoteCommands : public ::testing::Test {
+class VoteCommands : public ::testing::Test, protected testing::FormRig {
  protected:
   VoteCommands() {
-    fs::create_directories(app_.path() / "DATA");
+    fs::create_directories(dir.path() / "DATA");
     // 東京 on 10 May 2009, 2nd meeting, 6th day: race 11 of eight runners alone.
     DayStore store(DayStore::Mode::kWriteBack);
     const jvfeed::RaceKey key = jvfeed::key(20090510, 5, 11, 2, 6);
@@ -33,9 +31,8 @@ class VoteCommands : public ::testing::Test {
       store.Store(jvfeed::se(key, {.horse = h, .runners = 8}), RecordOrigin::kStoredData, true);
     }
     store.Flush();
-    form_ = std::make_unique<MainForm>(dialogs_, desktop_, installs_, *jvlink_);
-    form_->FormCreate();
-    dialogs_.calls.clear();
+    start();
+    dialogs.calls.clear();
   }
   ~VoteCommands() override {
     std::error_code ec;
@@ -43,28 +40,21 @@ class VoteCommands : public ::testing::Test {
   }
 
   MainForm& load_day() {
-    form_->day.DateCombo.set_item_index(0);
-    form_->DateComboChange();
-    return *form_;
+    choose_day(0);
+    return *form;
   }
   // A bet of 300 yen on the combination in row 1 of the type's table.
   void bet(BetType t, const char* kumi) {
-    BetTable& table = form_->bets[t];
+    BetTable& table = form->bets[t];
     table.set_data_rows(1);
     table.grid().set(1, BetColumns::kNo, table.no_text(1));
     table.grid().set(1, BetColumns::kKumi, kumi);
     table.grid().set(1, BetColumns::kOdds, "  12.3");
     table.grid().set(1, table.columns().amount, "   300");
   }
-  [[nodiscard]] std::string bet_file() const { return slurp(app_.path() / "kaime" / "090510.BET"); }
+  [[nodiscard]] std::string bet_file() const { return slurp(dir.path() / "kaime" / "090510.BET"); }
 
   fs::path cwd_ = fs::current_path();
-  testing::AppDirScope app_;
-  testing::FakeDialogs dialogs_;
-  testing::FakeDesktop desktop_;
-  NoInstallLocator installs_;
-  std::unique_ptr<JVLink> jvlink_ = create_jvlink();
-  std::unique_ptr<MainForm> form_;
 };
 
 TEST_F(VoteCommands, PatbetWritesTheActiveTabsTableOfTheRaceOnScreen) {
@@ -73,16 +63,16 @@ TEST_F(VoteCommands, PatbetWritesTheActiveTabsTableOfTheRaceOnScreen) {
   bet(BetType::kTansho, " 5");
   f.bets.PageControl4.set_tab_index(bet_index(BetType::kUmaren));
   f.TohyouBtnClick();
-  EXPECT_EQ(dialogs_.calls,
+  EXPECT_EQ(dialogs.calls,
             std::vector<std::string>{
                 sj("confirm: [東京11R:馬連]に投票します。投票ファイルを出力しますか？")});
   EXPECT_EQ(bet_file(), sj("東京 09年  5月 10日  2回  6日 \r\n11R 馬連 01-05    300\r\n"));
 
   f.bets.PageControl4.set_tab_index(-1);  // no bet tab: nothing happens
-  dialogs_.calls.clear();
+  dialogs.calls.clear();
   f.TohyouBtnClick();
   f.TohyoCSVBtnClick();
-  EXPECT_TRUE(dialogs_.calls.empty());
+  EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(VoteCommands, MenuItemsTakeTheirOwnTypeWhicheverTabIsActive) {
@@ -95,7 +85,7 @@ TEST_F(VoteCommands, MenuItemsTakeTheirOwnTypeWhicheverTabIsActive) {
   f.N19Click();
   EXPECT_EQ(bet_file(), sj("東京 09年  5月 10日  2回  6日 \r\n11R 単勝  5    300\r\n"));
   f.N26Click();  // an empty table
-  EXPECT_EQ(dialogs_.calls.back(), "info: " + sj("買い目が作成されていません。"));
+  EXPECT_EQ(dialogs.calls.back(), "info: " + sj("買い目が作成されていません。"));
 
   for (const BetType t : kBetTypes) {
     EXPECT_EQ(f.tohyo.PopupTohyo[static_cast<std::size_t>(bet_index(t))].caption(),
@@ -107,8 +97,8 @@ TEST_F(VoteCommands, MenuItemsTakeTheirOwnTypeWhicheverTabIsActive) {
 
 TEST_F(VoteCommands, BeforeADayIsLoadedTheCommandsAskForOne) {
   bet(BetType::kUmaren, " 1- 5");
-  form_->N22Click();
-  EXPECT_EQ(dialogs_.calls,
+  form->N22Click();
+  EXPECT_EQ(dialogs.calls,
             (std::vector<std::string>{"beep", "info: " + sj("開催日ﾃﾞｰﾀを読み込んでください。")}));
 }
 
@@ -118,7 +108,7 @@ TEST_F(VoteCommands, Rgt2VotesThroughThePluginOnlyWhenItIsInstalled) {
   bet(BetType::kUmaren, " 1- 5");
   f.bets.PageControl4.set_tab_index(bet_index(BetType::kUmaren));
   f.TohyoCSVBtnClick();
-  EXPECT_EQ(dialogs_.calls.back(),
+  EXPECT_EQ(dialogs.calls.back(),
             "info: " + sj("「RGT投票プラグイン２」が正常にインストールされていません。"
                           "再インストールしてください。"));
 
@@ -129,17 +119,17 @@ TEST_F(VoteCommands, Rgt2VotesThroughThePluginOnlyWhenItIsInstalled) {
   f.TohyoCSVBtnClick();
   EXPECT_EQ(slurp(plugin.path() / "kaime" / "090510.csv"),
             "20090510,05,11,UMAFUKU,NORMAL,300,01-05,\r\n");
-  ASSERT_EQ(desktop_.launches.size(), 1U);
-  EXPECT_EQ(desktop_.launches[0].program, plugin.path() / "RGTTohyoPlugIn2.exe");
+  ASSERT_EQ(desktop.launches.size(), 1U);
+  EXPECT_EQ(desktop.launches[0].program, plugin.path() / "RGTTohyoPlugIn2.exe");
 }
 
 TEST_F(VoteCommands, BetFolderCommandChangesWhereTheFileGoes) {
   MainForm& f = load_day();
   bet(BetType::kUmaren, " 1- 5");
   const testing::TempDir chosen;
-  desktop_.folder_choice = chosen.path();
+  desktop.folder_choice = chosen.path();
   f.N28Click();
-  EXPECT_EQ(desktop_.folder_caption, sj("買い目ﾌｫﾙﾀﾞの指定"));
+  EXPECT_EQ(desktop.folder_caption, sj("買い目ﾌｫﾙﾀﾞの指定"));
   EXPECT_EQ(f.WriteBetFile(BetType::kUmaren).file, chosen.path() / "090510.BET");
 }
 

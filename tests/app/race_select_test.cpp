@@ -1,12 +1,10 @@
 // Selecting a race in the main window, and what the race card's commands do with it.
 #include <gtest/gtest.h>
 
-#include <memory>
 
 #include "acquire/day_store.h"
-#include "acquire/jvlink_factory.h"
 #include "app/main_form.h"
-#include "common/fake_services.h"
+#include "common/form_rig.h"
 #include "common/temp_dir.h"
 #include "jvfeed/records.h"
 #include "model/card_clipboard.h"
@@ -20,12 +18,12 @@ namespace {
 
 using testing::write_bytes;
 
-class RaceSelect : public ::testing::Test {
+class RaceSelect : public ::testing::Test, protected testing::FormRig {
  protected:
   RaceSelect() {
     set_app_clock(&clock_);
-    fs::create_directories(app_.path() / "DATA");
-    fs::create_directories(app_.path() / "CHG");
+    fs::create_directories(dir.path() / "DATA");
+    fs::create_directories(dir.path() / "CHG");
   }
   ~RaceSelect() override { set_app_clock(nullptr); }
 
@@ -44,34 +42,18 @@ class RaceSelect : public ::testing::Test {
   }
 
   MainForm& open_day() {
-    form_ = std::make_unique<MainForm>(dialogs_, desktop_, installs_, *jvlink_);
-    form_->FormCreate();
-    ListControl& combo = form_->day.DateCombo;
-    for (int i = 0; i < combo.count(); ++i) {
-      if (combo.item(i) == sj("2026年12月06日")) combo.set_item_index(i);
-    }
-    form_->DateComboChange();
-    return *form_;
+    start();
+    choose_day("2026年12月06日");
+    return *form;
   }
 
-  void click_race(int slot) {
-    form_->loaded_day.DatList.set_item_index(slot);
-    form_->DatListClick();
-  }
-
-  testing::AppDirScope app_;
   ManualClock clock_{DateTime{2026, 12, 7, 9, 0, 0}};
   DayStore store_{DayStore::Mode::kWriteBack};
-  testing::FakeDialogs dialogs_;
-  testing::FakeDesktop desktop_;
-  NoInstallLocator installs_;
-  std::unique_ptr<JVLink> jvlink_ = create_jvlink();
-  std::unique_ptr<MainForm> form_;
 };
 
 TEST_F(RaceSelect, LoadingADayShowsItsFirstRaceWithTheRaceAmounts) {
   store({12, 8});
-  write_bytes(app_.path() / "ravelin.ini",
+  write_bytes(dir.path() / "ravelin.ini",
               sj("[KaimeSet]\r\nDefaultAmount=1500\r\nDefaultTarProfit=20000\r\n"));
   MainForm& f = open_day();
   EXPECT_EQ(f.race_day().CurRace, 0);
@@ -91,7 +73,7 @@ TEST_F(RaceSelect, LoadingADayShowsItsFirstRaceWithTheRaceAmounts) {
   EXPECT_EQ(f.race_day().CurRace, 1);
   EXPECT_EQ(f.card.StringGrid26.row_count(), 9);
   EXPECT_EQ(f.allocation.SaNumEditExC1.text(), "2400");
-  EXPECT_TRUE(dialogs_.calls.empty());
+  EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(RaceSelect, RaceWithoutRunnerDataIsRefusedAndTheRaceOnScreenStays) {
@@ -100,7 +82,7 @@ TEST_F(RaceSelect, RaceWithoutRunnerDataIsRefusedAndTheRaceOnScreenStays) {
   click_race(2);
   const std::string label1 = f.card.Label1.text();
   click_race(1);
-  EXPECT_EQ(dialogs_.calls,
+  EXPECT_EQ(dialogs.calls,
             (std::vector<std::string>{"info: " + sj("2レースはデータが不十分です。")}));
   EXPECT_EQ(f.race_day().CurRace, 2);
   EXPECT_EQ(f.card.Label1.text(), label1);
@@ -108,13 +90,13 @@ TEST_F(RaceSelect, RaceWithoutRunnerDataIsRefusedAndTheRaceOnScreenStays) {
   // The list goes back to the race on screen, so a redisplay shows it without asking again.
   EXPECT_EQ(f.loaded_day.DatList.item_index(), 2);
   f.DatListClick();
-  EXPECT_EQ(dialogs_.calls.size(), 1U);
+  EXPECT_EQ(dialogs.calls.size(), 1U);
 }
 
 TEST_F(RaceSelect, FirstRaceWithoutRunnerDataLeavesTheCardsHidden) {
   store({0, 12});
   MainForm& f = open_day();
-  EXPECT_EQ(dialogs_.calls,
+  EXPECT_EQ(dialogs.calls,
             (std::vector<std::string>{"info: " + sj("1レースはデータが不十分です。")}));
   EXPECT_FALSE(f.day.PageControl1.visible());
   EXPECT_EQ(f.loaded_day.DatList.item_index(), 0);
@@ -130,12 +112,12 @@ TEST_F(RaceSelect, ChaseRegistrationMarksTheHorseAndShowsTheRaceAgain) {
   f.StringGrid6MouseUp();
   EXPECT_EQ(f.card.StringGrid6.row(), -1);
   f.R1Click();
-  ASSERT_EQ(dialogs_.calls.size(), 2U);
-  EXPECT_EQ(dialogs_.calls[1], "info: " + sj("サンプルホースを追跡馬に登録しました。"));
+  ASSERT_EQ(dialogs.calls.size(), 2U);
+  EXPECT_EQ(dialogs.calls[1], "info: " + sj("サンプルホースを追跡馬に登録しました。"));
   EXPECT_EQ(f.card.StringGrid6.style(3, 1).background, colors::kRed);
-  EXPECT_EQ(testing::slurp(app_.path() / "ChaseHorse.dat").substr(0, 10), "2022100003");
+  EXPECT_EQ(testing::slurp(dir.path() / "ChaseHorse.dat").substr(0, 10), "2022100003");
 
-  dialogs_.answer = false;
+  dialogs.answer = false;
   f.StringGrid6MouseDown(4);
   f.R1Click();
   EXPECT_EQ(f.card.StringGrid6.style(4, 1).background, colors::kInfoBk);
@@ -152,10 +134,10 @@ TEST_F(RaceSelect, SortsAndClipboardCopiesOfTheCards) {
   EXPECT_EQ(f.card.StringGrid26.cell(1, 1), " 1");
 
   f.ClipBtn1Click();
-  EXPECT_EQ(desktop_.clipboard, CardClipboardText(f.card, f.card.StringGrid26));
-  EXPECT_NE(desktop_.clipboard.find("\r\n 6\t 6\t"), std::string::npos);
+  EXPECT_EQ(desktop.clipboard, CardClipboardText(f.card, f.card.StringGrid26));
+  EXPECT_NE(desktop.clipboard.find("\r\n 6\t 6\t"), std::string::npos);
   f.N6Click();
-  EXPECT_EQ(desktop_.clipboard, CardClipboardText(f.card, f.card.StringGrid4));
+  EXPECT_EQ(desktop.clipboard, CardClipboardText(f.card, f.card.StringGrid4));
 }
 
 TEST_F(RaceSelect, PayoutsOfTheRaceOnScreenShowAtOnceAndOthersWait) {
