@@ -13,14 +13,13 @@
 #include <memory>
 
 #include "acquire/day_store.h"
-#include "acquire/jvlink_factory.h"
-#include "common/fake_services.h"
-#include "common/temp_dir.h"
 #include "gui/bet_tables_view.h"
 #include "gui/kaime_set_dialog.h"
 #include "gui/main_window.h"
 #include "jvfeed/records.h"
 #include "support/text.h"
+#include "widget_helpers.h"
+#include "window_rig.h"
 
 namespace rv::gui {
 namespace {
@@ -32,7 +31,7 @@ constexpr int kAllHorsesSet = 5;
 
 // The window on a day of one race of six runners at 中山, 2026-12-06, win odds 2.0, 4.0, …,
 // every horse marked by the set "全頭買い設定", and horse 2 paid 2,000 yen for the win.
-struct Window {
+struct Window : WindowRig {
   Window() {
     fs::create_directories(dir.path() / "jvfeed");
     fs::create_directories(dir.path() / "DATA");
@@ -54,38 +53,15 @@ struct Window {
     put(jvfeed::hr(key, 6).pay(jvfeed::Bet::Win, 1, {2}, 2000, 2));
     store.Flush();
 
-    jvlink = create_jvlink();
-    form = std::make_unique<MainForm>(dialogs, desktop, installs, *jvlink);
-    window = std::make_unique<TMainForm>(*form);
+    open();
     form->UserKaimeForm.SelectSet(kAllHorsesSet);
-    window->binder().run([this] {
-      form->day.DateCombo.set_item_index(0);
-      form->DateComboChange();
-    });
+    window->binder().run([this] { choose_day(0); });
     window->resize(1200, 800);
     window->show();
   }
-  template <typename T>
-  T* find(const char* name) const {
-    T* w = window->findChild<T*>(name);
-    if (w == nullptr) qFatal("no %s", name);
-    return w;
-  }
   BetTable& win() const { return form->bets[BetType::kTansho]; }
   QLabel* total(const char* name) const { return find<QLabel>(name); }
-
-  testing::AppDirScope dir;
-  testing::FakeDialogs dialogs;
-  testing::FakeDesktop desktop;
-  NoInstallLocator installs;
-  std::unique_ptr<JVLink> jvlink;
-  std::unique_ptr<MainForm> form;
-  std::unique_ptr<TMainForm> window;
 };
-
-QString u(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 // Shows the page a widget sits on, through every tab widget above it.
 void reveal(QWidget* w) {
@@ -93,11 +69,6 @@ void reveal(QWidget* w) {
     auto* stack = qobject_cast<QStackedWidget*>(p->parentWidget());
     if (stack != nullptr) stack->setCurrentWidget(p);
   }
-}
-
-QPoint cell_point(GridView& v, int grid_row, int col) {
-  v.scrollTo(v.model()->index(GridModel::model_row(grid_row), col));
-  return v.visualRect(v.model()->index(GridModel::model_row(grid_row), col)).center();
 }
 
 void type_into(QLineEdit* box, const QString& text) {
@@ -136,9 +107,7 @@ void BetControlsViewTest::marksModeAndAmountGoThroughTheWindow() {
   w.window->binder().run([&w] { w.form->bets.Click(BetType::kTansho, 1, 0); });
   QVERIFY(w.win().erased(1));
   QHeaderView* head = grid8->horizontalHeader();
-  QTest::mousePress(
-      head->viewport(), Qt::LeftButton, {},
-      {head->sectionViewportPosition(3) + head->sectionSize(3) / 2, head->height() / 2});
+  QTest::mousePress(head->viewport(), Qt::LeftButton, {}, header_point(*grid8, 3));
   QCOMPARE(w.form->card.StringGrid8.cell(1, 1), " 6");
   QVERIFY(!w.win().erased(1));
 

@@ -10,33 +10,15 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "common/temp_dir.h"
 #include "common/fake_services.h"
+#include "common/temp_dir.h"
 #include "gui/bet_tables_view.h"
 #include "gui/qt_text.h"
 #include "gui/user_kaime_window.h"
 #include "support/text.h"
+#include "widget_helpers.h"
 
 namespace rv::gui {
-namespace {
-
-// Saves a picture of the widget when RAVELIN_SCREENSHOT_DIR names a folder.
-void screenshot(QWidget& w, const char* name) {
-  const QByteArray dir = qgetenv("RAVELIN_SCREENSHOT_DIR");
-  if (dir.isEmpty()) return;
-  QVERIFY(w.grab().save(QString::fromUtf8(dir) + "/" + name));
-}
-
-QPoint header_point(GridView& v, int col) {
-  QHeaderView* h = v.horizontalHeader();
-  return {h->sectionViewportPosition(col) + h->sectionSize(col) / 2, h->height() / 2};
-}
-
-QPoint cell_point(GridView& v, int grid_row, int col) {
-  return v.visualRect(v.model()->index(GridModel::model_row(grid_row), col)).center();
-}
-
-}  // namespace
 
 void BetsViewTest::betTabsSortToggleAndHighlightThroughTheViews() {
   testing::FakeDialogs dialogs;

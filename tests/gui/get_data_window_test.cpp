@@ -22,6 +22,7 @@
 #include "jvfeed/records.h"
 #include "support/settings.h"
 #include "support/text.h"
+#include "widget_helpers.h"
 
 namespace rv::gui {
 namespace {
@@ -51,16 +52,6 @@ class LoopDialogs final : public Dialogs {
     QCoreApplication::processEvents();
   }
 };
-
-void screenshot(QWidget& w, const char* name) {
-  const QByteArray dir = qgetenv("RAVELIN_SCREENSHOT_DIR");
-  if (dir.isEmpty()) return;
-  QVERIFY(w.grab().save(QString::fromUtf8(dir) + "/" + name));
-}
-
-QString u(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 // A feed of `days` Sundays of one venue: cards with runners, final odds and payouts.
 struct Scene {

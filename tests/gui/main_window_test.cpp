@@ -15,14 +15,14 @@
 #include <functional>
 #include <memory>
 
-#include "acquire/jvlink_factory.h"
-#include "common/fake_services.h"
 #include "common/temp_dir.h"
 #include "gui/main_window.h"
 #include "gui/qt_services.h"
 #include "gui/version_form.h"
 #include "support/settings.h"
 #include "support/text.h"
+#include "widget_helpers.h"
+#include "window_rig.h"
 
 namespace rv::gui {
 namespace {
@@ -30,35 +30,15 @@ namespace {
 namespace fs = std::filesystem;
 
 // A started program on a fresh program folder with an empty JV-Link feed.
-struct Started {
+struct Started : WindowRig {
   explicit Started(const std::function<void(const fs::path&)>& prepare = {}) {
     fs::create_directories(dir.path() / "jvfeed");
     if (prepare) prepare(dir.path());
-    jvlink = create_jvlink();
-    form = std::make_unique<MainForm>(dialogs, desktop, installs, *jvlink);
-    window = std::make_unique<TMainForm>(*form);
-  }
-  template <typename T>
-  T* find(const char* name) const {
-    T* w = window->findChild<T*>(name);
-    if (w == nullptr) qFatal("no %s", name);
-    return w;
+    open();
   }
   [[nodiscard]] QAction* action(const char* name) const { return find<QAction>(name); }
   [[nodiscard]] QAction* menu(const char* name) const { return find<QMenu>(name)->menuAction(); }
-
-  testing::AppDirScope dir;
-  testing::FakeDialogs dialogs;
-  testing::FakeDesktop desktop;
-  NoInstallLocator installs;
-  std::unique_ptr<JVLink> jvlink;
-  std::unique_ptr<MainForm> form;
-  std::unique_ptr<TMainForm> window;
 };
-
-QString u(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 void touch(const fs::path& file) {
   testing::write_bytes(file, "");

@@ -9,15 +9,13 @@
 #include <memory>
 
 #include "acquire/day_store.h"
-#include "acquire/jvlink_factory.h"
-#include "common/fake_services.h"
-#include "common/temp_dir.h"
 #include "gui/grid_view.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "jvfeed/records.h"
 #include "model/card_sort.h"
 #include "support/text.h"
+#include "window_rig.h"
 
 namespace rv::gui {
 namespace {
@@ -30,7 +28,7 @@ constexpr int kFinish[kRunners] = {3, 1, 5, 2, 4};
 
 // The window on a program folder holding one finished race, chosen in the date box and the
 // race list as a user does.
-struct RaceOnScreen {
+struct RaceOnScreen : WindowRig {
   RaceOnScreen() {
     fs::create_directories(dir.path() / "jvfeed");
     fs::create_directories(dir.path() / "DATA");
@@ -48,10 +46,7 @@ struct RaceOnScreen {
                   RecordOrigin::kStoredData, true);
     }
     store.Flush();
-    jvlink = create_jvlink();
-    form = std::make_unique<MainForm>(dialogs, desktop, installs, *jvlink);
-    window = std::make_unique<TMainForm>(*form);
-    window->show();
+    open().show();
     auto* combo = find<QComboBox>("DateCombo");
     const int day = combo->findText(QString::fromUtf8("2026年12月06日"));
     QVERIFY(day >= 0);
@@ -59,26 +54,12 @@ struct RaceOnScreen {
     emit combo->activated(day);
     find<QListWidget>("DatList")->setCurrentRow(0);
   }
-  template <typename T>
-  T* find(const char* name) const {
-    T* w = window->findChild<T*>(name);
-    if (w == nullptr) qFatal("no %s", name);
-    return w;
-  }
   // The horse number shown in the first data row of the entry card.
   [[nodiscard]] int first_horse() const {
     const int col = CardSortButtonOf(CardSort::kUmaban).primary;
     const GridView* v = find<GridView>("StringGrid26");
     return v->model()->index(GridModel::model_row(1), col).data().toString().trimmed().toInt();
   }
-
-  testing::AppDirScope dir;
-  testing::FakeDialogs dialogs;
-  testing::FakeDesktop desktop;
-  NoInstallLocator installs;
-  std::unique_ptr<JVLink> jvlink;
-  std::unique_ptr<MainForm> form;
-  std::unique_ptr<TMainForm> window;
 };
 
 }  // namespace
