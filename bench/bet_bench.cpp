@@ -5,13 +5,10 @@
 // the payouts. The race selection has a budget of 2 ms.
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <string>
 
-#include "acquire/jvlink_factory.h"
 #include "app/main_form.h"
-#include "common/fake_services.h"
-#include "common/temp_dir.h"
+#include "common/form_rig.h"
 #include "full_day.h"
 #include "support/text.h"
 
@@ -21,32 +18,15 @@ namespace {
 constexpr int kAllHorsesSet = 5;
 
 // The main window with the full day loaded and its first race on screen.
-struct Window {
-  testing::AppDirScope dir;
-  testing::FakeDialogs dialogs;
-  testing::FakeDesktop desktop;
-  NoInstallLocator installs;
-  std::unique_ptr<JVLink> jvlink;
-  std::unique_ptr<MainForm> form;
-
+struct Window : testing::FormRig {
   bool open(int mode) {
     bench::write_full_day();
     std::filesystem::create_directories(dir.path() / "jvfeed");
-    jvlink = create_jvlink();
-    form = std::make_unique<MainForm>(dialogs, desktop, installs, *jvlink);
-    form->FormCreate();
-    if (!form->UserKaimeForm.SelectSet(kAllHorsesSet)) return false;
+    if (!start().UserKaimeForm.SelectSet(kAllHorsesSet)) return false;
     form->allocation.RadioGroup1.set_item_index(mode);
-    ListControl& days = form->day.DateCombo;
-    days.set_item_index(0);
-    form->DateComboChange();
+    choose_day(0);
     return form->loaded_day.DatList.count() == kMaxRaces &&
            form->bets[BetType::kSanrentan].data_rows() == 4896;
-  }
-
-  void select(int slot) {
-    form->loaded_day.DatList.set_item_index(slot);
-    form->DatListClick();
   }
 };
 
@@ -58,7 +38,7 @@ void BM_DatListClickFullField(benchmark::State& state) {
   }
   int slot = 0;
   for (auto _ : state) {
-    w.select(slot);
+    w.click_race(slot);
     slot ^= 1;  // two races one after the other, so that every cell changes
     benchmark::DoNotOptimize(w.form->bets[BetType::kSanrentan].cell(4896, 6).data());
   }
@@ -87,7 +67,7 @@ void BM_DatListClickWholeDay(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    for (int slot = 0; slot < kMaxRaces; ++slot) w.select(slot);
+    for (int slot = 0; slot < kMaxRaces; ++slot) w.click_race(slot);
     benchmark::DoNotOptimize(w.form->bets[BetType::kSanrentan].cell(1, 6).data());
   }
 }
