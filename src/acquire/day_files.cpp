@@ -39,8 +39,7 @@ const DayFileKind* FindDayFileKind(std::string_view record) {
   return nullptr;
 }
 
-std::optional<std::string> DayName(std::string_view record) {
-  const std::string_view date = fld(record, 12, 8);
+std::optional<std::string> DayNameOfDate(std::string_view date) {
   if (date.size() != 8 || !all_digits(date)) return std::nullopt;
   std::string name(date.substr(0, 4));
   name += SJ("年");
@@ -49,6 +48,10 @@ std::optional<std::string> DayName(std::string_view record) {
   name += date.substr(6, 2);
   name += SJ("日");
   return name;
+}
+
+std::optional<std::string> DayName(std::string_view record) {
+  return DayNameOfDate(fld(record, 12, 8));
 }
 
 std::optional<std::string> SeFileName(std::string_view day_name, std::string_view venue_code) {

@@ -40,6 +40,9 @@ std::span<const DayFileKind> DayFileKinds();
 // The kind of a record by its id (bytes 1-2); nullptr for kinds without a day file.
 const DayFileKind* FindDayFileKind(std::string_view record);
 
+// The day name of a date given as eight digits yyyymmdd; nullopt for anything else.
+std::optional<std::string> DayNameOfDate(std::string_view yyyymmdd);
+
 // The meeting date of a record (bytes 12-19) as "yyyy年mm月dd日"; nullopt when those bytes
 // are not eight digits, so a damaged record can never name a file.
 std::optional<std::string> DayName(std::string_view record);

@@ -1,5 +1,6 @@
 #include "cli/day_arg.h"
 
+#include "acquire/day_files.h"
 #include "model/day_paths.h"
 #include "support/text.h"
 
@@ -7,9 +8,8 @@ namespace rv::cli {
 
 std::string ParseDayArg(std::string_view arg) {
   std::string name;
-  if (arg.size() == 8 && all_digits(arg)) {
-    name = std::string(arg.substr(0, 4)) + SJ("年") + std::string(arg.substr(4, 2)) + SJ("月") +
-           std::string(arg.substr(6, 2)) + SJ("日");
+  if (const auto from_digits = DayNameOfDate(arg)) {
+    name = *from_digits;
   } else if (sjis_representable(arg)) {
     name = sj(arg);
   }

@@ -3,11 +3,7 @@
 // `--day`, `--race` and `--tab` choose what the window shows first, through its own controls
 // as a user would, so that a picture can show a loaded day, a race and one of its tabs.
 #include <QApplication>
-#include <QComboBox>
 #include <QCommandLineParser>
-#include <QListWidget>
-#include <QRegularExpression>
-#include <QTabWidget>
 #include <QPixmap>
 #include <cstdio>
 #include <memory>
@@ -19,55 +15,8 @@
 #include "gui/app_font.h"
 #include "gui/main_window.h"
 #include "gui/qt_services.h"
+#include "gui/window_choice.h"
 #include "support/app_dir.h"
-
-namespace {
-
-// DAY as yyyymmdd or as the date box shows it.
-QString day_text(const QString& day) {
-  static const QRegularExpression digits("^(\\d{4})(\\d{2})(\\d{2})$");
-  const QRegularExpressionMatch m = digits.match(day);
-  if (!m.hasMatch()) return day;
-  return m.captured(1) + QString::fromUtf8("年") + m.captured(2) + QString::fromUtf8("月") +
-         m.captured(3) + QString::fromUtf8("日");
-}
-
-bool choose_day(QWidget& window, const QString& day) {
-  auto* combo = window.findChild<QComboBox*>("DateCombo");
-  const int i = combo == nullptr ? -1 : combo->findText(day_text(day));
-  if (i < 0) return false;
-  combo->setCurrentIndex(i);
-  emit combo->activated(i);
-  return true;
-}
-
-bool choose_race(QWidget& window, int slot) {
-  auto* list = window.findChild<QListWidget*>("DatList");
-  if (list == nullptr || slot < 0 || slot >= list->count()) return false;
-  list->setCurrentRow(slot);
-  return true;
-}
-
-// Brings forward every tab captioned `caption`, and the pages that hold it.
-bool choose_tab(QWidget& window, const QString& caption) {
-  bool found = false;
-  for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
-    for (int i = 0; i < tabs->count(); ++i) {
-      if (tabs->tabText(i).remove('&') != caption) continue;
-      found = true;
-      // A tab page sits in its tab widget's stack: bring forward each page on the way up.
-      for (QWidget* w = tabs; w != nullptr && w != &window; w = w->parentWidget()) {
-        QWidget* stack = w->parentWidget();
-        auto* outer = stack == nullptr ? nullptr : qobject_cast<QTabWidget*>(stack->parentWidget());
-        if (outer != nullptr && outer->indexOf(w) >= 0) outer->setCurrentWidget(w);
-      }
-      tabs->setCurrentIndex(i);
-    }
-  }
-  return found;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -105,15 +54,15 @@ int main(int argc, char** argv) {
   rv::gui::TMainForm window(form);
   desktop.set_owner(&window);
   window.show();
-  if (args.isSet(day_opt) && !choose_day(window, args.value(day_opt))) {
+  if (args.isSet(day_opt) && !rv::gui::choose_day(window, args.value(day_opt))) {
     std::fprintf(stderr, "no such day: %s\n", args.value(day_opt).toLocal8Bit().constData());
     return 2;
   }
-  if (args.isSet(race_opt) && !choose_race(window, args.value(race_opt).toInt())) {
+  if (args.isSet(race_opt) && !rv::gui::choose_race(window, args.value(race_opt).toInt())) {
     std::fprintf(stderr, "no such race: %s\n", args.value(race_opt).toLocal8Bit().constData());
     return 2;
   }
-  if (args.isSet(tab_opt) && !choose_tab(window, args.value(tab_opt))) {
+  if (args.isSet(tab_opt) && !rv::gui::choose_tab(window, args.value(tab_opt))) {
     std::fprintf(stderr, "no such tab: %s\n", args.value(tab_opt).toLocal8Bit().constData());
     return 2;
   }

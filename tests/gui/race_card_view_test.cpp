@@ -1,9 +1,8 @@
 #include "race_card_view_test.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
-#include <QListWidget>
 #include <QMenu>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -12,6 +11,7 @@
 #include "gui/grid_view.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/window_choice.h"
 #include "jvfeed/records.h"
 #include "model/card_sort.h"
 #include "support/text.h"
@@ -47,12 +47,8 @@ struct RaceOnScreen : WindowRig {
     }
     store.Flush();
     open().show();
-    auto* combo = find<QComboBox>("DateCombo");
-    const int day = combo->findText(QString::fromUtf8("2026年12月06日"));
-    QVERIFY(day >= 0);
-    combo->setCurrentIndex(day);
-    emit combo->activated(day);
-    find<QListWidget>("DatList")->setCurrentRow(0);
+    QVERIFY(gui::choose_day(*window, "20261206"));
+    QVERIFY(gui::choose_race(*window, 0));
   }
   // The horse number shown in the first data row of the entry card.
   [[nodiscard]] int first_horse() const {
@@ -105,6 +101,21 @@ void RaceCardViewTest::resultsCardPressNamesTheHorseInItsPopup() {
   QVERIFY(!items.isEmpty());
   QCOMPARE(items.front(), QString::fromUtf8("追跡馬に登録:テストホース3"));
   QVERIFY(items.contains(QString::fromUtf8("馬情報:テストホース3")));
+}
+
+// The program's start options choose through the same controls a person uses.
+void RaceCardViewTest::choicesByStartOptionGoThroughTheControls() {
+  const RaceOnScreen s;
+  QVERIFY(!choose_day(*s.window, "20261207"));
+  QVERIFY(!choose_race(*s.window, 1));
+  QVERIFY(!choose_tab(*s.window, QString::fromUtf8("ない")));
+  QVERIFY(choose_tab(*s.window, QString::fromUtf8("出馬表")));
+  auto* sheet = s.find<QWidget>("ShutubaSheet");
+  auto* tabs = qobject_cast<QTabWidget*>(sheet->parentWidget()->parentWidget());
+  QVERIFY(tabs != nullptr);
+  QCOMPARE(tabs->currentWidget(), sheet);
+  QVERIFY(choose_day(*s.window, QString::fromUtf8("2026年12月06日")));
+  QCOMPARE(s.form->loaded_day.DatList.count(), 1);
 }
 
 }  // namespace rv::gui

@@ -11,6 +11,7 @@ class RaceCardViewTest : public QObject {
  private slots:
   void entryCardSortsAndCopiesThroughItsButtons();
   void resultsCardPressNamesTheHorseInItsPopup();
+  void choicesByStartOptionGoThroughTheControls();
 };
 
 }  // namespace rv::gui
