@@ -12,16 +12,8 @@
 namespace rv {
 namespace {
 
-class GeneratedDayTest : public testing::DayFixture,
-                         public ::testing::WithParamInterface<std::uint64_t> {
- protected:
-  void SetUp() override {
-    for (const std::string& rec : testing::generated_day_records(GetParam())) {
-      store_.Store(rec, RecordOrigin::kStoredData, true);
-    }
-    flush();
-  }
-};
+using GeneratedDayTest = testing::GeneratedDayFixture;
+
 TEST_P(GeneratedDayTest, LoadsEveryRaceWithItsOwnRecords) {
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   const std::size_t ra_lines = read_lines(data_file(".jvRA")).size();

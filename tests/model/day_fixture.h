@@ -113,4 +113,15 @@ inline const std::vector<std::string>& generated_day_records(std::uint64_t seed)
   return it->second;
 }
 
+// A day fixture whose day files hold the generated day of the test's parameter (the seed).
+class GeneratedDayFixture : public DayFixture, public ::testing::WithParamInterface<std::uint64_t> {
+ protected:
+  void SetUp() override {
+    for (const std::string& rec : generated_day_records(GetParam())) {
+      store_.Store(rec, RecordOrigin::kStoredData, true);
+    }
+    flush();
+  }
+};
+
 }  // namespace rv::testing

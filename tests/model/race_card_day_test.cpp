@@ -74,15 +74,8 @@ TEST_F(RaceCardDayTest, RaceWithoutRunnerRecordsIsNotShown) {
   EXPECT_EQ(to_utf8(NoHorseDataMessage(*day, 1)), "2レースはデータが不十分です。");
 }
 
-class GeneratedCardTest : public testing::DayFixture,
-                          public ::testing::WithParamInterface<std::uint64_t> {
+class GeneratedCardTest : public testing::GeneratedDayFixture {
  protected:
-  void SetUp() override {
-    for (const std::string& rec : testing::generated_day_records(GetParam())) {
-      store_.Store(rec, RecordOrigin::kStoredData, true);
-    }
-    flush();
-  }
   RaceCardControls card;
 };
 
