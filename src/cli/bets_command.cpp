@@ -3,7 +3,6 @@
 #include <charconv>
 #include <optional>
 
-#include "cli/day_arg.h"
 #include "cli/race_arg.h"
 
 namespace rv::cli {
@@ -36,8 +35,7 @@ class BetsCommand final : public CliCommand {
       if (a == "--mode") mode_ = parse_int(args[i], "--mode", 0, 1);
     }
     if (plain.size() != 2) throw UsageError("bets takes DAY and SLOT");
-    day_ = ParseDayArg(plain[0]);
-    slot_ = ParseSlotArg(plain[1]);
+    race_.parse(plain[0], plain[1]);
   }
 
   int run(CliContext& ctx) override {
@@ -53,8 +51,7 @@ class BetsCommand final : public CliCommand {
       form.allocation.RadioGroup1.set_item_index(*mode_);
       form.RadioGroup1Click();
     }
-    if (const int status = LoadDayArg(ctx, day_); status != 0) return status;
-    if (const int status = SelectRaceArg(ctx, slot_); status != 0) return status;
+    if (const int status = race_.show(ctx); status != 0) return status;
     if (amount_) {
       form.allocation.SaNumEditExC1.set_text(std::to_string(*amount_));
       form.SaNumEditExC1Change();
@@ -64,8 +61,7 @@ class BetsCommand final : public CliCommand {
   }
 
  private:
-  std::string day_;
-  int slot_ = 0;
+  RaceArgs race_;
   std::optional<int> set_;
   std::optional<int> amount_;
   std::optional<int> mode_;

@@ -1,5 +1,4 @@
 // card DAY SLOT: loads the day, shows the race and prints its header labels and cards.
-#include "cli/day_arg.h"
 #include "cli/race_arg.h"
 
 namespace rv::cli {
@@ -9,13 +8,11 @@ class CardCommand final : public CliCommand {
  public:
   void parse(const std::vector<std::string>& args) override {
     if (args.size() != 2) throw UsageError("card takes DAY and SLOT");
-    day_ = ParseDayArg(args[0]);
-    slot_ = ParseSlotArg(args[1]);
+    race_.parse(args[0], args[1]);
   }
 
   int run(CliContext& ctx) override {
-    if (const int status = LoadDayArg(ctx, day_); status != 0) return status;
-    if (const int status = SelectRaceArg(ctx, slot_); status != 0) return status;
+    if (const int status = race_.show(ctx); status != 0) return status;
     const RaceCardControls& c = ctx.form.card;
     for (const Label* l : {&c.Label1, &c.Label2, &c.Label3, &c.Label4, &c.Label6, &c.Label7}) {
       print_line(ctx.out, l->text());
@@ -31,8 +28,7 @@ class CardCommand final : public CliCommand {
   }
 
  private:
-  std::string day_;
-  int slot_ = 0;
+  RaceArgs race_;
 };
 
 }  // namespace

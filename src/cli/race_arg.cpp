@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cli/day_arg.h"
 #include "model/day.h"
 #include "support/text.h"
 
@@ -25,6 +26,16 @@ int SelectRaceArg(CliContext& ctx, int slot) {
   list.set_item_index(slot);
   f.DatListClick();
   return f.race_day().CurRace == slot && f.day.PageControl1.visible() ? 0 : 1;
+}
+
+void RaceArgs::parse(std::string_view day_arg, std::string_view slot_arg) {
+  day = ParseDayArg(day_arg);
+  slot = ParseSlotArg(slot_arg);
+}
+
+int RaceArgs::show(CliContext& ctx) const {
+  if (const int status = LoadDayArg(ctx, day); status != 0) return status;
+  return SelectRaceArg(ctx, slot);
 }
 
 }  // namespace rv::cli

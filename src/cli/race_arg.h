@@ -1,6 +1,7 @@
-// The SLOT argument of the commands that work on one race of a stored day.
+// The DAY and SLOT arguments of the commands that work on one race of a stored day.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "cli/cli.h"
@@ -14,5 +15,15 @@ int ParseSlotArg(std::string_view arg);
 // does. 0 when the race is on screen, 1 when it was refused (the message went to the
 // dialogs) or the day has no such race.
 int SelectRaceArg(CliContext& ctx, int slot);
+
+// DAY SLOT parsed together; show() loads the day and shows the race as the window would,
+// 0 when the race is on screen.
+struct RaceArgs {
+  std::string day;
+  int slot = 0;
+
+  void parse(std::string_view day_arg, std::string_view slot_arg);
+  [[nodiscard]] int show(CliContext& ctx) const;
+};
 
 }  // namespace rv::cli

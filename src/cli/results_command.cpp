@@ -3,7 +3,6 @@
 // columns separated by TAB (an empty column is an empty field).
 #include <string>
 
-#include "cli/day_arg.h"
 #include "cli/race_arg.h"
 #include "model/bet_type.h"
 
@@ -14,13 +13,11 @@ class ResultsCommand final : public CliCommand {
  public:
   void parse(const std::vector<std::string>& args) override {
     if (args.size() != 2) throw UsageError("results takes DAY and SLOT");
-    day_ = ParseDayArg(args[0]);
-    slot_ = ParseSlotArg(args[1]);
+    race_.parse(args[0], args[1]);
   }
 
   int run(CliContext& ctx) override {
-    if (const int status = LoadDayArg(ctx, day_); status != 0) return status;
-    if (const int status = SelectRaceArg(ctx, slot_); status != 0) return status;
+    if (const int status = race_.show(ctx); status != 0) return status;
     const ResultsTab& tab = ctx.form.card.results;
     std::string line;
     for (const BetType t : kBetTypes) {
@@ -41,8 +38,7 @@ class ResultsCommand final : public CliCommand {
   }
 
  private:
-  std::string day_;
-  int slot_ = 0;
+  RaceArgs race_;
 };
 
 }  // namespace

@@ -2,7 +2,6 @@
 // the plug-in's order file, then starts the plug-in) of one bet type; prints the path written.
 #include <optional>
 
-#include "cli/day_arg.h"
 #include "cli/race_arg.h"
 #include "model/bet_type.h"
 #include "support/files.h"
@@ -24,8 +23,7 @@ class VoteCommand final : public CliCommand {
       }
     }
     if (plain.size() != 3) throw UsageError("vote takes DAY, SLOT and TYPE");
-    day_ = ParseDayArg(plain[0]);
-    slot_ = ParseSlotArg(plain[1]);
+    race_.parse(plain[0], plain[1]);
     const std::optional<BetType> type =
         sjis_representable(plain[2]) ? BetTypeFromText(sj(plain[2])) : std::nullopt;
     if (!type) {
@@ -36,16 +34,14 @@ class VoteCommand final : public CliCommand {
 
   int run(CliContext& ctx) override {
     MainForm& form = ctx.form;
-    if (const int status = LoadDayArg(ctx, day_); status != 0) return status;
-    if (const int status = SelectRaceArg(ctx, slot_); status != 0) return status;
+    if (const int status = race_.show(ctx); status != 0) return status;
     const VoteResult r = plugin_ ? form.SendToVotingPlugin(type_) : form.WriteBetFile(type_);
     if (!r.file.empty()) print_line(ctx.out, path_text(r.file));
     return r.status == VoteStatus::kWritten || r.status == VoteStatus::kLaunched ? 0 : 1;
   }
 
  private:
-  std::string day_;
-  int slot_ = 0;
+  RaceArgs race_;
   BetType type_ = BetType::kTansho;
   bool plugin_ = false;
 };
