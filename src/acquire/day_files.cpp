@@ -1,6 +1,6 @@
 #include "acquire/day_files.h"
 
-#include "model/codes/code_tables.h"
+#include "jvdata/code_tables.h"
 #include "support/text.h"
 
 namespace rv {

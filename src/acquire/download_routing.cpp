@@ -1,7 +1,7 @@
 #include "acquire/download_routing.h"
 
 #include "acquire/day_files.h"
-#include "model/codes/code_tables.h"
+#include "jvdata/code_tables.h"
 #include "support/text.h"
 
 namespace rv {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "betting/hit_evaluation.h"
-#include "model/codes/combo_labels.h"
+#include "jvdata/combo_labels.h"
 #include "support/num_text.h"
 #include "support/text.h"
 

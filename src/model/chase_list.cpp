@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/codes/keiba_func.h"
+#include "jvdata/keiba_func.h"
 #include "support/app_dir.h"
 #include "support/files.h"
 #include "support/text.h"

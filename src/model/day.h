@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/codes/combo_labels.h"  // the combination counts (index 1..count)
+#include "jvdata/combo_labels.h"  // the combination counts (index 1..count)
 
 namespace rv {
 

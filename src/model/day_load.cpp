@@ -4,7 +4,7 @@
 #include <system_error>
 #include <vector>
 
-#include "model/codes/keiba_func.h"
+#include "jvdata/keiba_func.h"
 #include "model/day_paths.h"
 #include "model/day_records.h"
 #include "model/mining.h"

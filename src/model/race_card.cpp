@@ -3,8 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "jvdata/keiba_func.h"
 #include "model/card_sort.h"
-#include "model/codes/keiba_func.h"
 #include "support/text.h"
 
 namespace rv {

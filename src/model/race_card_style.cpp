@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "model/codes/keiba_func.h"
+#include "jvdata/keiba_func.h"
 #include "support/text.h"
 
 namespace rv {

@@ -1,6 +1,6 @@
 #include "output/vote_lines.h"
 
-#include "model/codes/keiba_func.h"
+#include "jvdata/keiba_func.h"
 #include "support/text.h"
 
 namespace rv {

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "betting/bet_race.h"
-#include "model/codes/combo_labels.h"
+#include "jvdata/combo_labels.h"
 
 namespace rv {
 namespace {

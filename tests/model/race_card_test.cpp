@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "jvdata/keiba_func.h"
 #include "model/card_day.h"
 #include "model/card_sort.h"
-#include "model/codes/keiba_func.h"
 
 namespace rv {
 namespace {

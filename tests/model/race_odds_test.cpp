@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "day_fixture.h"
-#include "model/codes/combo_labels.h"
+#include "jvdata/combo_labels.h"
 #include "model/day_paths.h"
 #include "support/files.h"
 

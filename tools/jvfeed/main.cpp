@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "jvdata/code_tables.h"
 #include "jvfeed/feed.h"
-#include "model/codes/code_tables.h"
 #include "support/text.h"
 
 namespace {

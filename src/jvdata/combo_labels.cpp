@@ -1,4 +1,4 @@
-#include "model/codes/combo_labels.h"
+#include "jvdata/combo_labels.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "model/codes/keiba_format.h"
+#include "jvdata/keiba_format.h"
 
 #include <algorithm>
 

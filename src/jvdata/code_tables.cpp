@@ -1,6 +1,6 @@
-#include "model/codes/code_tables.h"
+#include "jvdata/code_tables.h"
 
-#include "model/codes/code_table.h"
+#include "jvdata/code_table.h"
 
 namespace rv {
 

@@ -2,6 +2,6 @@
 // list, race card, payouts, odds tables, voting files and mails share. All pure functions.
 #pragma once
 
-#include "model/codes/code_tables.h"
-#include "model/codes/combo_labels.h"
-#include "model/codes/keiba_format.h"
+#include "jvdata/code_tables.h"
+#include "jvdata/combo_labels.h"
+#include "jvdata/keiba_format.h"

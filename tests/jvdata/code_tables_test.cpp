@@ -1,4 +1,4 @@
-#include "model/codes/code_tables.h"
+#include "jvdata/code_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/codes/code_table.h"
+#include "jvdata/code_table.h"
 
 #include <algorithm>
 
