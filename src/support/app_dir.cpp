@@ -77,9 +77,13 @@ void set_app_dir(const fs::path& dir) {
   app_dir_storage() = p;
 }
 
-const fs::path& app_dir() { return app_dir_storage(); }
+const fs::path& app_dir() {
+  return app_dir_storage();
+}
 
-std::string app_dir_text() { return path_text(app_dir()); }
+std::string app_dir_text() {
+  return path_text(app_dir());
+}
 
 fs::path resolve_below(const fs::path& base, std::string_view sjis_relative) {
   fs::path cur = base;

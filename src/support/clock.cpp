@@ -45,7 +45,9 @@ DateTime DateTime::from_seconds(long long s) {
   return t;
 }
 
-DateTime DateTime::add_days(int days) const { return add_seconds(86400LL * days); }
+DateTime DateTime::add_days(int days) const {
+  return add_seconds(86400LL * days);
+}
 
 DateTime DateTime::add_seconds(long long seconds) const {
   DateTime t = from_seconds(to_seconds() + seconds);
@@ -157,6 +159,8 @@ const Clock& app_clock() {
   return c != nullptr ? *c : system;
 }
 
-void set_app_clock(const Clock* clock) { installed_clock() = clock; }
+void set_app_clock(const Clock* clock) {
+  installed_clock() = clock;
+}
 
 }  // namespace rv

@@ -13,7 +13,9 @@ namespace {
 
 constexpr std::size_t kKeptLines = 100;
 
-fs::path log_path() { return app_path("\\ErrorLog.txt"); }
+fs::path log_path() {
+  return app_path("\\ErrorLog.txt");
+}
 
 }  // namespace
 

@@ -38,8 +38,8 @@ class Desktop {
   virtual void set_clipboard(std::string_view text) = 0;
   virtual void play_wav(const std::filesystem::path& file) = 0;
   // Folder choice; nullopt when cancelled.
-  virtual std::optional<std::filesystem::path> choose_folder(std::string_view caption,
-                                                             const std::filesystem::path& start) = 0;
+  virtual std::optional<std::filesystem::path> choose_folder(
+      std::string_view caption, const std::filesystem::path& start) = 0;
 };
 
 // Where the plug-in and viewer programs are installed. On Windows this reads the uninstall

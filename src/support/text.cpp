@@ -105,8 +105,7 @@ std::string to_utf8(std::string_view sjis) {
   return out;
 }
 
-void put_fld(std::string& rec, std::size_t pos, std::size_t len, std::string_view text,
-             char pad) {
+void put_fld(std::string& rec, std::size_t pos, std::size_t len, std::string_view text, char pad) {
   if (pos == 0 || len == 0) return;
   if (rec.size() < pos - 1 + len) rec.resize(pos - 1 + len, ' ');
   for (std::size_t i = 0; i < len; ++i) rec[pos - 1 + i] = i < text.size() ? text[i] : pad;
@@ -120,7 +119,9 @@ std::string_view trim(std::string_view s) {
   return s.substr(b, e - b);
 }
 
-bool is_blank(std::string_view s) { return trim(s).empty(); }
+bool is_blank(std::string_view s) {
+  return trim(s).empty();
+}
 
 bool all_digits(std::string_view s) {
   if (s.empty()) return false;

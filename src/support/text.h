@@ -39,7 +39,9 @@ void put_fld(std::string& rec, std::size_t pos, std::size_t len, std::string_vie
 // Forgiving integer reader: surrounding blanks are ignored, an optional sign is allowed,
 // anything else (an empty field, letters, dashes, stars) reads 0.
 std::int64_t num(std::string_view s);
-inline int inum(std::string_view s) { return static_cast<int>(num(s)); }
+inline int inum(std::string_view s) {
+  return static_cast<int>(num(s));
+}
 
 // Forgiving decimal reader with the same rules ("12.5", "-3", " 7 "); junk reads def.
 double dnum(std::string_view s, double def = 0.0);

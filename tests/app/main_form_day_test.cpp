@@ -1,7 +1,6 @@
 // The race-day handlers of the main window on days stored record by record.
 #include <gtest/gtest.h>
 
-
 #include "acquire/day_store.h"
 #include "app/main_form.h"
 #include "common/form_rig.h"

@@ -1,7 +1,6 @@
 // Selecting a race in the main window, and what the race card's commands do with it.
 #include <gtest/gtest.h>
 
-
 #include "acquire/day_store.h"
 #include "app/main_form.h"
 #include "common/form_rig.h"

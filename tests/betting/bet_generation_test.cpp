@@ -316,7 +316,7 @@ std::vector<std::string> reference_rows(BetRace& race, const SelectionSet& set, 
     }
     rows.push_back(row);
   }
-  if (rows.empty()) rows.push_back(c.ren_ninki > 0 ? "|||||" : "||||");
+  if (rows.empty()) rows.emplace_back(c.ren_ninki > 0 ? "|||||" : "||||");
   return rows;
 }
 

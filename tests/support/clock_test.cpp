@@ -23,9 +23,11 @@ TEST(DateTimeText, FormatsAndParsesTheSettingsForms) {
 }
 
 TEST(DateTimeArithmetic, CrossesMonthsYearsAndLeapDays) {
-  EXPECT_EQ((DateTime{2026, 3, 5, 12, 0, 0, 0}.add_days(-10)), (DateTime{2026, 2, 23, 12, 0, 0, 0}));
+  EXPECT_EQ((DateTime{2026, 3, 5, 12, 0, 0, 0}.add_days(-10)),
+            (DateTime{2026, 2, 23, 12, 0, 0, 0}));
   EXPECT_EQ((DateTime{2024, 3, 1, 0, 0, 0, 0}.add_days(-1)).day, 29);
-  EXPECT_EQ((DateTime{2026, 12, 31, 23, 59, 59, 0}.add_seconds(1)), (DateTime{2027, 1, 1, 0, 0, 0, 0}));
+  EXPECT_EQ((DateTime{2026, 12, 31, 23, 59, 59, 0}.add_seconds(1)),
+            (DateTime{2027, 1, 1, 0, 0, 0, 0}));
   EXPECT_EQ((DateTime{2026, 12, 8, 0, 0, 0, 0}.day_of_week()), 2);  // a Tuesday
   EXPECT_EQ((DateTime{2026, 12, 8, 0, 0, 0, 0}.ymd()), 20261208);
 }
