@@ -6,6 +6,7 @@
 #include <memory>
 #include <system_error>
 
+#include "support/folder_index.h"
 #include "support/text.h"
 
 #ifdef _WIN32
@@ -98,16 +99,30 @@ std::vector<std::string> read_lines(const fs::path& path) {
   return split_lines(*data);
 }
 
-std::string join_lines(const std::vector<std::string>& lines) {
+namespace {
+
+template <typename Lines>
+void join_into(const Lines& lines, std::string& out) {
   std::size_t total = 0;
   for (const auto& l : lines) total += l.size() + 2;
-  std::string out;
+  out.clear();
   out.reserve(total);
   for (const auto& l : lines) {
     out += l;
     out += "\r\n";
   }
+}
+
+}  // namespace
+
+std::string join_lines(const std::vector<std::string>& lines) {
+  std::string out;
+  join_into(lines, out);
   return out;
+}
+
+void join_lines(std::span<const std::string_view> lines, std::string& out) {
+  join_into(lines, out);
 }
 
 void write_file_atomic(const fs::path& path, std::string_view data) {
