@@ -74,11 +74,19 @@ std::optional<std::string> read_file(const fs::path& path) {
     if (!fs::exists(path, ec)) return std::nullopt;
     fail(" を開けません。", path);
   }
-  std::string data;
-  char buf[1 << 16];
-  std::size_t n = 0;
-  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) data.append(buf, n);
+  // One read of the size the file has; a file that grew meanwhile is read on to its end.
+  std::error_code ec;
+  const auto size = fs::file_size(path, ec);
+  std::string data(ec ? 0 : static_cast<std::size_t>(size), '\0');
+  std::size_t got = std::fread(data.data(), 1, data.size(), f.get());
+  if (got == data.size()) {
+    char buf[1 << 12];
+    std::size_t n = 0;
+    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) data.append(buf, n);
+    got = data.size();
+  }
   if (std::ferror(f.get())) fail(" を読み込めません。", path);
+  data.resize(got);
   return data;
 }
 
@@ -144,6 +152,7 @@ void write_file_atomic(const fs::path& path, std::string_view data) {
     fs::remove(tmp, ec);
     fail(" に書き込めません。", path);
   }
+  note_created(path);
 }
 
 std::size_t read_records(const fs::path& path, std::size_t record_size, char* dest,
