@@ -8,13 +8,13 @@
 namespace rv {
 namespace {
 
-bool line_less(const std::string& a, const std::string& b) {
+bool line_less(std::string_view a, std::string_view b) {
   return icompare_ascii(a, b) < 0;
 }
 
 // The first line holding the key, or lines.size().
-std::size_t find_key(const std::vector<std::string>& lines, std::string_view line,
-                     const KeySpec& spec) {
+template <typename Line>
+std::size_t find_key(const std::vector<Line>& lines, std::string_view line, const KeySpec& spec) {
   const std::string_view key = fld(line, spec.first, spec.length);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (fld(lines[i], spec.first, spec.length) == key) return i;
@@ -22,7 +22,8 @@ std::size_t find_key(const std::vector<std::string>& lines, std::string_view lin
   return lines.size();
 }
 
-void drop_blank_first(std::vector<std::string>& lines, const KeySpec& spec) {
+template <typename Line>
+void drop_blank_first(std::vector<Line>& lines, const KeySpec& spec) {
   if (spec.drop_blank_first_line && !lines.empty() && is_blank(lines.front())) {
     lines.erase(lines.begin());
   }
@@ -39,7 +40,9 @@ std::string_view RecordLine(std::string_view record) {
   return record;
 }
 
-void MergeKeyedLine(std::vector<std::string>& lines, std::string line, const KeySpec& spec) {
+template <typename Line>
+void MergeKeyedLine(std::vector<Line>& lines, std::type_identity_t<Line> line,
+                    const KeySpec& spec) {
   const std::size_t i = find_key(lines, line, spec);
   if (i < lines.size()) {
     lines[i] = std::move(line);
@@ -50,7 +53,9 @@ void MergeKeyedLine(std::vector<std::string>& lines, std::string line, const Key
   drop_blank_first(lines, spec);
 }
 
-void MergeKeyedLineSorted(std::vector<std::string>& lines, std::string line, const KeySpec& spec) {
+template <typename Line>
+void MergeKeyedLineSorted(std::vector<Line>& lines, std::type_identity_t<Line> line,
+                          const KeySpec& spec) {
   const std::size_t i = find_key(lines, line, spec);
   std::size_t pos = 0;
   if (i < lines.size()) {
@@ -69,13 +74,24 @@ void MergeKeyedLineSorted(std::vector<std::string>& lines, std::string line, con
   drop_blank_first(lines, spec);
 }
 
-std::vector<std::string> BlankSeLines() {
-  return std::vector<std::string>(kSeSlots, std::string(kSeLineLength, ' '));
+template void MergeKeyedLine(std::vector<std::string>&, std::string, const KeySpec&);
+template void MergeKeyedLine(std::vector<std::string_view>&, std::string_view, const KeySpec&);
+template void MergeKeyedLineSorted(std::vector<std::string>&, std::string, const KeySpec&);
+template void MergeKeyedLineSorted(std::vector<std::string_view>&, std::string_view,
+                                   const KeySpec&);
+
+const std::string& BlankSeLine() {
+  static const std::string blank(kSeLineLength, ' ');
+  return blank;
 }
 
-void PutSeLine(std::vector<std::string>& lines, std::size_t slot, std::string line) {
-  if (lines.size() < kSeSlots) lines.resize(kSeSlots, std::string(kSeLineLength, ' '));
-  lines[slot] = std::move(line);
+std::vector<std::string_view> BlankSeLines() {
+  return std::vector<std::string_view>(kSeSlots, BlankSeLine());
+}
+
+void PutSeLine(std::vector<std::string_view>& lines, std::size_t slot, std::string_view line) {
+  if (lines.size() < kSeSlots) lines.resize(kSeSlots, BlankSeLine());
+  lines[slot] = line;
 }
 
 }  // namespace rv

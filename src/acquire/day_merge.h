@@ -1,10 +1,13 @@
 // How one record is laid into the lines of a day file, without touching the disk. Lines are
-// kept in case-insensitive text order (icompare_ascii); blank lines never match a key.
+// kept in case-insensitive text order (icompare_ascii); blank lines never match a key. The
+// store keeps its lines as views (std::string_view) into buffers it owns; std::string lines
+// work the same way.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace rv {
@@ -20,17 +23,23 @@ std::string_view RecordLine(std::string_view record);
 
 // Replaces the first line whose key equals the line's, or appends it; then sorts all lines
 // (stable) and, when asked, removes one blank first line.
-void MergeKeyedLine(std::vector<std::string>& lines, std::string line, const KeySpec& spec);
+template <typename Line>
+void MergeKeyedLine(std::vector<Line>& lines, std::type_identity_t<Line> line, const KeySpec& spec);
 
 // The same result for lines that are already sorted, without sorting them again: the line
 // goes straight to the place the stable sort would give it.
-void MergeKeyedLineSorted(std::vector<std::string>& lines, std::string line, const KeySpec& spec);
+template <typename Line>
+void MergeKeyedLineSorted(std::vector<Line>& lines, std::type_identity_t<Line> line,
+                          const KeySpec& spec);
+
+// The line of an SE slot nobody has filled: blanks.
+const std::string& BlankSeLine();
 
 // A new SE file: every slot a line of blanks.
-std::vector<std::string> BlankSeLines();
+std::vector<std::string_view> BlankSeLines();
 
 // Puts the line at its slot. A file cut short is first filled up with blank slots, so the
 // slots after the cut keep their places.
-void PutSeLine(std::vector<std::string>& lines, std::size_t slot, std::string line);
+void PutSeLine(std::vector<std::string_view>& lines, std::size_t slot, std::string_view line);
 
 }  // namespace rv

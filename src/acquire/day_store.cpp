@@ -1,5 +1,6 @@
 #include "acquire/day_store.h"
 
+#include <algorithm>
 #include <optional>
 #include <system_error>
 
@@ -26,15 +27,6 @@ std::string record_head(std::string_view record) {
 void log_dropped(std::string_view why, std::string_view record) {
   AppendErrorLog(SJ("保存できないレコード（") + std::string(why) + SJ("）：") +
                  record_head(record));
-}
-
-// A line break inside a record would split it into two lines when the file is read back.
-bool checked_line(std::string_view record, std::string& line) {
-  line = RecordLine(record);
-  // Two single-byte searches: find_first_of would test every byte against the set.
-  if (line.find('\n') == std::string::npos && line.find('\r') == std::string::npos) return true;
-  log_dropped(SJ("改行を含む"), record);
-  return false;
 }
 
 }  // namespace
@@ -85,9 +77,8 @@ bool DayStore::StoreKeyedRecord(std::string_view folder, std::string_view file_n
                                 std::size_t key_first, std::size_t key_length,
                                 std::string_view record, bool zero_kind_and_date,
                                 bool create_if_missing, bool drop_blank_first_line) {
-  std::string line;
-  if (!checked_line(record, line)) return false;
-  if (zero_kind_and_date) put_fld(line, 3, 9, "000000000");
+  const std::optional<std::string_view> line = take_line(record, zero_kind_and_date);
+  if (!line) return false;
   DayFile& file = open(folder, file_name);
   if (!file.exists) {
     if (!create_if_missing) return false;
@@ -95,9 +86,9 @@ bool DayStore::StoreKeyedRecord(std::string_view folder, std::string_view file_n
   }
   const KeySpec spec{key_first, key_length, drop_blank_first_line};
   if (file.sorted) {
-    MergeKeyedLineSorted(file.lines, std::move(line), spec);
+    MergeKeyedLineSorted(file.lines, *line, spec);
   } else {
-    MergeKeyedLine(file.lines, std::move(line), spec);
+    MergeKeyedLine(file.lines, *line, spec);
     file.sorted = mode_ == Mode::kWriteBack;
   }
   commit(file);
@@ -108,14 +99,14 @@ bool DayStore::StoreSeRecord(std::string_view file_name, int race, int horse,
                              std::string_view record, bool create_if_missing) {
   const std::optional<std::size_t> slot = SeSlot(race, horse);
   if (!slot) return false;
-  std::string line;
-  if (!checked_line(record, line)) return false;
+  const std::optional<std::string_view> line = take_line(record, false);
+  if (!line) return false;
   DayFile& file = open(kDataFolder, file_name);
   if (!file.exists) {
     if (!create_if_missing) return false;
     start(file, BlankSeLines());
   }
-  PutSeLine(file.lines, *slot, std::move(line));
+  PutSeLine(file.lines, *slot, *line);
   commit(file);
   return true;
 }
@@ -125,12 +116,13 @@ void DayStore::Flush() {
   for (auto& [name, file] : files_) {
     if (!file.dirty) continue;
     try {
-      write_lines(file.path, file.lines);
+      write(file);
     } catch (const FileError& e) {
       if (!first) first = e;
     }
   }
   files_.clear();
+  arena_.clear();
   if (first) throw *first;
 }
 
@@ -141,21 +133,20 @@ std::size_t DayStore::pending_files() const {
 }
 
 DayStore::DayFile& DayStore::open(std::string_view folder, std::string_view file_name) {
-  std::string relative(folder);
-  relative += file_name;
+  relative_.assign(folder);
+  relative_ += file_name;
   if (mode_ == Mode::kImmediate) {
-    scratch_ = DayFile{};
-    load(scratch_, relative);
-    return scratch_;
+    scratch_ = std::make_unique<DayFile>();
+    load(*scratch_, relative_);
+    return *scratch_;
   }
-  const auto [it, inserted] = files_.try_emplace(relative);
-  if (inserted) {
-    try {
-      load(it->second, relative);
-    } catch (...) {
-      files_.erase(it);
-      throw;
-    }
+  if (const auto it = files_.find(relative_); it != files_.end()) return it->second;
+  const auto it = files_.try_emplace(relative_).first;
+  try {
+    load(it->second, relative_);
+  } catch (...) {
+    files_.erase(it);
+    throw;
   }
   return it->second;
 }
@@ -164,11 +155,12 @@ void DayStore::load(DayFile& file, std::string_view relative) {
   file.path = app_path(relative);
   if (std::optional<std::string> data = read_file(file.path)) {
     file.exists = true;
-    file.lines = split_lines(*data);
+    file.loaded = std::move(*data);
+    for_each_line(file.loaded, [&file](std::string_view line) { file.lines.push_back(line); });
   }
 }
 
-void DayStore::start(DayFile& file, std::vector<std::string> lines) {
+void DayStore::start(DayFile& file, std::vector<std::string_view> lines) {
   // Fail now, as a direct write would, rather than at a later flush.
   std::error_code ec;
   if (!std::filesystem::is_directory(file.path.parent_path(), ec)) {
@@ -181,11 +173,60 @@ void DayStore::start(DayFile& file, std::vector<std::string> lines) {
 
 void DayStore::commit(DayFile& file) {
   if (mode_ == Mode::kImmediate) {
-    write_lines(file.path, file.lines);
-    scratch_ = DayFile{};  // a day of trifecta odds is megabytes; do not keep it
+    write(file);
+    scratch_.reset();  // a day of trifecta odds is megabytes; do not keep it
+    arena_.clear();
   } else {
     file.dirty = true;
   }
+}
+
+void DayStore::write(const DayFile& file) {
+  join_lines(file.lines, out_);
+  write_file_atomic(file.path, out_);
+}
+
+std::optional<std::string_view> DayStore::take_line(std::string_view record,
+                                                    bool zero_kind_and_date) {
+  if (mode_ == Mode::kImmediate) arena_.clear();  // the last record's file is written
+  const std::string_view line = RecordLine(record);
+  // A line break inside a record would split it into two lines when the file is read back.
+  // Two single-byte searches: find_first_of would test every byte against the set.
+  if (line.find('\n') != std::string_view::npos || line.find('\r') != std::string_view::npos) {
+    log_dropped(SJ("改行を含む"), record);
+    return std::nullopt;
+  }
+  // Bytes 3-11 (data kind and creation date) zeroed; a shorter line is first padded to them.
+  constexpr std::size_t kZeroFrom = 2;
+  constexpr std::string_view kZeroes = "000000000";
+  const std::size_t size =
+      zero_kind_and_date ? std::max(line.size(), kZeroFrom + kZeroes.size()) : line.size();
+  char* bytes = arena_.allocate(size);
+  std::copy(line.begin(), line.end(), bytes);
+  std::fill(bytes + line.size(), bytes + size, ' ');
+  if (zero_kind_and_date) std::copy(kZeroes.begin(), kZeroes.end(), bytes + kZeroFrom);
+  return std::string_view(bytes, size);
+}
+
+char* DayStore::LineArena::allocate(std::size_t n) {
+  // Blocks of a few megabytes: a flush's worth of lines in a handful of them.
+  constexpr std::size_t kBlock = std::size_t{4} << 20;
+  while (block_ < blocks_.size() && blocks_[block_].size() - used_ < n) {
+    ++block_;
+    used_ = 0;
+  }
+  if (block_ == blocks_.size()) {
+    blocks_.emplace_back(std::max(n, kBlock));
+    used_ = 0;
+  }
+  char* p = blocks_[block_].data() + used_;
+  used_ += n;
+  return p;
+}
+
+void DayStore::LineArena::clear() {
+  block_ = 0;
+  used_ = 0;
 }
 
 }  // namespace rv

@@ -21,6 +21,8 @@
 #include <cstddef>
 #include <filesystem>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,22 +63,43 @@ class DayStore {
   [[nodiscard]] std::size_t pending_files() const;
 
  private:
+  // The bytes of the lines the store took, in blocks that never move, so a file's lines can
+  // be views; a block is kept for reuse once its files are written.
+  class LineArena {
+   public:
+    // Room for n bytes, valid until clear().
+    char* allocate(std::size_t n);
+    void clear();
+
+   private:
+    std::vector<std::vector<char>> blocks_;
+    std::size_t block_ = 0;  // the block being filled
+    std::size_t used_ = 0;   // bytes of it taken
+  };
+
   struct DayFile {
     std::filesystem::path path;
     bool exists = false;
     bool sorted = false;  // lines known to be in order (write-back only)
     bool dirty = false;
-    std::vector<std::string> lines;
+    std::string loaded;  // the file as read; lines that were not replaced point into it
+    std::vector<std::string_view> lines;
   };
 
   DayFile& open(std::string_view folder, std::string_view file_name);
   static void load(DayFile& file, std::string_view relative);
-  void start(DayFile& file, std::vector<std::string> lines);
+  void start(DayFile& file, std::vector<std::string_view> lines);
   void commit(DayFile& file);
+  void write(const DayFile& file);
+  // The record's line, checked, copied into the arena.
+  std::optional<std::string_view> take_line(std::string_view record, bool zero_kind_and_date);
 
   Mode mode_;
-  DayFile scratch_;                       // the file of the current record (kImmediate)
-  std::map<std::string, DayFile> files_;  // by folder + name (kWriteBack)
+  LineArena arena_;
+  std::string out_;                                    // a file's bytes as written
+  std::string relative_;                               // folder + name of the current record
+  std::unique_ptr<DayFile> scratch_;                   // the current record's file (kImmediate)
+  std::map<std::string, DayFile, std::less<>> files_;  // by folder + name (kWriteBack)
 };
 
 }  // namespace rv

@@ -66,16 +66,30 @@ std::optional<FeedFile> find_realtime_file(const fs::path& feed, std::string_vie
   return FeedFile{file, file.filename().string(), {}};
 }
 
+bool read_feed_lines(const fs::path& file, FeedLines& lines) {
+  lines.records.clear();
+  std::optional<std::string> text = read_file(file);
+  if (!text) {
+    lines.text.clear();
+    return false;
+  }
+  lines.text = std::move(*text);
+  for_each_line(lines.text, [&lines](std::string_view line) {
+    if (!line.empty()) lines.records.push_back(line);
+  });
+  return true;
+}
+
 std::optional<std::vector<std::string>> read_feed_records(const fs::path& file) {
-  const auto text = read_file(file);
-  if (!text) return std::nullopt;
+  FeedLines lines;
+  if (!read_feed_lines(file, lines)) return std::nullopt;
   std::vector<std::string> records;
-  for_each_line(*text, [&records](std::string_view line) {
-    if (line.empty()) return;
+  records.reserve(lines.records.size());
+  for (const std::string_view line : lines.records) {
     std::string& r = records.emplace_back();
     r.reserve(line.size() + 2);
     r.append(line).append("\r\n");
-  });
+  }
   return records;
 }
 

@@ -36,6 +36,17 @@ std::vector<FeedFile> select_stored_files(const std::vector<FeedFile>& all, std:
 std::optional<FeedFile> find_realtime_file(const std::filesystem::path& feed,
                                            std::string_view dataspec, std::string_view key);
 
+// The records of a feed file read in one piece: each record a view into text, without its
+// line break; blank lines are not records. Filled in place (the views point into text).
+struct FeedLines {
+  std::string text;
+  std::vector<std::string_view> records;
+};
+
+// Replaces lines with the file's records; false when the file is gone. Throws FileError when
+// it cannot be read.
+bool read_feed_lines(const std::filesystem::path& file, FeedLines& lines);
+
 // The records of a feed file, each ending in CR LF (also a last line that lacked it); blank
 // lines are not records. Throws FileError when the file cannot be read; nullopt when it is
 // gone.

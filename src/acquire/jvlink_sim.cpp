@@ -174,29 +174,30 @@ int JVLinkSim::read_next(std::string& buff, int& size, std::string& filename) {
   if (!loaded_) {
     if (f.download_slot >= downloads_done()) return -3;
     try {
-      auto records = read_feed_records(f.file.path);
-      if (!records) return -503;
-      records_ = std::move(*records);
+      if (!read_feed_lines(f.file.path, records_)) return -503;
     } catch (const FileError&) {
       return -403;
     }
     loaded_ = true;
     next_record_ = 0;
   }
-  if (next_record_ < records_.size()) {
+  if (next_record_ < records_.records.size()) {
     const long long number = records_served_ + 1;
     if (const auto it = config_.record_faults.find(number);
         it != config_.record_faults.end() && record_faults_fired_.insert(number).second) {
       return it->second;
     }
-    buff = std::move(records_[next_record_++]);
+    // Into the caller's buffer, which keeps its size from record to record.
+    const std::string_view line = records_.records[next_record_++];
+    buff.reserve(line.size() + 2);
+    buff.assign(line).append("\r\n");
     size = static_cast<int>(buff.size());
     filename = f.file.name;
     records_served_ = number;
     return size;
   }
   loaded_ = false;
-  records_.clear();
+  records_.records.clear();
   ++current_;
   return stream_ == Stream::Stored ? -1 : 0;
 }
@@ -229,7 +230,7 @@ void JVLinkSim::close_stream() {
   download_total_ = 0;
   current_ = 0;
   loaded_ = false;
-  records_.clear();
+  records_ = FeedLines{};
   next_record_ = 0;
   records_served_ = 0;
   record_faults_fired_.clear();

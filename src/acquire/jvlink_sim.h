@@ -90,7 +90,7 @@ class JVLinkSim final : public JVLink {
   std::chrono::milliseconds download_start_{0};
   std::size_t current_ = 0;  // file being read
   bool loaded_ = false;      // records_ hold the current file
-  std::vector<std::string> records_;
+  FeedLines records_;
   std::size_t next_record_ = 0;
   long long records_served_ = 0;  // over the whole stream
   std::set<long long> record_faults_fired_;

@@ -15,7 +15,7 @@ std::span<const CliCommandEntry> cli_commands() {
       {"days", "", make_days_command},
       {"races", "DAY", make_races_command},
       {"bets", "DAY SLOT [--set N] [--amount YEN] [--mode 0|1]", make_bets_command},
-      {"download", "[--from yyyymmddhhnnss] [--odds] [--week]", make_download_command},
+      {"download", "[--from yyyymmddhhnnss] [--odds] [--week] [--quiet]", make_download_command},
       {"card", "DAY SLOT", make_card_command},
       {"results", "DAY SLOT", make_results_command},
       {"vote", "DAY SLOT TYPE [--plugin]", make_vote_command},

@@ -1,5 +1,6 @@
 // download: the stored-data window run without a window. Prints every line added to the list
-// of created data and every progress text; the boxes go to standard error.
+// of created data and every progress text (--quiet: only the final label); the boxes go to
+// standard error.
 #include <chrono>
 #include <thread>
 
@@ -18,6 +19,8 @@ class DownloadCommand final : public CliCommand {
         odds_ = true;
       } else if (args[i] == "--week") {
         week_ = true;
+      } else if (args[i] == "--quiet") {
+        quiet_ = true;
       } else if (args[i] == "--from") {
         if (++i == args.size()) throw UsageError("--from needs yyyymmddhhnnss");
         from_ = parse_dt(args[i]);
@@ -41,8 +44,10 @@ class DownloadCommand final : public CliCommand {
       print_line(ctx.out, line);
       last = line;
     };
-    form.on_list_line = print;
-    form.on_progress = print;
+    if (!quiet_) {
+      form.on_list_line = print;
+      form.on_progress = print;
+    }
 
     form.StartBtnClick();
     RunStatusTimer(form,
@@ -58,6 +63,7 @@ class DownloadCommand final : public CliCommand {
   std::optional<DateTime> from_;
   bool odds_ = false;
   bool week_ = false;
+  bool quiet_ = false;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateEdit>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,12 +12,56 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "gui/qt_text.h"
+#include "gui/widget_state.h"
 
 namespace rv::gui {
+namespace {
+
+// The list of created data gains thousands of lines per file: the view takes the new ones
+// at most a few times a second, appended, and is rebuilt only when the list was cleared.
+class CreatedDataBinding final : public Binder::Binding {
+ public:
+  CreatedDataBinding(QListWidget* view, const ListControl& list) : view_(view), list_(list) {}
+
+  void sync() override {
+    constexpr qint64 kIntervalMs = 150;
+    if (view_.isNull() || list_.version() == seen_) return;
+    if (since_.isValid() && since_.elapsed() < kIntervalMs) return;
+    since_.start();
+    seen_ = list_.version();
+    const QSignalBlocker block(view_.data());
+    const std::vector<std::string>& items = list_.items();
+    if (items.size() < shown_.size() || !std::equal(shown_.begin(), shown_.end(), items.begin())) {
+      shown_.clear();
+      view_->clear();
+    }
+    for (std::size_t i = shown_.size(); i < items.size(); ++i) {
+      shown_.push_back(items[i]);
+      view_->addItem(qs(items[i]));
+    }
+    view_->setCurrentRow(list_.item_index());
+    set_shown(*view_, list_.visible());
+    view_->setEnabled(list_.enabled());
+  }
+
+ private:
+  QPointer<QListWidget> view_;
+  const ListControl& list_;
+  std::uint64_t seen_ = 0;
+  QElapsedTimer since_;
+  std::vector<std::string> shown_;
+};
+
+}  // namespace
 
 GetDataWindow::GetDataWindow(TGetDataForm& form, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), form_(form), binder_(dialogs, this) {
@@ -87,7 +132,10 @@ GetDataWindow::GetDataWindow(TGetDataForm& form, Dialogs& dialogs, QWidget* pare
   list->setObjectName("ListBox1");
   list->setUniformItemSizes(true);
   list->setMinimumHeight(180);
-  binder_.list(list, form.ListBox1);
+  binder_.adopt(std::make_unique<CreatedDataBinding>(list, form.ListBox1));
+  connect(list, &QListWidget::currentRowChanged, this, [&form](int row) {
+    if (row != form.ListBox1.item_index()) form.ListBox1.set_item_index(row);
+  });
 
   status_timer_ = new QTimer(this);
   status_timer_->setObjectName("StatusTimer");

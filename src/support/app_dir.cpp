@@ -1,10 +1,10 @@
 #include "support/app_dir.h"
 
 #include <cstdlib>
-#include <system_error>
 #include <vector>
 
 #include "support/files.h"
+#include "support/folder_index.h"
 #include "support/text.h"
 
 #ifdef _WIN32
@@ -21,11 +21,6 @@ fs::path& app_dir_storage() {
 
 fs::path from_utf8(std::string_view u8) {
   return fs::path(std::u8string(reinterpret_cast<const char8_t*>(u8.data()), u8.size()));
-}
-
-std::string name_utf8(const fs::path& p) {
-  const auto u8 = p.filename().u8string();
-  return std::string(reinterpret_cast<const char*>(u8.data()), u8.size());
 }
 
 // Splits at '\' and '/' outside double-byte characters: the trail byte of 表 or ソ is 0x5C.
@@ -90,19 +85,14 @@ fs::path resolve_below(const fs::path& base, std::string_view sjis_relative) {
   bool exists = true;
   for (const std::string& part : split_components(sjis_relative)) {
     const std::string u8 = to_utf8(part);
-    fs::path next = cur / from_utf8(u8);
-    std::error_code ec;
-    if (exists && !fs::exists(next, ec)) {
-      exists = false;
-      for (fs::directory_iterator it(cur, ec), end; !ec && it != end; it.increment(ec)) {
-        if (iequals_ascii(name_utf8(it->path()), u8)) {
-          next = it->path();
-          exists = true;
-          break;
-        }
+    if (exists) {
+      if (std::optional<fs::path> found = find_in_folder(cur, u8)) {
+        cur = std::move(*found);
+        continue;
       }
+      exists = false;
     }
-    cur = std::move(next);
+    cur /= from_utf8(u8);
   }
   return cur;
 }

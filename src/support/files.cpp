@@ -6,6 +6,7 @@
 #include <memory>
 #include <system_error>
 
+#include "support/folder_index.h"
 #include "support/text.h"
 
 #ifdef _WIN32
@@ -73,11 +74,19 @@ std::optional<std::string> read_file(const fs::path& path) {
     if (!fs::exists(path, ec)) return std::nullopt;
     fail(" を開けません。", path);
   }
-  std::string data;
-  char buf[1 << 16];
-  std::size_t n = 0;
-  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) data.append(buf, n);
+  // One read of the size the file has; a file that grew meanwhile is read on to its end.
+  std::error_code ec;
+  const auto size = fs::file_size(path, ec);
+  std::string data(ec ? 0 : static_cast<std::size_t>(size), '\0');
+  std::size_t got = std::fread(data.data(), 1, data.size(), f.get());
+  if (got == data.size()) {
+    char buf[1 << 12];
+    std::size_t n = 0;
+    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) data.append(buf, n);
+    got = data.size();
+  }
   if (std::ferror(f.get())) fail(" を読み込めません。", path);
+  data.resize(got);
   return data;
 }
 
@@ -98,16 +107,30 @@ std::vector<std::string> read_lines(const fs::path& path) {
   return split_lines(*data);
 }
 
-std::string join_lines(const std::vector<std::string>& lines) {
+namespace {
+
+template <typename Lines>
+void join_into(const Lines& lines, std::string& out) {
   std::size_t total = 0;
   for (const auto& l : lines) total += l.size() + 2;
-  std::string out;
+  out.clear();
   out.reserve(total);
   for (const auto& l : lines) {
     out += l;
     out += "\r\n";
   }
+}
+
+}  // namespace
+
+std::string join_lines(const std::vector<std::string>& lines) {
+  std::string out;
+  join_into(lines, out);
   return out;
+}
+
+void join_lines(std::span<const std::string_view> lines, std::string& out) {
+  join_into(lines, out);
 }
 
 void write_file_atomic(const fs::path& path, std::string_view data) {
@@ -129,6 +152,7 @@ void write_file_atomic(const fs::path& path, std::string_view data) {
     fs::remove(tmp, ec);
     fail(" に書き込めません。", path);
   }
+  note_created(path);
 }
 
 std::size_t read_records(const fs::path& path, std::size_t record_size, char* dest,

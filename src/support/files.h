@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -61,6 +62,8 @@ std::vector<std::string> read_lines(const fs::path& path);
 
 // Lines joined with CR LF after every line.
 std::string join_lines(const std::vector<std::string>& lines);
+// The same into out, whose buffer is kept from one file to the next.
+void join_lines(std::span<const std::string_view> lines, std::string& out);
 
 void write_file_atomic(const fs::path& path, std::string_view data);
 inline void write_lines(const fs::path& path, const std::vector<std::string>& lines) {

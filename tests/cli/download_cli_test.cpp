@@ -78,6 +78,14 @@ TEST_F(DownloadCli, PrintsEveryListLineAndProgressTextAndStoresTheDays) {
             last);
 }
 
+TEST_F(DownloadCli, QuietPrintsOnlyTheFinalLabelAndStoresTheSame) {
+  const auto r =
+      run_cli({"--appdir", dir(), "download", "--from", "20261201000000", "--odds", "--quiet"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "データ作成が完了しました。\n");
+  EXPECT_TRUE(fs::exists(app_.path() / "DATA" / u8_path("2026年12月05日.jvO6")));
+}
+
 TEST_F(DownloadCli, AReadErrorFailsAndAWrongStartTimeIsAUsageError) {
   testing::write_bytes(app_.path() / "jvfeed" / "jvlink.ini", "[fail]\nrecord.3=-502\n");
   const auto r = run_cli({"--appdir", dir(), "download", "--from", "20261201000000"});

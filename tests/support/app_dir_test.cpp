@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 
 #include "common/temp_dir.h"
+#include "support/files.h"
+#include "support/folder_index.h"
 #include "support/text.h"
 
 namespace rv {
@@ -20,6 +23,25 @@ TEST(AppPath, MatchesEachComponentWithoutRegardToCase) {
   EXPECT_EQ(app_path("\\data"), app.path() / "DATA");
   // Missing components keep their spelling so the caller can create them.
   EXPECT_EQ(app_path("\\Data\\New\\f.txt"), app.path() / "DATA" / "New" / "f.txt");
+}
+
+// The folder's names are read once: missing names and the program's own writes cost no
+// further folder read, and a file another program added is still found.
+TEST(AppPath, AnswersFromAFolderIndexThatFollowsTheDisk) {
+  AppDirScope app;
+  fs::create_directories(app.path() / "DATA");
+  // A folder that has been there a while, so that the next change moves its stamp.
+  fs::last_write_time(app.path() / "DATA",
+                      fs::last_write_time(app.path() / "DATA") - std::chrono::hours(1));
+  EXPECT_EQ(app_path("\\Data\\a.jvRA"), app.path() / "DATA" / "a.jvRA");
+  testing::write_bytes(app.path() / "DATA" / "Other.jvRA", "r");  // behind the index's back
+  EXPECT_EQ(app_path("\\data\\other.JVRA"), app.path() / "DATA" / "Other.jvRA");
+
+  const std::uint64_t reads = folder_reads();
+  EXPECT_EQ(app_path("\\Data\\b.jvRA"), app.path() / "DATA" / "b.jvRA");
+  write_file_atomic(app_path("\\Data\\New.jvRA"), "r");
+  EXPECT_EQ(app_path("\\DATA\\NEW.JVRA"), app.path() / "DATA" / "New.jvRA");
+  EXPECT_EQ(folder_reads(), reads);
 }
 
 TEST(AppPath, NeverSplitsInsideADoubleByteCharacterAndConvertsNamesToUtf8) {
