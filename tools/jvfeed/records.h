@@ -17,45 +17,33 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "jvdata/layouts.h"
+
 namespace rv::jvfeed {
 
-enum class Kind { RA, SE, HR, O1, O2, O3, O4, O5, O6, DM, TC, WE, UM };
-
-inline constexpr Kind kAllKinds[] = {Kind::RA, Kind::SE, Kind::HR, Kind::O1, Kind::O2,
-                                     Kind::O3, Kind::O4, Kind::O5, Kind::O6, Kind::DM,
-                                     Kind::TC, Kind::WE, Kind::UM};
+using Kind = jv::Kind;
+using jv::kAllKinds;
 
 // Record length in bytes, CR LF included (RA 1272 ... UM 1577).
 std::size_t record_length(Kind kind);
 // The two-letter record id ("RA").
 std::string_view kind_id(Kind kind);
 // The kind of a record id; nullopt for ids this library does not build.
-std::optional<Kind> kind_of(std::string_view id);
+using jv::kind_of;
 
-// How a field starts out and how numbers are written into it.
-enum class FieldType {
-  Num,    // digits, starts "0...0"
-  Entry,  // digits of an array entry that starts blank (odds and payout entries)
-  Text,   // half-width text, starts with spaces
-  Wide,   // full-width text, starts with full-width spaces
-};
-
-struct Field {
-  std::string_view name;
-  int pos = 0;  // 1-based byte position of entry 1
-  int len = 0;
-  FieldType type = FieldType::Num;
-  int count = 1;  // entries of an array
-  int stride = 0;
-};
+// A field's position, width, entries and how it starts out (FieldType::Num "0...0", Entry
+// blank digits, Text spaces, Wide full-width spaces).
+using Field = jv::Field;
+using FieldType = jv::FieldType;
 
 // Every field of a record kind that this library knows, in record order.
-const std::vector<Field>& fields(Kind kind);
-const Field* find_field(Kind kind, std::string_view name);
+std::span<const Field> fields(Kind kind);
+using jv::find_field;
 
 // Race identity: bytes 12-27 of every race record.
 struct RaceKey {
