@@ -14,7 +14,8 @@ namespace {
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+    // iconv_open reports failure as (iconv_t)-1: the cast is its interface, not a choice.
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
       throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
     }
   }
