@@ -14,25 +14,26 @@
 #include <string_view>
 
 #include "jvdata/combo_labels.h"  // the combination counts (index 1..count)
+#include "jvdata/layouts.h"
 
 namespace rv {
 
 inline constexpr int kMaxRaces = 36;   // three venues of twelve races
 inline constexpr int kMaxHorses = 18;  // horse position 0..17 holds horse number 1..18
 
-// JV-Data record lengths, CR LF included.
-inline constexpr std::size_t kRaLen = 1272;
-inline constexpr std::size_t kSeLen = 555;
-inline constexpr std::size_t kUmLen = 1577;
-inline constexpr std::size_t kHrLen = 719;
-inline constexpr std::size_t kO1Len = 962;
-inline constexpr std::size_t kO2Len = 2042;
-inline constexpr std::size_t kO3Len = 2654;
-inline constexpr std::size_t kO4Len = 4031;
-inline constexpr std::size_t kO5Len = 12293;
-inline constexpr std::size_t kO6Len = 83285;
-inline constexpr std::size_t kDmLen = 303;
-inline constexpr std::size_t kTcLen = 45;
+// JV-Data record lengths, CR LF included, as the layouts give them.
+inline constexpr std::size_t kRaLen = jv::ra::kLayout.length;
+inline constexpr std::size_t kSeLen = jv::se::kLayout.length;
+inline constexpr std::size_t kUmLen = jv::um::kLayout.length;
+inline constexpr std::size_t kHrLen = jv::hr::kLayout.length;
+inline constexpr std::size_t kO1Len = jv::o1::kLayout.length;
+inline constexpr std::size_t kO2Len = jv::o2::kLayout.length;
+inline constexpr std::size_t kO3Len = jv::o3::kLayout.length;
+inline constexpr std::size_t kO4Len = jv::o4::kLayout.length;
+inline constexpr std::size_t kO5Len = jv::o5::kLayout.length;
+inline constexpr std::size_t kO6Len = jv::o6::kLayout.length;
+inline constexpr std::size_t kDmLen = jv::dm::kLayout.length;
+inline constexpr std::size_t kTcLen = jv::tc::kLayout.length;
 
 // One raw record, read in place by 1-based JV-Data byte position.
 template <std::size_t N>
@@ -46,6 +47,11 @@ struct Record {
     return pos >= 1 && pos - 1 + len <= N ? std::string_view(bytes.data() + pos - 1, len)
                                           : std::string_view();
   }
+  [[nodiscard]] std::string_view field(const jv::Field& f) const {
+    return field(static_cast<std::size_t>(f.pos), f.size());
+  }
+  // Entry i (0-based) of an array field.
+  [[nodiscard]] std::string_view field(const jv::Field& f, int i) const { return field(f.at(i)); }
   void assign(std::string_view rec) {
     const std::size_t n = rec.size() < N ? rec.size() : N;
     std::memcpy(bytes.data(), rec.data(), n);
