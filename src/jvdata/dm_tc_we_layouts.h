@@ -15,9 +15,7 @@ inline constexpr Field DMTime{"DMTime", 34, 5, E, 18, 15};    // m ss hh
 inline constexpr Field DMGosaP{"DMGosaP", 39, 4, E, 18, 15};  // ss hh
 inline constexpr Field DMGosaM{"DMGosaM", 43, 4, E, 18, 15};
 
-inline constexpr Field kFields[] = {RecordSpec, DataKubun, MakeDate, Year,    MonthDay,
-                                    JyoCD,      Kaiji,     Nichiji,  RaceNum, MakeHM,
-                                    Umaban,     DMTime,    DMGosaP,  DMGosaM};
+inline constexpr auto kFields = join(head::kFields, {MakeHM, Umaban, DMTime, DMGosaP, DMGosaM});
 inline constexpr Layout kLayout{Kind::DM, "DM", 303, kFields};
 }  // namespace dm
 
@@ -28,9 +26,7 @@ inline constexpr Field HappyoTime{"HappyoTime", 28, 8, N};
 inline constexpr Field AtoHassoTime{"AtoHassoTime", 36, 4, N};  // the new time hhmm
 inline constexpr Field MaeHassoTime{"MaeHassoTime", 40, 4, N};
 
-inline constexpr Field kFields[] = {RecordSpec, DataKubun,  MakeDate,     Year,
-                                    MonthDay,   JyoCD,      Kaiji,        Nichiji,
-                                    RaceNum,    HappyoTime, AtoHassoTime, MaeHassoTime};
+inline constexpr auto kFields = join(head::kFields, {HappyoTime, AtoHassoTime, MaeHassoTime});
 inline constexpr Layout kLayout{Kind::TC, "TC", 45, kFields};
 }  // namespace tc
 
@@ -51,10 +47,9 @@ inline constexpr Field TenkoCDBefore{"TenkoCDBefore", 38, 1, N};
 inline constexpr Field SibaBabaCDBefore{"SibaBabaCDBefore", 39, 1, N};
 inline constexpr Field DirtBabaCDBefore{"DirtBabaCDBefore", 40, 1, N};
 
-inline constexpr Field kFields[] = {
-    RecordSpec,       DataKubun,       MakeDate, Year,    MonthDay,   JyoCD,      Kaiji,
-    Nichiji,          HappyoTime,      HenkoID,  TenkoCD, SibaBabaCD, DirtBabaCD, TenkoCDBefore,
-    SibaBabaCDBefore, DirtBabaCDBefore};
+inline constexpr auto kFields =
+    join(rec::kFields, {Year, MonthDay, JyoCD, Kaiji, Nichiji, HappyoTime, HenkoID, TenkoCD,
+                        SibaBabaCD, DirtBabaCD, TenkoCDBefore, SibaBabaCDBefore, DirtBabaCDBefore});
 inline constexpr Layout kLayout{Kind::WE, "WE", 42, kFields};
 
 // Meeting, announcement and change id: every announcement of a day is a record of its own.

@@ -9,6 +9,7 @@
 //   jv::ra::HassoTime.part(0, 2)      // the hour of the start time
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -51,6 +52,16 @@ struct Field {
 // key runs from Year to RaceNum).
 constexpr Field through(const Field& first, const Field& last) {
   return {first.name, first.pos, last.end() - first.pos, first.type};
+}
+
+// The fields of a record that starts with `head`: the head's fields, then `own`, in record
+// order. The heads every kind shares are kept as one table, and a layout lists only its own.
+template <std::size_t H, std::size_t N>
+constexpr std::array<Field, H + N> join(const std::array<Field, H>& head, const Field (&own)[N]) {
+  std::array<Field, H + N> all{};
+  for (std::size_t i = 0; i < H; ++i) all[i] = head[i];
+  for (std::size_t i = 0; i < N; ++i) all[H + i] = own[i];
+  return all;
 }
 
 // The bytes of a field in a record; cut short or empty where the record is (as fld()).

@@ -14,6 +14,8 @@ inline constexpr Field HappyoTime{"HappyoTime", 28, 8, N};
 inline constexpr Field TorokuTosu{"TorokuTosu", 36, 2, N};
 inline constexpr Field SyussoTosu{"SyussoTosu", 38, 2, N};
 
+inline constexpr auto kFields = join(head::kFields, {HappyoTime, TorokuTosu, SyussoTosu});
+
 inline constexpr Field HappyoHour = HappyoTime.part(4, 2);
 inline constexpr Field HappyoMinute = HappyoTime.part(6, 2);
 inline constexpr Field HappyoHM = HappyoTime.part(4, 4);  // hhmm
@@ -40,16 +42,11 @@ inline constexpr Field TansyoVote{"TansyoVote", 928, 11, N};
 inline constexpr Field FukusyoVote{"FukusyoVote", 939, 11, N};
 inline constexpr Field WakurenVote{"WakurenVote", 950, 11, N};
 
-inline constexpr Field kFields[] = {
-    RecordSpec,     DataKubun,       MakeDate,     Year,
-    MonthDay,       JyoCD,           Kaiji,        Nichiji,
-    RaceNum,        HappyoTime,      TorokuTosu,   SyussoTosu,
-    TansyoFlag,     FukusyoFlag,     WakurenFlag,  FukuChakuBaraiKey,
-    TansyoUmaban,   TansyoOdds,      TansyoNinki,  FukusyoUmaban,
-    FukusyoOddsLow, FukusyoOddsHigh, FukusyoNinki, WakurenKumi,
-    WakurenOdds,    WakurenNinki,    TansyoVote,   FukusyoVote,
-    WakurenVote,
-};
+inline constexpr auto kFields =
+    join(odds::kFields,
+         {TansyoFlag, FukusyoFlag, WakurenFlag, FukuChakuBaraiKey, TansyoUmaban, TansyoOdds,
+          TansyoNinki, FukusyoUmaban, FukusyoOddsLow, FukusyoOddsHigh, FukusyoNinki, WakurenKumi,
+          WakurenOdds, WakurenNinki, TansyoVote, FukusyoVote, WakurenVote});
 inline constexpr Layout kLayout{Kind::O1, "O1", 962, kFields};
 }  // namespace o1
 
@@ -62,9 +59,7 @@ inline constexpr Field Odds{"Odds", 45, 6, E, 153, 13};
 inline constexpr Field Ninki{"Ninki", 51, 3, E, 153, 13};
 inline constexpr Field TotalVote{"TotalVote", 2030, 11, N};
 
-inline constexpr Field kFields[] = {
-    RecordSpec, DataKubun,  MakeDate,   Year,       MonthDay, JyoCD, Kaiji, Nichiji,  RaceNum,
-    HappyoTime, TorokuTosu, SyussoTosu, UmarenFlag, Kumi,     Odds,  Ninki, TotalVote};
+inline constexpr auto kFields = join(odds::kFields, {UmarenFlag, Kumi, Odds, Ninki, TotalVote});
 inline constexpr Layout kLayout{Kind::O2, "O2", 2042, kFields};
 }  // namespace o2
 
@@ -78,9 +73,8 @@ inline constexpr Field OddsHigh{"OddsHigh", 50, 5, E, 153, 17};
 inline constexpr Field Ninki{"Ninki", 55, 3, E, 153, 17};
 inline constexpr Field TotalVote{"TotalVote", 2642, 11, N};
 
-inline constexpr Field kFields[] = {
-    RecordSpec, DataKubun,  MakeDate,   Year,     MonthDay, JyoCD,   Kaiji,    Nichiji, RaceNum,
-    HappyoTime, TorokuTosu, SyussoTosu, WideFlag, Kumi,     OddsLow, OddsHigh, Ninki,   TotalVote};
+inline constexpr auto kFields =
+    join(odds::kFields, {WideFlag, Kumi, OddsLow, OddsHigh, Ninki, TotalVote});
 inline constexpr Layout kLayout{Kind::O3, "O3", 2654, kFields};
 }  // namespace o3
 
@@ -93,9 +87,7 @@ inline constexpr Field Odds{"Odds", 45, 6, E, 306, 13};
 inline constexpr Field Ninki{"Ninki", 51, 3, E, 306, 13};
 inline constexpr Field TotalVote{"TotalVote", 4019, 11, N};
 
-inline constexpr Field kFields[] = {
-    RecordSpec, DataKubun,  MakeDate,   Year,       MonthDay, JyoCD, Kaiji, Nichiji,  RaceNum,
-    HappyoTime, TorokuTosu, SyussoTosu, UmatanFlag, Kumi,     Odds,  Ninki, TotalVote};
+inline constexpr auto kFields = join(odds::kFields, {UmatanFlag, Kumi, Odds, Ninki, TotalVote});
 inline constexpr Layout kLayout{Kind::O4, "O4", 4031, kFields};
 }  // namespace o4
 
@@ -108,9 +100,7 @@ inline constexpr Field Odds{"Odds", 47, 6, E, 816, 15};
 inline constexpr Field Ninki{"Ninki", 53, 3, E, 816, 15};
 inline constexpr Field TotalVote{"TotalVote", 12281, 11, N};
 
-inline constexpr Field kFields[] = {
-    RecordSpec, DataKubun,  MakeDate,   Year,           MonthDay, JyoCD, Kaiji, Nichiji,  RaceNum,
-    HappyoTime, TorokuTosu, SyussoTosu, SanrenpukuFlag, Kumi,     Odds,  Ninki, TotalVote};
+inline constexpr auto kFields = join(odds::kFields, {SanrenpukuFlag, Kumi, Odds, Ninki, TotalVote});
 inline constexpr Layout kLayout{Kind::O5, "O5", 12293, kFields};
 }  // namespace o5
 
@@ -123,9 +113,7 @@ inline constexpr Field Odds{"Odds", 47, 7, E, 4896, 17};
 inline constexpr Field Ninki{"Ninki", 54, 4, E, 4896, 17};
 inline constexpr Field TotalVote{"TotalVote", 83273, 11, N};
 
-inline constexpr Field kFields[] = {
-    RecordSpec, DataKubun,  MakeDate,   Year,          MonthDay, JyoCD, Kaiji, Nichiji,  RaceNum,
-    HappyoTime, TorokuTosu, SyussoTosu, SanrentanFlag, Kumi,     Odds,  Ninki, TotalVote};
+inline constexpr auto kFields = join(odds::kFields, {SanrentanFlag, Kumi, Odds, Ninki, TotalVote});
 inline constexpr Layout kLayout{Kind::O6, "O6", 83285, kFields};
 }  // namespace o6
 

@@ -11,6 +11,8 @@ using namespace types;
 inline constexpr Field RecordSpec{"RecordSpec", 1, 2, T};  // the record id, "RA"
 inline constexpr Field DataKubun{"DataKubun", 3, 1, T};
 inline constexpr Field MakeDate{"MakeDate", 4, 8, N};  // yyyymmdd
+
+inline constexpr std::array<Field, 3> kFields{RecordSpec, DataKubun, MakeDate};
 }  // namespace rec
 
 // Bytes 1-27 of the race records (RA, SE, HR, O1..O6, DM, TC): the race key follows.
@@ -22,6 +24,9 @@ inline constexpr Field JyoCD{"JyoCD", 20, 2, N};        // venue
 inline constexpr Field Kaiji{"Kaiji", 22, 2, N};
 inline constexpr Field Nichiji{"Nichiji", 24, 2, N};
 inline constexpr Field RaceNum{"RaceNum", 26, 2, N};
+
+inline constexpr auto kFields =
+    join(rec::kFields, {Year, MonthDay, JyoCD, Kaiji, Nichiji, RaceNum});
 
 inline constexpr Field Month = MonthDay.part(0, 2);
 inline constexpr Field Day = MonthDay.part(2, 2);
