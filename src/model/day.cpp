@@ -84,7 +84,7 @@ void Day::blank_records() {
 
 bool Day::slot_in_use(int slot) const {
   if (slot < 0 || slot >= kMaxRaces) return false;
-  const std::string_view year = RaData[static_cast<std::size_t>(slot)].field(12, 4);
+  const std::string_view year = RaData[static_cast<std::size_t>(slot)].field(jv::head::Year);
   return !is_blank(year) && year != "0000";
 }
 
@@ -96,7 +96,7 @@ int Day::slots_in_use() const {
 
 int Day::runners(int slot) const {
   if (slot < 0 || slot >= kMaxRaces) return 0;
-  return inum(RaData[static_cast<std::size_t>(slot)].field(882, 2));
+  return inum(RaData[static_cast<std::size_t>(slot)].field(jv::ra::TorokuTosu));
 }
 
 std::unique_ptr<Day> make_day() {

@@ -52,6 +52,12 @@ struct Record {
   }
   // Entry i (0-based) of an array field.
   [[nodiscard]] std::string_view field(const jv::Field& f, int i) const { return field(f.at(i)); }
+  // Overwrites a field with text of its width.
+  void put(const jv::Field& f, std::string_view text) {
+    if (f.pos >= 1 && f.offset() + f.size() <= N && text.size() == f.size()) {
+      std::memcpy(bytes.data() + f.offset(), text.data(), f.size());
+    }
+  }
   void assign(std::string_view rec) {
     const std::size_t n = rec.size() < N ? rec.size() : N;
     std::memcpy(bytes.data(), rec.data(), n);
@@ -221,7 +227,7 @@ struct Day {
   // A slot is in use when its RA year is neither blank nor "0000".
   [[nodiscard]] bool slot_in_use(int slot) const;
   [[nodiscard]] int slots_in_use() const;
-  // Registered runners of a slot (RA 882-883), 0 when not a number.
+  // Registered runners of a slot (RA TorokuTosu), 0 when not a number.
   [[nodiscard]] int runners(int slot) const;
 };
 

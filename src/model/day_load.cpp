@@ -26,8 +26,9 @@ void create_blank_o1(const DayFiles& files) {
   if (file_exists(files.OzFile[0])) return;
   const std::vector<std::string> ra_lines = read_lines(files.RaFile);
   if (ra_lines.size() <= 6) return;
-  write_lines(files.OzFile[0],
-              std::vector<std::string>(ra_lines.size(), std::string(kO1Len - 2, ' ')));
+  write_lines(
+      files.OzFile[0],
+      std::vector<std::string>(ra_lines.size(), std::string(jv::o1::kLayout.line_length(), ' ')));
 }
 
 // The first race record whose runner count the model cannot hold; -1 when all fit.
@@ -80,8 +81,8 @@ bool read_runners(Day& day, int races) {
     auto& runners = day.SeData[static_cast<std::size_t>(s)];
     for (int j = 0; j < n; ++j) {
       const SeRecord& se = runners[static_cast<std::size_t>(j)];
-      if (se.bytes[2] != kFinalResults) all_final = false;
-      horses.read(se.field(31, 10),
+      if (se.field(jv::rec::DataKubun)[0] != kFinalResults) all_final = false;
+      horses.read(se.field(jv::se::KettoNum),
                   day.UmData[static_cast<std::size_t>(s)][static_cast<std::size_t>(j)]);
     }
     read += n;
@@ -98,7 +99,7 @@ void set_results_label(Label& label, bool all_in) {
 void fill_venue_table(Day& day, int races) {
   std::vector<std::string> venues;  // code + short name, sorted, no duplicates
   for (int s = 0; s < races; ++s) {
-    const std::string_view code = day.RaData[static_cast<std::size_t>(s)].field(20, 2);
+    const std::string_view code = day.RaData[static_cast<std::size_t>(s)].field(jv::head::JyoCD);
     std::string item(code);
     item += BashoShortName(code);
     const auto at = std::lower_bound(venues.begin(), venues.end(), item);
@@ -110,7 +111,7 @@ void fill_venue_table(Day& day, int races) {
     day.BashoLabel[k] = venues[k].substr(0, 2);
   }
   for (int s = 0; s < kMaxRaces; ++s) {
-    const std::string_view code = day.RaData[static_cast<std::size_t>(s)].field(20, 2);
+    const std::string_view code = day.RaData[static_cast<std::size_t>(s)].field(jv::head::JyoCD);
     for (std::size_t k = 0; k < day.BashoIdx.size(); ++k) {
       if (day.BashoIdx[k].empty() && !day.BashoLabel[k].empty() && day.BashoLabel[k] == code) {
         day.BashoIdx[k] = fmt("%2d", s);
@@ -145,11 +146,11 @@ void ResetRaceWork(Day& day) {
 }
 
 std::string RaceClassOf(const RaRecord& ra) {
-  const int n = inum(ra.field(882, 2));
-  const std::string_view g = ra.field(615, 1);
-  const std::string_view k = ra.field(617, 2);
-  const std::string_view c = ra.field(635, 3);
-  const std::string_view t = ra.field(706, 1);
+  const int n = inum(ra.field(jv::ra::TorokuTosu));
+  const std::string_view g = ra.field(jv::ra::GradeCD);
+  const std::string_view k = ra.field(jv::ra::SyubetuCD);
+  const std::string_view c = ra.field(jv::ra::JyokenCDYoungest);
+  const std::string_view t = ra.field(jv::ra::TrackCDSurface);
   const bool graded = g == "A" || g == "B" || g == "C";  // G1, G2, G3
   if (graded && t != "5" && k != "11") return "A";       // not a jump race
   if (c == "999" && n >= 14 && !graded) return "B";
@@ -168,8 +169,8 @@ void SetAutoTimes(RaceWork& work, std::string_view start, int auto_oz_get) {
 }
 
 std::string DatListItem(const RaRecord& ra) {
-  const int race = inum(ra.field(26, 2));
-  std::string item = BashoName(ra.field(20, 2));
+  const int race = inum(ra.field(jv::head::RaceNum));
+  std::string item = BashoName(ra.field(jv::head::JyoCD));
   item += race == 0 ? std::string("  ") : fmt("%2d", race);
   item += 'R';
   return item;
@@ -218,7 +219,8 @@ DayLoadResult LoadDay(Day& day, DayLoadControls& c, std::string_view date,
   for (int s = 0; s < in_use; ++s) {
     const RaRecord& ra = day.RaData[static_cast<std::size_t>(s)];
     c.DatList.add(DatListItem(ra));
-    SetAutoTimes(day.Work[static_cast<std::size_t>(s)], ra.field(874, 4), settings.AutoOzGet);
+    SetAutoTimes(day.Work[static_cast<std::size_t>(s)], ra.field(jv::ra::HassoTime),
+                 settings.AutoOzGet);
   }
   fill_venue_table(day, in_use);
   BuildPayoutTables(day);

@@ -11,18 +11,34 @@ namespace {
 // A race's runner records are read in one run straight into its row of the model.
 static_assert(sizeof(SeRecord) == kSeLen && sizeof(RaRecord) == kRaLen);
 
+// Date and venue, without the meeting numbers.
+constexpr jv::Field kDateVenue = jv::through(jv::head::Year, jv::head::JyoCD);
+
+bool same(const char* a, const char* b, const jv::Field& f) {
+  return std::memcmp(a + f.offset(), b + f.offset(), f.size()) == 0;
+}
+
+bool blank(const char* rec, const jv::Field& f) {
+  return is_blank({rec + f.offset(), f.size()});
+}
+
 bool same_key(const char* a, const char* b, SlotMatch match) {
-  // Bytes 12-21 are 0-based 11..20, bytes 26-27 0-based 25..26.
-  if (match == SlotMatch::kRaceKey) return std::memcmp(a + 11, b + 11, 16) == 0;
-  return std::memcmp(a + 11, b + 11, 10) == 0 && std::memcmp(a + 25, b + 25, 2) == 0;
+  if (match == SlotMatch::kRaceKey) return same(a, b, jv::head::RaceKey);
+  return same(a, b, kDateVenue) && same(a, b, jv::head::RaceNum);
 }
 
 bool blank_key(const char* rec, SlotMatch match) {
-  if (match == SlotMatch::kRaceKey) return is_blank({rec + 11, 16});
-  return is_blank({rec + 11, 10}) && is_blank({rec + 25, 2});
+  if (match == SlotMatch::kRaceKey) return blank(rec, jv::head::RaceKey);
+  return blank(rec, kDateVenue) && blank(rec, jv::head::RaceNum);
 }
 
 }  // namespace
+
+std::string VenueRace(std::string_view rec) {
+  std::string key(jv::field(rec, jv::head::JyoCD));
+  key += jv::field(rec, jv::head::RaceNum);
+  return key;
+}
 
 int RunnerSlots(const Day& day, int slot) {
   return std::clamp(day.runners(slot), 0, kMaxHorses);
@@ -31,10 +47,10 @@ int RunnerSlots(const Day& day, int slot) {
 int ReadRunnerRecords(Day& day, std::string_view day_name, int slot, int count) {
   if (slot < 0 || slot >= kMaxRaces) return 0;
   const RaRecord& ra = day.RaData[static_cast<std::size_t>(slot)];
-  const int race = inum(ra.field(26, 2));
+  const int race = inum(ra.field(jv::head::RaceNum));
   count = std::clamp(count, 0, kMaxHorses);
   if (race < 1 || race > 12 || count == 0) return 0;
-  const auto file = SeFilePath(day_name, ra.field(20, 2));
+  const auto file = SeFilePath(day_name, ra.field(jv::head::JyoCD));
   if (!file) return 0;
   auto& runners = day.SeData[static_cast<std::size_t>(slot)];
   return static_cast<int>(

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "model/day.h"
@@ -24,12 +25,19 @@ int RunnerSlots(const Day& day, int slot);
 // what they held).
 int ReadRunnerRecords(Day& day, std::string_view day_name, int slot, int count);
 
-// How a record of a keyed file is matched to a slot: by date, venue and race number (bytes
-// 12-21 and 26-27), or by the whole race key (bytes 12-27).
+// How a record of a keyed file is matched to a slot: by date, venue and race number, or by
+// the whole race key.
 enum class SlotMatch { kDateVenueRace, kRaceKey };
 
-// The first slot whose race record has the same key as rec (a record of 27 bytes or more);
-// -1 when none does or the key is blank.
+// The venue code and race number of a race's record: what names a race among the records of
+// one day.
+std::string VenueRace(std::string_view rec);
+
+// The bytes of a record a loader looks at before taking it: through the race number.
+inline constexpr std::size_t kRecordHead = jv::head::All.size();
+
+// The first slot whose race record has the same key as rec (a record of kRecordHead bytes or
+// more); -1 when none does or the key is blank.
 int SlotOfRecord(const Day& day, const char* rec, SlotMatch match);
 
 // Copies every record of a keyed file into dest at the first slot of its race and calls
@@ -40,7 +48,7 @@ bool TakeRecordsBySlot(const std::filesystem::path& file, const Day& day, SlotMa
                        std::array<Record<N>, kMaxRaces>& dest, Taken taken) {
   RecordScanner scan(file, N);
   if (!scan.exists()) return false;
-  char head[27];
+  char head[kRecordHead];
   while (scan.next(head, sizeof head)) {
     const int s = SlotOfRecord(day, head, match);
     if (s < 0) {

@@ -31,16 +31,16 @@ void ReadMiningPredictions(Day& day) {
     RaceWork& w = day.Work[s];
     const DmRecord& dm = day.DmData[s];
     for (std::size_t j = 0; j < kMaxHorses; ++j) {
-      const std::size_t at = 15 * j;
-      w.DmTime[j] = inum(dm.field(34 + at, 5));
-      w.DmGosaPlus[j] = inum(dm.field(39 + at, 4));
-      w.DmGosaMinus[j] = inum(dm.field(43 + at, 4));
+      const int e = static_cast<int>(j);
+      w.DmTime[j] = inum(dm.field(jv::dm::DMTime, e));
+      w.DmGosaPlus[j] = inum(dm.field(jv::dm::DMGosaP, e));
+      w.DmGosaMinus[j] = inum(dm.field(jv::dm::DMGosaM, e));
       const SeRecord& se = day.SeData[s][j];
-      const int time = inum(se.field(538, 5));
+      const int time = inum(se.field(jv::se::DMTime));
       if (time >= 1 && time <= 99998) {
         w.DmTime[j] = time;
-        w.DmGosaPlus[j] = inum(se.field(543, 4));
-        w.DmGosaMinus[j] = inum(se.field(547, 4));
+        w.DmGosaPlus[j] = inum(se.field(jv::se::DMGosaP));
+        w.DmGosaMinus[j] = inum(se.field(jv::se::DMGosaM));
       }
     }
     rank_by_time(w);

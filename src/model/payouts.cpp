@@ -7,27 +7,24 @@
 namespace rv {
 namespace {
 
-// Where each bet type's entries lie in an HR record (1-based positions of entry 1).
+// Each bet type's entries in an HR record.
 struct PayLayout {
-  int combo_pos;
-  int stride;
-  int numbers;  // in the combination
-  int number_width;
-  int pay_pos;  // 9 digits
-  int ninki_pos;
-  int ninki_width;
+  jv::Field combo;
+  int numbers;  // in the combination, each of an equal share of its width
+  jv::Field pay;
+  jv::Field ninki;
 };
 
 constexpr PayLayout kPayLayout[kBetTypeCount] = {
     // in bet-type order
-    {103, 13, 1, 2, 105, 114, 2},  // 単勝
-    {142, 13, 1, 2, 144, 153, 2},  // 複勝
-    {207, 13, 2, 1, 209, 218, 2},  // 枠連: one digit per bracket
-    {246, 16, 2, 2, 250, 259, 3},  // 馬連
-    {294, 16, 2, 2, 298, 307, 3},  // ワイド
-    {454, 16, 2, 2, 458, 467, 3},  // 馬単
-    {550, 18, 3, 2, 556, 565, 3},  // ３連複
-    {604, 19, 3, 2, 610, 619, 4},  // ３連単
+    {jv::hr::TansyoUmaban, 1, jv::hr::TansyoPay, jv::hr::TansyoNinki},
+    {jv::hr::FukusyoUmaban, 1, jv::hr::FukusyoPay, jv::hr::FukusyoNinki},
+    {jv::hr::WakurenKumi, 2, jv::hr::WakurenPay, jv::hr::WakurenNinki},
+    {jv::hr::UmarenKumi, 2, jv::hr::UmarenPay, jv::hr::UmarenNinki},
+    {jv::hr::WideKumi, 2, jv::hr::WidePay, jv::hr::WideNinki},
+    {jv::hr::UmatanKumi, 2, jv::hr::UmatanPay, jv::hr::UmatanNinki},
+    {jv::hr::SanrenpukuKumi, 3, jv::hr::SanrenpukuPay, jv::hr::SanrenpukuNinki},
+    {jv::hr::SanrentanKumi, 3, jv::hr::SanrentanPay, jv::hr::SanrentanNinki},
 };
 
 std::string combo_label(const HrEntry& e) {
@@ -55,11 +52,11 @@ bool any_above_zero(const HrEntry& e) {
 int reread_races(Day& day, const DayFiles& files, std::string_view date) {
   RecordScanner scan(files.RaFile, kRaLen);
   int s = 0;
-  char head[27];
-  while (s < kMaxRaces && scan.next(head, 27)) {
+  char head[kRecordHead];
+  while (s < kMaxRaces && scan.next(head, sizeof head)) {
     RaRecord& ra = day.RaData[static_cast<std::size_t>(s)];
     scan.take(ra.bytes.data());
-    if (!is_blank(ra.field(12, 4))) ++s;
+    if (!is_blank(ra.field(jv::head::Year))) ++s;
   }
   for (int r = 0; r < s; ++r) ReadRunnerRecords(day, date, r, RunnerSlots(day, r));
   return s;
@@ -70,9 +67,9 @@ void fill_results(Day& day) {
     RaceWork& w = day.Work[s];
     for (std::size_t j = 0; j < kMaxHorses; ++j) {
       const SeRecord& se = day.SeData[s][j];
-      w.ResultJyuni[j] = inum(se.field(335, 2));
-      w.ResultNinki[j] = inum(se.field(364, 2));
-      w.ResultOdds[j] = static_cast<double>(num(se.field(360, 4))) / 10;
+      w.ResultJyuni[j] = inum(se.field(jv::se::KakuteiJyuni));
+      w.ResultNinki[j] = inum(se.field(jv::se::Ninki));
+      w.ResultOdds[j] = static_cast<double>(num(se.field(jv::se::Odds))) / 10;
     }
   }
 }
@@ -96,9 +93,7 @@ void fill_pay_entries(Day& day, std::size_t s) {
       const int h = entry.horse[0];
       if (t == BetType::kFukusho && h >= 1 && h <= kMaxHorses) {
         SeRecord& se = day.SeData[s][static_cast<std::size_t>(h - 1)];
-        const std::string pos = fmt("%02d", k);
-        se.bytes[334] = pos[0];
-        se.bytes[335] = pos[1];
+        se.put(jv::se::KakuteiJyuni, fmt("%02d", k));
       }
     }
   }
@@ -108,17 +103,13 @@ void fill_pay_entries(Day& day, std::size_t s) {
 
 HrEntry ReadHrEntry(const HrRecord& hr, BetType type, int k) {
   const PayLayout& l = kPayLayout[bet_index(type)];
-  const int at = l.stride * (k - 1);
-  const auto field = [&hr](int pos, int len) {
-    return inum(hr.field(static_cast<std::size_t>(pos), static_cast<std::size_t>(len)));
-  };
+  const jv::Field combo = l.combo.at(k - 1);
+  const int width = combo.len / l.numbers;
   HrEntry e;
   e.horses = l.numbers;
-  for (int i = 0; i < l.numbers; ++i) {
-    e.horse[i] = field(l.combo_pos + at + i * l.number_width, l.number_width);
-  }
-  e.pay = field(l.pay_pos + at, 9);
-  e.ninki = field(l.ninki_pos + at, l.ninki_width);
+  for (int i = 0; i < l.numbers; ++i) e.horse[i] = inum(hr.field(combo.part(i * width, width)));
+  e.pay = inum(hr.field(l.pay, k - 1));
+  e.ninki = inum(hr.field(l.ninki, k - 1));
   return e;
 }
 
@@ -130,7 +121,7 @@ bool ReadPayouts(Day& day, std::string_view date, bool race_selected) {
   bool new_payouts = false;
   if (cur_valid) {
     const RaRecord& ra = day.RaData[static_cast<std::size_t>(cur)];
-    current = std::string(ra.field(20, 2)) + std::string(ra.field(26, 2));
+    current = VenueRace(ra.view());
     day.Work[static_cast<std::size_t>(cur)].NewPayouts = false;
   }
 
@@ -143,8 +134,7 @@ bool ReadPayouts(Day& day, std::string_view date, bool race_selected) {
     TakeRecordsBySlot(files.HrFile, day, SlotMatch::kRaceKey, day.HrData, [&](int s) {
       RaceWork& w = day.Work[static_cast<std::size_t>(s)];
       const RaRecord& ra = day.RaData[static_cast<std::size_t>(s)];
-      if (cur_valid && w.HrLoaded == 0 &&
-          std::string(ra.field(20, 2)) + std::string(ra.field(26, 2)) == current) {
+      if (cur_valid && w.HrLoaded == 0 && VenueRace(ra.view()) == current) {
         new_payouts = true;
       }
       w.HrLoaded = 1;

@@ -128,71 +128,106 @@ int CardRunners(const Day& day, int slot) {
 
 bool RaceHasHorses(const Day& day, int slot) {
   if (slot < 0 || slot >= kMaxRaces) return false;
-  return inum(day.SeData[static_cast<std::size_t>(slot)][0].field(29, 2)) > 0;
+  return inum(day.SeData[static_cast<std::size_t>(slot)][0].field(jv::se::Umaban)) > 0;
 }
 
 std::string NoHorseDataMessage(const Day& day, int slot) {
   int race = 0;
   if (slot >= 0 && slot < kMaxRaces)
-    race = inum(day.RaData[static_cast<std::size_t>(slot)].field(26, 2));
+    race = inum(day.RaData[static_cast<std::size_t>(slot)].field(jv::head::RaceNum));
   return std::to_string(race) + SJ("レースはデータが不十分です。");
 }
 
 void ShowRaceHeader(const Day& day, int slot, RaceCardControls& card) {
   const RaRecord& ra = day.RaData[static_cast<std::size_t>(slot)];
-  const auto f = [&ra](std::size_t pos, std::size_t len) { return ra.field(pos, len); };
+  const auto f = [&ra](const jv::Field& field) { return ra.field(field); };
   std::string t;
   t.reserve(160);
 
-  t.append(f(12, 4)).append(SJ("年")).append(f(16, 2)).append(SJ("月")).append(f(18, 2));
-  t.append(SJ("日(")).append(YoubiName(f(28, 1))).append(")").append(BashoName(f(20, 2)));
-  t.append(f(22, 2)).append(SJ("回")).append(f(24, 2)).append(SJ("日")).append(f(26, 2));
-  t.append("R   ").append(f(874, 2)).append(".").append(f(876, 2)).append(SJ("発走")).append("  ");
-  t.append(TenkoName(f(888, 1))).append(SJ("　")).append(BabaName(f(889, 1), Going::kTurf));
-  t.append(SJ("　")).append(BabaName(f(890, 1), Going::kDirt));
+  t.append(f(jv::ra::Year))
+      .append(SJ("年"))
+      .append(f(jv::ra::Month))
+      .append(SJ("月"))
+      .append(f(jv::ra::Day));
+  t.append(SJ("日("))
+      .append(YoubiName(f(jv::ra::YoubiCD)))
+      .append(")")
+      .append(BashoName(f(jv::ra::JyoCD)));
+  t.append(f(jv::ra::Kaiji))
+      .append(SJ("回"))
+      .append(f(jv::ra::Nichiji))
+      .append(SJ("日"))
+      .append(f(jv::ra::RaceNum));
+  t.append("R   ")
+      .append(f(jv::ra::HassoHour))
+      .append(".")
+      .append(f(jv::ra::HassoMinute))
+      .append(SJ("発走"))
+      .append("  ");
+  t.append(TenkoName(f(jv::ra::TenkoCD)))
+      .append(SJ("　"))
+      .append(BabaName(f(jv::ra::SibaBabaCD), Going::kTurf));
+  t.append(SJ("　")).append(BabaName(f(jv::ra::DirtBabaCD), Going::kDirt));
   card.Label1.set_text(t);
 
   t.clear();
-  if (const int edition = inum(f(612, 3)); edition != 0) {
+  if (const int edition = inum(f(jv::ra::Nkai)); edition != 0) {
     t.append(SJ("第")).append(std::to_string(edition)).append(SJ("回")).append(" ");
   }
-  t.append(f(33, 60));
+  t.append(f(jv::ra::Hondai));
   card.Label2.set_text(t);
 
   char num[32];
   t.clear();
-  std::snprintf(num, sizeof num, "%2d", inum(f(882, 2)));
-  t.append(num).append(SJ("頭[入線:")).append(FmtNum(f(886, 2))).append(SJ("頭] "));
-  std::snprintf(num, sizeof num, "%4d", inum(f(698, 4)));
-  t.append(num).append(SJ("ﾒｰﾄﾙ")).append(" ").append(TrackName(f(706, 2), TrackForm::kLong));
-  t.append("(").append(trim(f(710, 2))).append(") ").append(GradeName(f(615, 1))).append(" ");
-  t.append(ShubetuName(f(617, 2), KindWidth::kLong)).append(" ").append(KigoName(f(619, 3)));
+  std::snprintf(num, sizeof num, "%2d", inum(f(jv::ra::TorokuTosu)));
+  t.append(num).append(SJ("頭[入線:")).append(FmtNum(f(jv::ra::NyusenTosu))).append(SJ("頭] "));
+  std::snprintf(num, sizeof num, "%4d", inum(f(jv::ra::Kyori)));
+  t.append(num)
+      .append(SJ("ﾒｰﾄﾙ"))
+      .append(" ")
+      .append(TrackName(f(jv::ra::TrackCD), TrackForm::kLong));
+  t.append("(")
+      .append(trim(f(jv::ra::CourseKubunCD)))
+      .append(") ")
+      .append(GradeName(f(jv::ra::GradeCD)))
+      .append(" ");
+  t.append(ShubetuName(f(jv::ra::SyubetuCD), KindWidth::kLong))
+      .append(" ")
+      .append(KigoName(f(jv::ra::KigoCD)));
   card.Label3.set_text(t);
 
   t.clear();
-  t.append(JuryoName(f(622, 1))).append(" ").append(JokenLabel(f(617, 2), f(635, 3)));
+  t.append(JuryoName(f(jv::ra::JyuryoCD)))
+      .append(" ")
+      .append(JokenLabel(f(jv::ra::SyubetuCD), f(jv::ra::JyokenCDYoungest)));
   card.Label4.set_text(t);
 
   t.clear();
-  t.append(SJ("【本 賞 金】1着:")).append(FmtNum(f(714, 8)));
-  t.append(SJ("/2着:")).append(FmtNum(f(722, 8))).append(SJ("/3着:")).append(FmtNum(f(730, 8)));
-  t.append(SJ("/4着:")).append(FmtNum(f(738, 8))).append(SJ("/5着:")).append(FmtNum(f(746, 8)));
+  // "1着:…/2着:…" over the first n places of a prize array.
+  const auto prizes = [&f, &t](const jv::Field& prize, int n) {
+    for (int k = 0; k < n; ++k) {
+      if (k > 0) t += '/';
+      t.append(std::to_string(k + 1)).append(SJ("着:")).append(FmtNum(f(prize.at(k))));
+    }
+  };
+  t.append(SJ("【本 賞 金】"));
+  prizes(jv::ra::Honsyokin, 5);
   card.Label6.set_text(t);
 
   t.clear();
-  t.append(SJ("【付加賞金】1着:")).append(FmtNum(f(810, 8)));
-  t.append(SJ("/2着:")).append(FmtNum(f(818, 8))).append(SJ("/3着:")).append(FmtNum(f(826, 8)));
+  t.append(SJ("【付加賞金】"));
+  prizes(jv::ra::Fukasyokin, 3);
   t.append(SJ("　　　　　　　　(単位：百円)"));
   card.Label7.set_text(t);
 
-  card.BashoLabel.set_text(BashoName(f(20, 2)));
-  card.RaceLabel.set_text(trim(FmtNum(f(26, 2))));
-  const int track = inum(f(706, 2));
+  card.BashoLabel.set_text(BashoName(f(jv::ra::JyoCD)));
+  card.RaceLabel.set_text(trim(FmtNum(f(jv::ra::RaceNum))));
+  const int track = inum(f(jv::ra::TrackCD));
   card.Panel3.set_color(track >= 10 && track <= 22 ? colors::kGreen : colors::kMaroon);
 
   const O1Record& o1 = day.O1Data[static_cast<std::size_t>(slot)];
   t.clear();
-  t.append(o1.field(32, 2)).append(":").append(o1.field(34, 2));
+  t.append(o1.field(jv::odds::HappyoHour)).append(":").append(o1.field(jv::odds::HappyoMinute));
   card.TFWtimeLabel.set_text(t);
 }
 
@@ -206,20 +241,20 @@ void FillResultsCard(Day& day, int slot, RaceCardControls& card) {
   const int n = CardRunners(day, slot);
   for (int r = 1; r <= n; ++r) {
     const SeRecord& se = horses[static_cast<std::size_t>(r - 1)];
-    g.set(r, 0, se.field(28, 1));
-    if (const int horse = inum(se.field(29, 2)); horse > 0) {
+    g.set(r, 0, se.field(jv::se::Wakuban));
+    if (const int horse = inum(se.field(jv::se::Umaban)); horse > 0) {
       setf(g, r, 1, "%2d", horse);
     } else {
       g.set(r, 1, {});
     }
-    g.set(r, 2, se.field(41, 36));
-    g.set(r, 3, se.field(91, 8));
-    g.set(r, 4, BlinkerMark(se.field(295, 1)));
-    g.set(r, 5, MinaraiName(se.field(323, 1)));
-    g.set(r, 6, FmtNum(se.field(335, 2)));
-    g.set(r, 7, FmtNum(se.field(364, 2)));
-    g.set(r, 8, FmtTime2(se.field(339, 4)));
-    g.set(r, 9, FmtTenth(se.field(391, 3)));
+    g.set(r, 2, se.field(jv::se::Bamei));
+    g.set(r, 3, se.field(jv::se::ChokyosiRyakusyo));
+    g.set(r, 4, BlinkerMark(se.field(jv::se::Blinker)));
+    g.set(r, 5, MinaraiName(se.field(jv::se::MinaraiCD)));
+    g.set(r, 6, FmtNum(se.field(jv::se::KakuteiJyuni)));
+    g.set(r, 7, FmtNum(se.field(jv::se::Ninki)));
+    g.set(r, 8, FmtTime2(se.field(jv::se::Time)));
+    g.set(r, 9, FmtTenth(se.field(jv::se::HaronTimeL3)));
 
     const int k = w.WinNinki[static_cast<std::size_t>(r)];
     const double odds = w.WinOdds[static_cast<std::size_t>(r)];
@@ -247,16 +282,17 @@ void FillEntryCard(const Day& day, RaceCardControls& card) {
     const auto j = static_cast<std::size_t>(r - 1);
     const auto h = static_cast<std::size_t>(r);
     const SeRecord& se = horses[j];
-    const int bracket = inum(se.field(28, 1));
-    const int horse = inum(se.field(29, 2));
+    const int bracket = inum(se.field(jv::se::Wakuban));
+    const int horse = inum(se.field(jv::se::Umaban));
     setf(g, r, 0, "%2d", bracket);
     setf(g, r, 1, "%2d", horse);
-    g.set(r, 2, se.field(41, 36));
-    std::string sex_age = SeibetuName(se.field(79, 1));
-    sex_age += FmtNum(se.field(83, 2));
+    g.set(r, 2, se.field(jv::se::Bamei));
+    std::string sex_age = SeibetuName(se.field(jv::se::SexCD));
+    sex_age += FmtNum(se.field(jv::se::Barei));
     g.set(r, 3, sex_age);
-    g.set(r, 4, se.field(307, 8));
-    setf(g, r, 5, "%.*s.%.*s", 2, se.field(289, 2).data(), 1, se.field(291, 1).data());
+    g.set(r, 4, se.field(jv::se::KisyuRyakusyo));
+    setf(g, r, 5, "%.*s.%.*s", 2, se.field(jv::se::FutanKg).data(), 1,
+         se.field(jv::se::FutanTenth).data());
     set_odds(g, r, 6, w.WinOdds[h]);
     set_rank(g, r, 7, w.WinNinki[h]);
     set_odds(g, r, 8, w.PlaceOddsLow[h]);
@@ -267,9 +303,9 @@ void FillEntryCard(const Day& day, RaceCardControls& card) {
     set_mining_error(g, r, 13, '+', w.DmGosaPlus[j]);
     set_mining_error(g, r, 14, '-', w.DmGosaMinus[j]);
     set_rank(g, r, 15, w.DmRank[j]);
-    set_stored_rank(g, r, 16, se.field(335, 2));
-    set_stored_rank(g, r, 17, se.field(364, 2));
-    set_final_odds(g, r, 18, se.field(360, 4));
+    set_stored_rank(g, r, 16, se.field(jv::se::KakuteiJyuni));
+    set_stored_rank(g, r, 17, se.field(jv::se::Ninki));
+    set_final_odds(g, r, 18, se.field(jv::se::Odds));
 
     if (r >= g8.row_count()) continue;
     setf(g8, r, 0, "%2d", bracket);
@@ -280,8 +316,8 @@ void FillEntryCard(const Day& day, RaceCardControls& card) {
     set_rank(g8, r, 5, w.PlaceNinki[h]);
     set_mining_time(g8, r, 6, w.DmTime[j]);
     set_rank(g8, r, 7, w.DmRank[j]);
-    set_stored_rank(g8, r, 12, se.field(335, 2));
-    set_stored_rank(g8, r, 13, se.field(364, 2));
+    set_stored_rank(g8, r, 12, se.field(jv::se::KakuteiJyuni));
+    set_stored_rank(g8, r, 13, se.field(jv::se::Ninki));
   }
 }
 

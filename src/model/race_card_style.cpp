@@ -44,16 +44,16 @@ std::string numbered(const char* format, std::string_view field, int& value) {
 // Horse weight and its change since the last race: "486kg" over "(+4)"; nothing before it
 // is announced, and no change line for a first start or a weight that could not be taken.
 void horse_weight(const SeRecord& se, CellStyle& s) {
-  const std::string_view weight = se.field(325, 3);
+  const std::string_view weight = se.field(jv::se::BaTaijyu);
   const int kg = inum(weight);
   if (!all_digits(weight) || kg <= 0 || kg >= 999) return;
   char buf[32];
   std::snprintf(buf, sizeof buf, "%3dkg", kg);
   s.runs.push_back(run(buf, 0, Anchor::kCenter));
-  const std::string_view diff = se.field(329, 3);
+  const std::string_view diff = se.field(jv::se::ZogenSa);
   if (!all_digits(trim(diff)) || inum(diff) >= 999) return;
   const int change = inum(diff);
-  const char sign = se.field(328, 1)[0];
+  const char sign = se.field(jv::se::ZogenFugo)[0];
   if (change == 0) {
     s.runs.push_back(run(sj("(±0)"), 1, Anchor::kCenter));
   } else {
@@ -81,7 +81,7 @@ CellStyle results_body(const Day& day, int row, int col) {
   int v = 0;
   switch (col) {
     case 0: {
-      const int bracket = inum(se.field(28, 1));
+      const int bracket = inum(se.field(jv::se::Wakuban));
       const BracketColors c = BracketColorsOf(bracket);
       s.background = c.background;
       s.bold = true;
@@ -96,49 +96,50 @@ CellStyle results_body(const Day& day, int row, int col) {
       }
       s.bold = true;
       s.size = kCardFontSize;
-      const int horse = inum(se.field(29, 2));
+      const int horse = inum(se.field(jv::se::Umaban));
       std::snprintf(buf, sizeof buf, "%2d", horse);
       s.runs.push_back(centred(horse > 0 ? buf : " "));
       break;
     }
     case 2: {
-      CellRun name = run(DelZenSpace(se.field(41, 36)), 0);
+      CellRun name = run(DelZenSpace(se.field(jv::se::Bamei)), 0);
       name.bold = true;
       name.size = kCardFontSize;
       s.runs.push_back(std::move(name));
-      CellRun style = run(KyakusituName(se.field(553, 1)), 0, Anchor::kFromRight, 20);
+      CellRun style =
+          run(KyakusituName(se.field(jv::se::KyakusituKubun)), 0, Anchor::kFromRight, 20);
       style.size = kNoteFontSize;
       s.runs.push_back(std::move(style));
-      std::string rider(se.field(307, 8));
+      std::string rider(se.field(jv::se::KisyuRyakusyo));
       rider += ' ';
-      rider += FmtTenth(se.field(289, 3));
+      rider += FmtTenth(se.field(jv::se::Futan));
       rider += "kg";
       s.runs.push_back(run(std::move(rider), 1));
-      std::string sex_age = SeibetuName(se.field(79, 1));
-      sex_age += FmtNum(se.field(83, 2));
+      std::string sex_age = SeibetuName(se.field(jv::se::SexCD));
+      sex_age += FmtNum(se.field(jv::se::Barei));
       s.runs.push_back(run(std::move(sex_age), 1, Anchor::kFromRight, 50));
       break;
     }
     case 3:
-      s.runs.push_back(centred(DelZenSpace(se.field(91, 8))));
+      s.runs.push_back(centred(DelZenSpace(se.field(jv::se::ChokyosiRyakusyo))));
       break;
     case 4:
-      s.runs.push_back(centred(MaruMark(se.field(295, 1))));
+      s.runs.push_back(centred(MaruMark(se.field(jv::se::Blinker))));
       break;
     case 5:
-      s.runs.push_back(centred(MinaraiName(se.field(323, 1))));
+      s.runs.push_back(centred(MinaraiName(se.field(jv::se::MinaraiCD))));
       break;
     case 6: {
-      std::string arrival = numbered("入:%2d", se.field(333, 2), v);
+      std::string arrival = numbered("入:%2d", se.field(jv::se::NyusenJyuni), v);
       s.runs.push_back(run(std::move(arrival), 0, Anchor::kLeft, 2, RankColor(v)));
-      std::string final_pos = numbered("確:%2d", se.field(335, 2), v);
+      std::string final_pos = numbered("確:%2d", se.field(jv::se::KakuteiJyuni), v);
       s.runs.push_back(run(std::move(final_pos), 1, Anchor::kLeft, 2, RankColor(v)));
       break;
     }
     case 7: {
-      std::string ninki = numbered("人気:%4d", se.field(364, 2), v);
+      std::string ninki = numbered("人気:%4d", se.field(jv::se::Ninki), v);
       s.runs.push_back(run(std::move(ninki), 0, Anchor::kLeft, 2, RankColor(v)));
-      const std::string_view odds = se.field(360, 4);
+      const std::string_view odds = se.field(jv::se::Odds);
       if (is_blank(odds) || odds == "0000") {
         s.runs.push_back(run(" ", 1));
       } else {
@@ -148,18 +149,18 @@ CellStyle results_body(const Day& day, int row, int col) {
       break;
     }
     case 8: {
-      std::string time = FmtTime2(se.field(339, 4));
+      std::string time = FmtTime2(se.field(jv::se::Time));
       const bool ran = !is_blank(time);
       s.runs.push_back(run(std::move(time), 0));
-      if (ran) s.runs.push_back(run(FmtTime(se.field(532, 4)), 1));
+      if (ran) s.runs.push_back(run(FmtTime(se.field(jv::se::TimeDiff)), 1));
       break;
     }
     case 9: {
-      const std::string_view f3 = se.field(391, 3);
+      const std::string_view f3 = se.field(jv::se::HaronTimeL3);
       if (is_blank(f3) || f3 == "999" || f3 == "000") {
         s.runs.push_back(run(" ", 1));
       } else {
-        std::string t = inum(ra.field(706, 2)) < 51 ? SJ("後= ") : SJ("1F= ");
+        std::string t = inum(ra.field(jv::ra::TrackCD)) < 51 ? SJ("後= ") : SJ("1F= ");
         t.append(f3.substr(0, 2)).append(".").append(f3.substr(2, 1));
         s.runs.push_back(run(std::move(t), 1));
       }
@@ -167,7 +168,7 @@ CellStyle results_body(const Day& day, int row, int col) {
     }
     case 10:
       for (int k = 0; k < 4; ++k) {
-        const std::string_view c = se.field(352 + static_cast<std::size_t>(2 * k), 2);
+        const std::string_view c = se.field(jv::se::kCornerJyuni[k]);
         const int x = 2 + 18 * k;
         if (is_blank(c) || c == "00") {
           s.runs.push_back(run("  ", -1, Anchor::kLeft, x));
@@ -182,11 +183,11 @@ CellStyle results_body(const Day& day, int row, int col) {
       horse_weight(se, s);
       break;
     case 12:
-      s.runs.push_back(run(thousand_yen(se.field(366, 8)), 0, Anchor::kCenter));
-      s.runs.push_back(run(thousand_yen(se.field(374, 8)), 1, Anchor::kCenter));
+      s.runs.push_back(run(thousand_yen(se.field(jv::se::Honsyokin)), 0, Anchor::kCenter));
+      s.runs.push_back(run(thousand_yen(se.field(jv::se::Fukasyokin)), 1, Anchor::kCenter));
       break;
     case 13:
-      s.runs.push_back(centred(IjoName(se.field(332, 1))));
+      s.runs.push_back(centred(IjoName(se.field(jv::se::IJyoCD))));
       break;
     default:
       break;

@@ -27,56 +27,51 @@ double odds_slow(std::string_view field) {
 }
 
 // Nearly every field is all digits; those are read without leaving the loop.
-inline double odds_at(const char* rec, int pos, int width) {
-  const char* p = rec + pos;
+inline double odds_at(const char* rec, const jv::Field& f) {
+  const char* p = rec + f.offset();
   unsigned v = 0;
-  for (int i = 0; i < width; ++i) {
+  for (int i = 0; i < f.len; ++i) {
     const unsigned d = static_cast<unsigned char>(p[i]) - unsigned{'0'};
-    if (d > 9) return odds_slow({p, static_cast<std::size_t>(width)});
+    if (d > 9) return odds_slow({p, f.size()});
     v = v * 10 + d;
   }
   return static_cast<double>(v) / 10;
 }
 
-inline int int_at(const char* rec, int pos, int width) {
-  const char* p = rec + pos;
+inline int int_at(const char* rec, const jv::Field& f) {
+  const char* p = rec + f.offset();
   int v = 0;
-  for (int i = 0; i < width; ++i) {
+  for (int i = 0; i < f.len; ++i) {
     const unsigned d = static_cast<unsigned char>(p[i]) - unsigned{'0'};
-    if (d > 9) return inum({p, static_cast<std::size_t>(width)});
+    if (d > 9) return inum({p, f.size()});
     v = v * 10 + static_cast<int>(d);
   }
   return v;
 }
 
-// An array of entries of odds and popularity rank (0-based offsets within the record). The
-// rank is taken only with a published value.
+// An array of entries of odds and the array of their popularity ranks. The rank is taken
+// only with a published value.
 struct EntryLayout {
-  int count;
-  int odds_pos;
-  int rank_pos;
-  int stride;
-  int odds_width;
-  int rank_width;
+  jv::Field odds;
+  jv::Field rank;
 };
 
-constexpr EntryLayout kWakuren{kWakurenCount, 605, 610, 9, 5, 2};
-constexpr EntryLayout kUmaren{kUmarenCount, 44, 50, 13, 6, 3};
-constexpr EntryLayout kWide{kUmarenCount, 44, 54, 17, 5, 3};  // the lowest value only
-constexpr EntryLayout kUmatan{kUmatanCount, 44, 50, 13, 6, 3};
-constexpr EntryLayout kSanrenpuku{kSanrenpukuCount, 46, 52, 15, 6, 3};
-constexpr EntryLayout kSanrentan{kSanrentanCount, 46, 53, 17, 7, 4};
+constexpr EntryLayout kWakuren{jv::o1::WakurenOdds, jv::o1::WakurenNinki};
+constexpr EntryLayout kUmaren{jv::o2::Odds, jv::o2::Ninki};
+constexpr EntryLayout kWide{jv::o3::OddsLow, jv::o3::Ninki};  // the lowest value only
+constexpr EntryLayout kUmatan{jv::o4::Odds, jv::o4::Ninki};
+constexpr EntryLayout kSanrenpuku{jv::o5::Odds, jv::o5::Ninki};
+constexpr EntryLayout kSanrentan{jv::o6::Odds, jv::o6::Ninki};
 
 template <std::size_t N>
 void read_entries(const char* rec, const EntryLayout& l, std::array<double, N>& odds,
                   std::array<int, N>& ninki) {
   static_assert(N >= 2);
-  const int count = std::min(l.count, static_cast<int>(N) - 1);
+  const int count = std::min(l.odds.count, static_cast<int>(N) - 1);
   for (int k = 0; k < count; ++k) {
-    const int at = l.stride * k;
-    const double v = odds_at(rec, l.odds_pos + at, l.odds_width);
+    const double v = odds_at(rec, l.odds.at(k));
     odds[static_cast<std::size_t>(k) + 1] = v;
-    if (v >= 0) ninki[static_cast<std::size_t>(k) + 1] = int_at(rec, l.rank_pos + at, l.rank_width);
+    if (v >= 0) ninki[static_cast<std::size_t>(k) + 1] = int_at(rec, l.rank.at(k));
   }
 }
 
@@ -116,17 +111,17 @@ void read_win_place(const O1Record& o1, int runners, RaceWork& w) {
   NinkiList high;
   for (int i = 0; i < runners; ++i) {
     const auto h = static_cast<std::size_t>(i) + 1;
-    const double odds = odds_at(rec, 45 + 8 * i, 4);
+    const double odds = odds_at(rec, jv::o1::TansyoOdds.at(i));
     w.WinOdds[h] = odds;
     if (odds > 0) w.WinRate[h] = 80 / odds;
 
-    const double lo = odds_at(rec, 269 + 12 * i, 4);
+    const double lo = odds_at(rec, jv::o1::FukusyoOddsLow.at(i));
     if (lo < 0) {  // dashes, stars or blank: the high value is the same marker
       w.PlaceOddsLow[h] = lo;
       w.PlaceOddsHigh[h] = lo;
       continue;
     }
-    const double hi = static_cast<double>(num({rec + 273 + 12 * i, 4})) / 10;
+    const double hi = static_cast<double>(num(o1.field(jv::o1::FukusyoOddsHigh, i))) / 10;
     w.PlaceOddsLow[h] = lo;
     w.PlaceOddsHigh[h] = hi;
     // A horse whose place odds are not numeric gets no win rank either.
@@ -179,8 +174,8 @@ using SlotKeys = std::array<SlotKey, kMaxRaces>;
 
 SlotKey slot_key(const RaRecord& ra) {
   SlotKey k{};
-  const std::string_view venue = ra.field(20, 2);
-  const std::string_view race = ra.field(26, 2);
+  const std::string_view venue = ra.field(jv::head::JyoCD);
+  const std::string_view race = ra.field(jv::head::RaceNum);
   if (inum(race) < 1) return k;
   std::memcpy(k.key, venue.data(), 2);
   std::memcpy(k.key + 2, race.data(), 2);
@@ -189,7 +184,7 @@ SlotKey slot_key(const RaRecord& ra) {
   return k;
 }
 
-constexpr std::size_t kHead = 27;  // through the race number
+constexpr std::size_t kHead = jv::head::All.size();
 
 // Reads the file once; each wanted slot receives the first record of its race. Returns the
 // slots that received one.
@@ -206,7 +201,10 @@ SlotSet take_first_records(const fs::path& file, const SlotKeys& keys, SlotSet w
     for (std::size_t s = 0; s < kMaxRaces; ++s) {
       if (!wanted[s] || found[s]) continue;
       const char* k = keys[s].key;
-      if (std::memcmp(k, head + 19, 2) != 0 || std::memcmp(k + 2, head + 25, 2) != 0) continue;
+      if (std::memcmp(k, head + jv::head::JyoCD.offset(), jv::head::JyoCD.size()) != 0 ||
+          std::memcmp(k + 2, head + jv::head::RaceNum.offset(), jv::head::RaceNum.size()) != 0) {
+        continue;
+      }
       if (first < 0) {
         scan.take(dest[s].bytes.data());
         first = static_cast<int>(s);
@@ -246,7 +244,7 @@ void read_slot(Day& day, std::size_t s, const Found& found) {
     read_win_place(day.O1Data[s], runners, w);
     read_entries(o1, kWakuren, w.WakurenOdds, w.WakurenNinki);
     win_rate_figures(runners, w);
-    w.OddsTime.assign(o1 + 31, 4);
+    w.OddsTime.assign(day.O1Data[s].field(jv::odds::HappyoHM));
   }
   if (found.o[1][s]) read_entries(day.O2Data[s].bytes.data(), kUmaren, w.UmarenOdds, w.UmarenNinki);
   if (found.o[2][s]) read_entries(day.O3Data[s].bytes.data(), kWide, w.WideOdds, w.WideNinki);
@@ -263,7 +261,7 @@ void read_slot(Day& day, std::size_t s, const Found& found) {
 // numbers.
 template <std::size_t N>
 void blank_unless(bool found, Record<N>& copy) {
-  if (!found && copy.bytes[0] != ' ') copy.blank();
+  if (!found && copy.field(jv::rec::RecordSpec)[0] != ' ') copy.blank();
 }
 
 void blank_missing(Day& day, std::size_t s, const Found& found) {

@@ -1,12 +1,12 @@
 #include "model/start_time_changes.h"
 
 #include <array>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "model/day_load.h"
 #include "model/day_paths.h"
+#include "model/day_records.h"
 #include "support/files.h"
 #include "support/text.h"
 
@@ -47,25 +47,26 @@ bool ApplyStartTimeChanges(Day& day, int auto_oz_get) {
     char tc[kTcLen];
     while (scan.next(tc, kTcLen)) {
       const std::string_view rec(tc, kTcLen);
-      const StartTimeChange change{fld(rec, 28, 8), fld(rec, 36, 4)};
+      const StartTimeChange change{jv::field(rec, jv::tc::HappyoTime),
+                                   jv::field(rec, jv::tc::AtoHassoTime)};
       // An announcement without a time is no announcement.
       if (!all_digits(change.announced) || change.announced <= before) continue;
       if (change.announced > last) last = change.announced;
       raised[static_cast<std::size_t>(ChangeKind::kStartTime)] = true;
-      const std::string venue_race = std::string(fld(rec, 20, 2)) + std::string(fld(rec, 26, 2));
+      const std::string venue_race = VenueRace(rec);
       for (std::size_t i = 0; i < ra_lines.size(); ++i) {
         std::string& line = ra_lines[i];
-        if (std::string(fld(line, 20, 2)) + std::string(fld(line, 26, 2)) != venue_race) continue;
-        if (fld(line, 874, 4) != change.start) {
-          put_fld(line, 874, 4, change.start);
+        if (VenueRace(line) != venue_race) continue;
+        if (jv::field(line, jv::ra::HassoTime) != change.start) {
+          jv::put(line, jv::ra::HassoTime, change.start);
           rewritten = true;
         }
         if (i >= kMaxRaces) continue;  // a line past the last slot has no race in memory
         RaRecord& ra = day.RaData[i];
         if (!is_blank(change.start) && change.start != "0000") {
-          std::memcpy(ra.bytes.data() + 873, change.start.data(), 4);
+          ra.put(jv::ra::HassoTime, change.start);
         }
-        SetAutoTimes(day.Work[i], ra.field(874, 4), auto_oz_get);
+        SetAutoTimes(day.Work[i], ra.field(jv::ra::HassoTime), auto_oz_get);
       }
     }
     // Rewriting unchanged lines would change nothing but the file's time.
