@@ -9,20 +9,31 @@ namespace {
 constexpr std::string_view kData = "\\Data\\";
 constexpr std::string_view kChg = "\\CHG\\";
 
-// The WE key runs to the change id (bytes 12-34) so every announcement keeps its own line.
+// A kind's id and line length are those of its record layout.
+constexpr DayFileKind day_file(jv::Kind kind, std::string_view folder, std::string_view extension,
+                               const jv::Field& key, ZeroRule zero, bool drop_blank_first_line,
+                               bool slotted) {
+  const jv::Layout& l = jv::layout(kind);
+  return {l.id, folder, extension, l.line_length(), key, zero, drop_blank_first_line, slotted};
+}
+
+using jv::Kind;
+constexpr jv::Field kRaceKey = jv::head::RaceKey;
+
+// The WE key runs to the change id so every announcement keeps its own line.
 constexpr DayFileKind kKinds[] = {
-    {"RA", kData, ".jvRA", 1270, 12, 16, ZeroRule::kAlways, true, false},
-    {"SE", kData, ".jvSEr", kSeLineLength, 12, 16, ZeroRule::kNever, false, true},
-    {"HR", kData, ".jvHR", 717, 12, 16, ZeroRule::kStoredDataOnly, false, false},
-    {"O1", kData, ".jvO1", 960, 12, 16, ZeroRule::kAlways, true, false},
-    {"O2", kData, ".jvO2", 2040, 12, 16, ZeroRule::kAlways, true, false},
-    {"O3", kData, ".jvO3", 2652, 12, 16, ZeroRule::kAlways, true, false},
-    {"O4", kData, ".jvO4", 4029, 12, 16, ZeroRule::kAlways, true, false},
-    {"O5", kData, ".jvO5", 12291, 12, 16, ZeroRule::kAlways, true, false},
-    {"O6", kData, ".jvO6", 83283, 12, 16, ZeroRule::kAlways, true, false},
-    {"DM", kData, ".jvDM", 301, 12, 16, ZeroRule::kAlways, true, false},
-    {"WE", kChg, ".WE", 40, 12, 23, ZeroRule::kNever, false, false},
-    {"TC", kChg, ".TC", 43, 12, 16, ZeroRule::kNever, true, false},
+    day_file(Kind::RA, kData, ".jvRA", kRaceKey, ZeroRule::kAlways, true, false),
+    day_file(Kind::SE, kData, ".jvSEr", kRaceKey, ZeroRule::kNever, false, true),
+    day_file(Kind::HR, kData, ".jvHR", kRaceKey, ZeroRule::kStoredDataOnly, false, false),
+    day_file(Kind::O1, kData, ".jvO1", kRaceKey, ZeroRule::kAlways, true, false),
+    day_file(Kind::O2, kData, ".jvO2", kRaceKey, ZeroRule::kAlways, true, false),
+    day_file(Kind::O3, kData, ".jvO3", kRaceKey, ZeroRule::kAlways, true, false),
+    day_file(Kind::O4, kData, ".jvO4", kRaceKey, ZeroRule::kAlways, true, false),
+    day_file(Kind::O5, kData, ".jvO5", kRaceKey, ZeroRule::kAlways, true, false),
+    day_file(Kind::O6, kData, ".jvO6", kRaceKey, ZeroRule::kAlways, true, false),
+    day_file(Kind::DM, kData, ".jvDM", kRaceKey, ZeroRule::kAlways, true, false),
+    day_file(Kind::WE, kChg, ".WE", jv::we::AnnouncementKey, ZeroRule::kNever, false, false),
+    day_file(Kind::TC, kChg, ".TC", kRaceKey, ZeroRule::kNever, true, false),
 };
 
 }  // namespace
@@ -32,7 +43,7 @@ std::span<const DayFileKind> DayFileKinds() {
 }
 
 const DayFileKind* FindDayFileKind(std::string_view record) {
-  const std::string_view id = fld(record, 1, 2);
+  const std::string_view id = jv::field(record, jv::rec::RecordSpec);
   for (const DayFileKind& k : kKinds) {
     if (k.id == id) return &k;
   }
@@ -51,7 +62,7 @@ std::optional<std::string> DayNameOfDate(std::string_view date) {
 }
 
 std::optional<std::string> DayName(std::string_view record) {
-  return DayNameOfDate(fld(record, 12, 8));
+  return DayNameOfDate(jv::field(record, jv::head::Date));
 }
 
 std::optional<std::string> SeFileName(std::string_view day_name, std::string_view venue_code) {
@@ -64,7 +75,7 @@ std::optional<std::string> SeFileName(std::string_view day_name, std::string_vie
 std::optional<std::string> DayFileName(const DayFileKind& kind, std::string_view record) {
   std::optional<std::string> day = DayName(record);
   if (!day) return std::nullopt;
-  if (kind.slotted) return SeFileName(*day, fld(record, 20, 2));
+  if (kind.slotted) return SeFileName(*day, jv::field(record, jv::head::JyoCD));
   return *day + std::string(kind.extension);
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "jvdata/layouts.h"
+
 namespace rv {
 
 // Where a record came from; it decides whether an HR record keeps its data kind and date.
@@ -23,8 +25,7 @@ struct DayFileKind {
   std::string_view folder;     // "\\Data\\" or "\\CHG\\"
   std::string_view extension;  // ".jvRA"; the SE file adds the venue before it
   std::size_t line_length;     // the record length without CR LF
-  std::size_t key_first;       // 1-based first byte of the key of keyed files
-  std::size_t key_length;
+  jv::Field key;               // what tells the lines of a keyed file apart
   ZeroRule zero;
   bool drop_blank_first_line;
   bool slotted;  // SE: 216 fixed slots instead of keyed, sorted lines
@@ -59,7 +60,7 @@ std::optional<std::string> DayFileName(const DayFileKind& kind, std::string_view
 inline constexpr int kSeRaces = 12;
 inline constexpr int kSeHorses = 18;
 inline constexpr std::size_t kSeSlots = 216;
-inline constexpr std::size_t kSeLineLength = 553;
+inline constexpr std::size_t kSeLineLength = jv::se::kLayout.line_length();
 std::optional<std::size_t> SeSlot(int race, int horse);
 
 }  // namespace rv

@@ -17,7 +17,7 @@ constexpr std::string_view kDataFolder = "\\Data\\";
 
 // The record's id, data kind, creation date and race key, safe to print in the log.
 std::string record_head(std::string_view record) {
-  std::string head(fld(record, 1, 27));
+  std::string head(jv::field(record, jv::head::All));
   for (char& c : head) {
     if (static_cast<unsigned char>(c) < 0x20) c = '?';
   }
@@ -60,17 +60,17 @@ bool DayStore::Store(std::string_view record, RecordOrigin origin, bool create_i
     return false;
   }
   if (kind->slotted) {
-    const std::optional<std::string> name = SeFileName(*day, fld(record, 20, 2));
+    const std::optional<std::string> name = SeFileName(*day, jv::field(record, jv::head::JyoCD));
     if (!name) {
       log_dropped(SJ("場コードが不正"), record);
       return false;
     }
-    return StoreSeRecord(*name, inum(fld(record, 26, 2)), inum(fld(record, 29, 2)), record,
-                         create_if_missing);
+    return StoreSeRecord(*name, inum(jv::field(record, jv::head::RaceNum)),
+                         inum(jv::field(record, jv::se::Umaban)), record, create_if_missing);
   }
-  return StoreKeyedRecord(kind->folder, *day + std::string(kind->extension), kind->key_first,
-                          kind->key_length, record, kind->zeroes(origin), create_if_missing,
-                          kind->drop_blank_first_line);
+  return StoreKeyedRecord(kind->folder, *day + std::string(kind->extension),
+                          static_cast<std::size_t>(kind->key.pos), kind->key.size(), record,
+                          kind->zeroes(origin), create_if_missing, kind->drop_blank_first_line);
 }
 
 bool DayStore::StoreKeyedRecord(std::string_view folder, std::string_view file_name,
@@ -196,15 +196,14 @@ std::optional<std::string_view> DayStore::take_line(std::string_view record,
     log_dropped(SJ("改行を含む"), record);
     return std::nullopt;
   }
-  // Bytes 3-11 (data kind and creation date) zeroed; a shorter line is first padded to them.
-  constexpr std::size_t kZeroFrom = 2;
-  constexpr std::string_view kZeroes = "000000000";
+  // Data kind and creation date zeroed; a shorter line is first padded to them.
+  constexpr jv::Field kZeroed = jv::through(jv::rec::DataKubun, jv::rec::MakeDate);
   const std::size_t size =
-      zero_kind_and_date ? std::max(line.size(), kZeroFrom + kZeroes.size()) : line.size();
+      zero_kind_and_date ? std::max(line.size(), kZeroed.offset() + kZeroed.size()) : line.size();
   char* bytes = arena_.allocate(size);
   std::copy(line.begin(), line.end(), bytes);
   std::fill(bytes + line.size(), bytes + size, ' ');
-  if (zero_kind_and_date) std::copy(kZeroes.begin(), kZeroes.end(), bytes + kZeroFrom);
+  if (zero_kind_and_date) std::fill_n(bytes + kZeroed.offset(), kZeroed.size(), '0');
   return std::string_view(bytes, size);
 }
 

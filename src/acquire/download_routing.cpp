@@ -8,15 +8,16 @@ namespace rv {
 namespace {
 
 int race_of(std::string_view record) {
-  return inum(fld(record, 26, 2));
+  return inum(jv::field(record, jv::head::RaceNum));
 }
 
 int date_of(std::string_view record) {
-  return inum(fld(record, 12, 8));
+  return inum(jv::field(record, jv::head::Date));
 }
 
 char data_kind(std::string_view record) {
-  return record.size() >= 3 ? record[2] : ' ';
+  const std::string_view kind = jv::field(record, jv::rec::DataKubun);
+  return kind.empty() ? ' ' : kind[0];
 }
 
 bool local_or_overseas(std::string_view record) {
@@ -30,14 +31,14 @@ int FirstDownloadDate(const DateTime& from) {
 }
 
 bool DownloadWants(std::string_view record, const DownloadFilter& filter) {
-  const std::string_view id = fld(record, 1, 2);
+  const std::string_view id = jv::field(record, jv::rec::RecordSpec);
   if (id == "RA") {
-    const int runners = inum(fld(record, 882, 2));
+    const int runners = inum(jv::field(record, jv::ra::TorokuTosu));
     return !local_or_overseas(record) && date_of(record) >= filter.first_date &&
            race_of(record) > 0 && runners >= 1 && runners <= 18;
   }
   if (id == "SE") {
-    const int horse = inum(fld(record, 29, 2));
+    const int horse = inum(jv::field(record, jv::se::Umaban));
     return race_of(record) > 0 && horse >= 1 && horse <= 18 && !local_or_overseas(record) &&
            date_of(record) >= filter.first_date;
   }
@@ -56,9 +57,9 @@ std::optional<std::string> CreatedLine(std::string_view record) {
   if (!file) return std::nullopt;
   std::string line = SJ("作成済み:");
   if (kind->slotted) {
-    line += fld(record, 12, 8);
-    line += BashoShortName(fld(record, 20, 2));
-    line += fmt("%dR/%d", race_of(record), inum(fld(record, 29, 2)));
+    line += jv::field(record, jv::head::Date);
+    line += BashoShortName(jv::field(record, jv::head::JyoCD));
+    line += fmt("%dR/%d", race_of(record), inum(jv::field(record, jv::se::Umaban)));
     line += SJ("番/");
   } else {
     line += fmt("%dR/", race_of(record));
