@@ -234,15 +234,15 @@ bool HasOddsRecord(const Day& day, int slot, BetType t) {
   // The race number of an odds record: bytes 26-27.
   switch (t) {
     case BetType::kUmaren:
-      return inum(day.O2Data[s].field(26, 2)) >= 1;
+      return inum(day.O2Data[s].field(jv::head::RaceNum)) >= 1;
     case BetType::kWide:
-      return inum(day.O3Data[s].field(26, 2)) >= 1;
+      return inum(day.O3Data[s].field(jv::head::RaceNum)) >= 1;
     case BetType::kUmatan:
-      return inum(day.O4Data[s].field(26, 2)) >= 1;
+      return inum(day.O4Data[s].field(jv::head::RaceNum)) >= 1;
     case BetType::kSanrenpuku:
-      return inum(day.O5Data[s].field(26, 2)) >= 1;
+      return inum(day.O5Data[s].field(jv::head::RaceNum)) >= 1;
     case BetType::kSanrentan:
-      return inum(day.O6Data[s].field(26, 2)) >= 1;
+      return inum(day.O6Data[s].field(jv::head::RaceNum)) >= 1;
     default:
       return true;
   }

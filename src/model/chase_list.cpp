@@ -65,22 +65,23 @@ void SelectCardHorse(const Day& day, RaceCardControls& card, int row) {
   card.SelectedHorse = row - 1;
   const SeRecord* se = selected_runner(day, card);
   if (se == nullptr) return;
-  const std::string name = shown_name(se->field(41, 36));
+  const std::string name = shown_name(se->field(jv::se::Bamei));
   card.R1.set_text(SJ("追跡馬に登録:") + name);
   card.HorseInfoItem.set_text(SJ("馬情報:") + name);
-  card.JockeyInfoItem.set_text(SJ("騎手情報:") + shown_name(se->field(307, 8)));
-  card.TrainerInfoItem.set_text(SJ("調教師情報:") + shown_name(se->field(91, 8)));
+  card.JockeyInfoItem.set_text(SJ("騎手情報:") + shown_name(se->field(jv::se::KisyuRyakusyo)));
+  card.TrainerInfoItem.set_text(SJ("調教師情報:") +
+                                shown_name(se->field(jv::se::ChokyosiRyakusyo)));
 }
 
 bool RegisterChaseHorse(Day& day, RaceCardControls& card, ChaseList& list, Dialogs& dialogs) {
   const SeRecord* se = selected_runner(day, card);
-  if (se == nullptr || is_blank(se->field(31, 10))) return false;
-  const std::string name = shown_name(se->field(41, 36));
+  if (se == nullptr || is_blank(se->field(jv::se::KettoNum))) return false;
+  const std::string name = shown_name(se->field(jv::se::Bamei));
   if (!dialogs.confirm(name + SJ("を追跡馬に登録しますか？"))) return false;
   day.Work[static_cast<std::size_t>(day.CurRace)]
       .ChaseMark[static_cast<std::size_t>(card.SelectedHorse)] = 1;
   try {
-    list.add(se->field(31, 10), se->field(41, 36));
+    list.add(se->field(jv::se::KettoNum), se->field(jv::se::Bamei));
   } catch (const FileError& e) {
     dialogs.error(e.what());
     return false;

@@ -79,9 +79,21 @@ using DmRecord = Record<kDmLen>;
 
 // Payout entries 1..36 in bet-type order: 1-3 単勝, 4-8 複勝, 9-11 枠連, 12-14 馬連,
 // 15-21 ワイド, 22-27 馬単, 28-30 ３連複, 31-36 ３連単.
-inline constexpr int kPayEntries = 36;
-inline constexpr std::array<int, 8> kPayFirst = {1, 4, 9, 12, 15, 22, 28, 31};
-inline constexpr std::array<int, 8> kPayCount = {3, 5, 3, 3, 7, 6, 3, 6};
+inline constexpr std::array<int, 8> kPayCount = {
+    jv::hr::TansyoPay.count,     jv::hr::FukusyoPay.count,  jv::hr::WakurenPay.count,
+    jv::hr::UmarenPay.count,     jv::hr::WidePay.count,     jv::hr::UmatanPay.count,
+    jv::hr::SanrenpukuPay.count, jv::hr::SanrentanPay.count};
+inline constexpr std::array<int, 8> kPayFirst = [] {
+  std::array<int, 8> first{};
+  int next = 1;
+  for (std::size_t t = 0; t < first.size(); ++t) {
+    first[t] = next;
+    next += kPayCount[t];
+  }
+  return first;
+}();
+inline constexpr int kPayEntries = kPayFirst.back() + kPayCount.back() - 1;
+static_assert(kPayEntries == 36 && kPayFirst[7] == 31);
 
 // Per-race working record. Arrays over horse numbers and combination indexes are 1-based as
 // the indexes are (element 0 unused and always zero, so a "not found" index 0 reads as no

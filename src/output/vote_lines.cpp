@@ -49,15 +49,15 @@ std::string problem_text(const BetTable& table, int row, const std::string& what
 }  // namespace
 
 std::optional<VoteRace> VoteRace::FromRa(std::string_view ra) {
-  const std::string_view key = fld(ra, 12, 16);
-  if (key.size() != 16 || !all_digits(key)) return std::nullopt;
+  const std::string_view key = jv::field(ra, jv::head::RaceKey);
+  if (key.size() != jv::head::RaceKey.size() || !all_digits(key)) return std::nullopt;
   VoteRace r;
-  r.year = key.substr(0, 4);
-  r.month_day = key.substr(4, 4);
-  r.jyo = key.substr(8, 2);
-  r.kaiji = key.substr(10, 2);
-  r.nichiji = key.substr(12, 2);
-  r.race = key.substr(14, 2);
+  r.year = jv::field(ra, jv::head::Year);
+  r.month_day = jv::field(ra, jv::head::MonthDay);
+  r.jyo = jv::field(ra, jv::head::JyoCD);
+  r.kaiji = jv::field(ra, jv::head::Kaiji);
+  r.nichiji = jv::field(ra, jv::head::Nichiji);
+  r.race = jv::field(ra, jv::head::RaceNum);
   return r;
 }
 
