@@ -3,7 +3,7 @@
 // Keyed files (RA, HR, O1..O6, DM, WE, TC) hold one line per key, in case-insensitive text
 // order; a record replaces the line of its key or joins the file, which is then sorted again
 // and, for the kinds that ask for it, loses one blank first line. SE files hold 216 fixed
-// slots (race 1-12 x horse 1-18) of 553-byte lines; a new one starts blank.
+// slots (race 1-12 x horse 1-18) of SE lines; a new one starts blank.
 //
 // Two modes give byte-identical files. kImmediate loads, changes and rewrites the whole file
 // for every record, so each record is on disk when the call returns (the real-time fetches).

@@ -47,9 +47,11 @@ inline constexpr Field TenkoCDBefore{"TenkoCDBefore", 38, 1, N};
 inline constexpr Field SibaBabaCDBefore{"SibaBabaCDBefore", 39, 1, N};
 inline constexpr Field DirtBabaCDBefore{"DirtBabaCDBefore", 40, 1, N};
 
-inline constexpr auto kFields =
-    join(rec::kFields, {Year, MonthDay, JyoCD, Kaiji, Nichiji, HappyoTime, HenkoID, TenkoCD,
-                        SibaBabaCD, DirtBabaCD, TenkoCDBefore, SibaBabaCDBefore, DirtBabaCDBefore});
+inline constexpr Field kOwnFields[] = {
+    Year,    MonthDay,   JyoCD,      Kaiji,         Nichiji,          HappyoTime,       HenkoID,
+    TenkoCD, SibaBabaCD, DirtBabaCD, TenkoCDBefore, SibaBabaCDBefore, DirtBabaCDBefore,
+};
+inline constexpr auto kFields = join(rec::kFields, kOwnFields);
 inline constexpr Layout kLayout{Kind::WE, "WE", 42, kFields};
 
 // Meeting, announcement and change id: every announcement of a day is a record of its own.

@@ -44,14 +44,15 @@ inline constexpr Field SanrentanKumi{"SanrentanKumi", 604, 6, E, 6, 19};
 inline constexpr Field SanrentanPay{"SanrentanPay", 610, 9, E, 6, 19};
 inline constexpr Field SanrentanNinki{"SanrentanNinki", 619, 4, E, 6, 19};
 
-inline constexpr auto kFields = join(
-    head::kFields,
-    {TorokuTosu,    SyussoTosu,      FuseirituFlag, TokubaraiFlag, HenkanFlag,    HenkanUma,
-     HenkanWaku,    HenkanDoWaku,    TansyoUmaban,  TansyoPay,     TansyoNinki,   FukusyoUmaban,
-     FukusyoPay,    FukusyoNinki,    WakurenKumi,   WakurenPay,    WakurenNinki,  UmarenKumi,
-     UmarenPay,     UmarenNinki,     WideKumi,      WidePay,       WideNinki,     YobiKumi,
-     YobiPay,       YobiNinki,       UmatanKumi,    UmatanPay,     UmatanNinki,   SanrenpukuKumi,
-     SanrenpukuPay, SanrenpukuNinki, SanrentanKumi, SanrentanPay,  SanrentanNinki});
+inline constexpr Field kOwnFields[] = {
+    TorokuTosu,    SyussoTosu,      FuseirituFlag, TokubaraiFlag, HenkanFlag,     HenkanUma,
+    HenkanWaku,    HenkanDoWaku,    TansyoUmaban,  TansyoPay,     TansyoNinki,    FukusyoUmaban,
+    FukusyoPay,    FukusyoNinki,    WakurenKumi,   WakurenPay,    WakurenNinki,   UmarenKumi,
+    UmarenPay,     UmarenNinki,     WideKumi,      WidePay,       WideNinki,      YobiKumi,
+    YobiPay,       YobiNinki,       UmatanKumi,    UmatanPay,     UmatanNinki,    SanrenpukuKumi,
+    SanrenpukuPay, SanrenpukuNinki, SanrentanKumi, SanrentanPay,  SanrentanNinki,
+};
+inline constexpr auto kFields = join(head::kFields, kOwnFields);
 inline constexpr Layout kLayout{Kind::HR, "HR", 719, kFields};
 
 }  // namespace rv::jv::hr

@@ -42,11 +42,12 @@ inline constexpr Field TansyoVote{"TansyoVote", 928, 11, N};
 inline constexpr Field FukusyoVote{"FukusyoVote", 939, 11, N};
 inline constexpr Field WakurenVote{"WakurenVote", 950, 11, N};
 
-inline constexpr auto kFields =
-    join(odds::kFields,
-         {TansyoFlag, FukusyoFlag, WakurenFlag, FukuChakuBaraiKey, TansyoUmaban, TansyoOdds,
-          TansyoNinki, FukusyoUmaban, FukusyoOddsLow, FukusyoOddsHigh, FukusyoNinki, WakurenKumi,
-          WakurenOdds, WakurenNinki, TansyoVote, FukusyoVote, WakurenVote});
+inline constexpr Field kOwnFields[] = {
+    TansyoFlag,  FukusyoFlag,   WakurenFlag,    FukuChakuBaraiKey, TansyoUmaban, TansyoOdds,
+    TansyoNinki, FukusyoUmaban, FukusyoOddsLow, FukusyoOddsHigh,   FukusyoNinki, WakurenKumi,
+    WakurenOdds, WakurenNinki,  TansyoVote,     FukusyoVote,       WakurenVote,
+};
+inline constexpr auto kFields = join(odds::kFields, kOwnFields);
 inline constexpr Layout kLayout{Kind::O1, "O1", 962, kFields};
 }  // namespace o1
 

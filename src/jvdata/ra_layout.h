@@ -56,30 +56,33 @@ inline constexpr Field Syukaisu{"Syukaisu", 983, 1, N, 4, 72};
 inline constexpr Field Jyuni{"Jyuni", 984, 70, T, 4, 72};
 inline constexpr Field RecordUpKubun{"RecordUpKubun", 1270, 1, T};
 
-inline constexpr auto kFields = join(head::kFields, {YoubiCD,       TokuNum,
-                                                     Hondai,        Fukudai,
-                                                     Kakko,         HondaiEng,
-                                                     FukudaiEng,    KakkoEng,
-                                                     Ryakusyo10,    Ryakusyo6,
-                                                     Ryakusyo3,     Kubun,
-                                                     Nkai,          GradeCD,
-                                                     GradeCDBefore, SyubetuCD,
-                                                     KigoCD,        JyuryoCD,
-                                                     JyokenCD,      JyokenName,
-                                                     Kyori,         KyoriBefore,
-                                                     TrackCD,       TrackCDBefore,
-                                                     CourseKubunCD, CourseKubunCDBefore,
-                                                     Honsyokin,     HonsyokinBefore,
-                                                     Fukasyokin,    FukasyokinBefore,
-                                                     HassoTime,     HassoTimeBefore,
-                                                     TorokuTosu,    SyussoTosu,
-                                                     NyusenTosu,    TenkoCD,
-                                                     SibaBabaCD,    DirtBabaCD,
-                                                     LapTime,       SyogaiMileTime,
-                                                     HaronTimeS3,   HaronTimeS4,
-                                                     HaronTimeL3,   HaronTimeL4,
-                                                     Corner,        Syukaisu,
-                                                     Jyuni,         RecordUpKubun});
+inline constexpr Field kOwnFields[] = {
+    YoubiCD,       TokuNum,
+    Hondai,        Fukudai,
+    Kakko,         HondaiEng,
+    FukudaiEng,    KakkoEng,
+    Ryakusyo10,    Ryakusyo6,
+    Ryakusyo3,     Kubun,
+    Nkai,          GradeCD,
+    GradeCDBefore, SyubetuCD,
+    KigoCD,        JyuryoCD,
+    JyokenCD,      JyokenName,
+    Kyori,         KyoriBefore,
+    TrackCD,       TrackCDBefore,
+    CourseKubunCD, CourseKubunCDBefore,
+    Honsyokin,     HonsyokinBefore,
+    Fukasyokin,    FukasyokinBefore,
+    HassoTime,     HassoTimeBefore,
+    TorokuTosu,    SyussoTosu,
+    NyusenTosu,    TenkoCD,
+    SibaBabaCD,    DirtBabaCD,
+    LapTime,       SyogaiMileTime,
+    HaronTimeS3,   HaronTimeS4,
+    HaronTimeL3,   HaronTimeL4,
+    Corner,        Syukaisu,
+    Jyuni,         RecordUpKubun,
+};
+inline constexpr auto kFields = join(head::kFields, kOwnFields);
 inline constexpr Layout kLayout{Kind::RA, "RA", 1272, kFields};
 
 // Parts read on their own.

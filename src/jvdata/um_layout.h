@@ -40,14 +40,15 @@ inline constexpr Field ChakuKaisuKyori{"ChakuKaisuKyori", 1453, 3, N, 36, 3};
 inline constexpr Field Kyakusitu{"Kyakusitu", 1561, 3, N, 4, 3};
 inline constexpr Field RaceCount{"RaceCount", 1573, 3, N};
 
-inline constexpr auto kFields = join(
-    rec::kFields,
-    {KettoNum,         DelKubun,     RegDate,     DelDate,       BirthDate,    Bamei,
-     BameiKana,        BameiEng,     ZaikyuFlag,  Reserved,      UmaKigoCD,    SexCD,
-     HinsyuCD,         KeiroCD,      HansyokuNum, HansyokuBamei, TozaiCD,      ChokyosiCode,
-     ChokyosiRyakusyo, Syotai,       BreederCode, BreederName,   SanchiName,   BanusiCode,
-     BanusiName,       RuikeiSyokin, ChakuSogo,   ChakuChuo,     ChakuKaisuBa, ChakuKaisuJyotai,
-     ChakuKaisuKyori,  Kyakusitu,    RaceCount});
+inline constexpr Field kOwnFields[] = {
+    KettoNum,         DelKubun,     RegDate,     DelDate,       BirthDate,    Bamei,
+    BameiKana,        BameiEng,     ZaikyuFlag,  Reserved,      UmaKigoCD,    SexCD,
+    HinsyuCD,         KeiroCD,      HansyokuNum, HansyokuBamei, TozaiCD,      ChokyosiCode,
+    ChokyosiRyakusyo, Syotai,       BreederCode, BreederName,   SanchiName,   BanusiCode,
+    BanusiName,       RuikeiSyokin, ChakuSogo,   ChakuChuo,     ChakuKaisuBa, ChakuKaisuJyotai,
+    ChakuKaisuKyori,  Kyakusitu,    RaceCount,
+};
+inline constexpr auto kFields = join(rec::kFields, kOwnFields);
 inline constexpr Layout kLayout{Kind::UM, "UM", 1577, kFields};
 
 }  // namespace rv::jv::um

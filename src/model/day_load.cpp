@@ -21,7 +21,7 @@ namespace {
 constexpr char kFinalResults = '7';
 
 // The race file of a day of more than six races gets a blank odds file when it has none:
-// one line of 960 blanks per race line (a blank O1 record each).
+// one line of blanks an O1 line long per race line (a blank O1 record each).
 void create_blank_o1(const DayFiles& files) {
   if (file_exists(files.OzFile[0])) return;
   const std::vector<std::string> ra_lines = read_lines(files.RaFile);

@@ -26,27 +26,28 @@ double odds_slow(std::string_view field) {
   return static_cast<double>(num(t)) / 10;
 }
 
-// Nearly every field is all digits; those are read without leaving the loop.
+// The number a field's digits spell, or -1 when a byte is not a digit. Nearly every field is
+// all digits; those are read without leaving the loop.
+inline long digits_at(const char* p, int len) {
+  long v = 0;
+  for (int i = 0; i < len; ++i) {
+    const unsigned d = static_cast<unsigned char>(p[i]) - unsigned{'0'};
+    if (d > 9) return -1;
+    v = v * 10 + static_cast<long>(d);
+  }
+  return v;
+}
+
 inline double odds_at(const char* rec, const jv::Field& f) {
   const char* p = rec + f.offset();
-  unsigned v = 0;
-  for (int i = 0; i < f.len; ++i) {
-    const unsigned d = static_cast<unsigned char>(p[i]) - unsigned{'0'};
-    if (d > 9) return odds_slow({p, f.size()});
-    v = v * 10 + d;
-  }
-  return static_cast<double>(v) / 10;
+  const long v = digits_at(p, f.len);
+  return v >= 0 ? static_cast<double>(v) / 10 : odds_slow({p, f.size()});
 }
 
 inline int int_at(const char* rec, const jv::Field& f) {
   const char* p = rec + f.offset();
-  int v = 0;
-  for (int i = 0; i < f.len; ++i) {
-    const unsigned d = static_cast<unsigned char>(p[i]) - unsigned{'0'};
-    if (d > 9) return inum({p, f.size()});
-    v = v * 10 + static_cast<int>(d);
-  }
-  return v;
+  const long v = digits_at(p, f.len);
+  return v >= 0 ? static_cast<int>(v) : inum({p, f.size()});
 }
 
 // An array of entries of odds and the array of their popularity ranks. The rank is taken

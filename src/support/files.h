@@ -86,7 +86,7 @@ std::size_t read_records(const fs::path& path, std::size_t record_size, std::siz
 // record before deciding where it goes or whether to skip it. Only whole records are
 // offered: a short last record (a torn file) is never seen.
 //
-//   RecordScanner scan(path, 962);
+//   RecordScanner scan(path, record_size);
 //   while (scan.next(head, 27)) { if (wanted(head)) scan.take(dest); else scan.skip(); }
 class RecordScanner {
  public:
