@@ -80,7 +80,9 @@ class DayLoading {
   Dialogs& dialogs_;
   std::function<void()> show_race_;
   DayLoadResult last_day_load_ = DayLoadResult::kNoRaceFile;
-  // The load and the batch let window messages run (pump_messages).
+  // The load lets window messages run (pump_messages), and so the batch of loads: these keep
+  // a day chosen, or a batch started, through those messages from loading over the day the
+  // running load is half-way through.
   Reentry loading_;
   Reentry batch_;
 };

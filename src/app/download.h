@@ -24,6 +24,8 @@ class StoredDataDownload {
 
  private:
   DayLoading& days_;
+  // The stored-data window runs the messages while it is open; this keeps a second
+  // "JVデータ取得" from opening another one over it.
   Reentry open_;
 };
 
