@@ -30,8 +30,13 @@ void DayLoading::MakeDataListBtnClick() {
 
 void DayLoading::DateComboChange() {
   const Reentry::Hold hold = loading_.enter();
-  if (!hold) return;
+  if (!hold) {
+    // As a disabled box would, the box goes on showing the day being loaded.
+    c_.DateCombo.set_item_index(c_.DateCombo.index_of(loading_date_));
+    return;
+  }
   const std::string date = c_.DateCombo.text();
+  loading_date_ = date;
   c_.RestTimeLabel.set_text("");
   c_.RestTimeLabel.set_visible(date == format_dt(app_clock().now(), SJ("yyyy年mm月dd日")));
   c_.PageControl1.set_visible(false);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "model/day.h"
 #include "model/day_load.h"
@@ -50,7 +51,8 @@ class DayLoading {
   void MakeDataListBtnClick();
   // Loads the day selected in DateCombo and shows its first race. A day file that exists
   // but cannot be read ends the handler with FileError, for the general error box. A call
-  // while a day is loading (from the messages the load lets run) is ignored.
+  // while a day is loading (from the messages the load lets run) is ignored, and the date
+  // box shows the day being loaded again.
   void DateComboChange();
   // Loads, oldest first, every listed day without an index-statistics file ("\STAT\");
   // ignored while a batch runs.
@@ -80,6 +82,7 @@ class DayLoading {
   Dialogs& dialogs_;
   std::function<void()> show_race_;
   DayLoadResult last_day_load_ = DayLoadResult::kNoRaceFile;
+  std::string loading_date_;  // the date box's text when the running load began
   // The load lets window messages run (pump_messages), and so the batch of loads: these keep
   // a day chosen, or a batch started, through those messages from loading over the day the
   // running load is half-way through.

@@ -90,6 +90,7 @@ TEST_F(DayHandlers, ADayChosenWhileADayLoadsIsIgnored) {
   };
   choose_day("2026年12月06日");
   EXPECT_EQ(pumps, 1);
+  EXPECT_EQ(f.day.DateCombo.text(), sj("2026年12月06日"));
   EXPECT_EQ(f.race_day().Date, sj("2026年12月06日"));
   EXPECT_EQ(f.loaded_day.DatList.count(), 3);
 }
