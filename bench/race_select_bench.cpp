@@ -62,10 +62,11 @@ void BM_ShowRace(benchmark::State& state) {
   const auto day = make_day();
   fill_full_field_day(*day);
   RaceCardControls card;
+  RaceOnScreen on_screen;
   card.SortButtons.set_item_index(static_cast<int>(CardSort::kNinki));
   int slot = 0;
   for (auto _ : state) {
-    ShowRace(*day, slot, card);
+    ShowRace(*day, slot, card, on_screen);
     slot ^= 1;
     benchmark::DoNotOptimize(card.StringGrid26.cell(18, 18).data());
   }
@@ -80,7 +81,8 @@ void BM_DatListClick(benchmark::State& state) {
   testing::FakeDesktop desktop;
   const NoInstallLocator installs;
   const auto jvlink = create_jvlink();
-  MainForm form(dialogs, desktop, installs, *jvlink);
+  QueueDispatcher dispatcher;
+  MainForm form(dialogs, desktop, installs, *jvlink, dispatcher);
   form.FormCreate();
   fill_full_field_day(form.race_day());
   form.loaded_day.DatList.add("a");

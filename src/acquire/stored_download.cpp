@@ -9,6 +9,7 @@
 #include "acquire/jvresult.h"
 #include "support/clock.h"
 #include "support/files.h"
+#include "support/message_pump.h"
 #include "support/text.h"
 
 namespace rv {
@@ -99,7 +100,8 @@ void TGetDataForm::Guarded(Step step) {
 }
 
 void TGetDataForm::StartBtnClick() {
-  if (state_ != State::kIdle) return;
+  const Reentry::Hold hold = starting_.enter();
+  if (!hold || state_ != State::kIdle) return;
   Guarded([this] { Start(); });
 }
 
@@ -151,6 +153,8 @@ void TGetDataForm::Start() {
 }
 
 void TGetDataForm::StatusTimerTimer() {
+  const Reentry::Hold hold = polling_.enter();
+  if (!hold) return;
   if (state_ != State::kDownloading) {
     StatusTimer.set_enabled(false);
     return;
@@ -199,7 +203,7 @@ void TGetDataForm::ReadLoop() {
 }
 
 bool TGetDataForm::ReadStep(DayStore& store) {
-  dialogs_.process_events();
+  pump_messages(dialogs_);
   if (CancelFlag) {
     store.Flush();
     return false;

@@ -16,6 +16,7 @@
 #include "acquire/download_routing.h"
 #include "acquire/jvlink.h"
 #include "support/controls.h"
+#include "support/message_pump.h"
 #include "support/services.h"
 #include "support/settings.h"
 #include "support/text.h"
@@ -42,7 +43,9 @@ class TGetDataForm {
   // Closing: a cancel that had nothing to stop must not stop later read loops.
   void FormClose();
 
-  // "データ取込み開始", "データ取込み中止", "JVLink設定".
+  // "データ取込み開始", "データ取込み中止", "JVLink設定". A start, and a status tick, that
+  // arrive through the messages the read loop or a box lets run while one is still running
+  // are ignored.
   void StartBtnClick();
   void CancelBtnClick();
   void JVSetBtnClick();
@@ -102,6 +105,8 @@ class TGetDataForm {
   Dialogs& dialogs_;
   JVLink& jvlink_;
   State state_ = State::kIdle;
+  Reentry starting_;
+  Reentry polling_;
   bool completed_ = false;
 
   std::string FromTime;

@@ -5,14 +5,8 @@
 
 #include "acquire/jvresult.h"
 #include "app/version.h"
-#include "model/day_list.h"
-#include "model/mining.h"
-#include "model/payouts.h"
 #include "model/race_card_style.h"
-#include "model/race_odds.h"
-#include "model/start_time_changes.h"
 #include "support/app_dir.h"
-#include "support/clock.h"
 #include "support/error_log.h"
 #include "support/files.h"
 
@@ -37,26 +31,31 @@ constexpr InstalledProgram kInstalledPrograms[] = {
      R"(\Data)"},
 };
 
-bool exists(std::string_view sjis_relative) {
-  std::error_code ec;
-  return fs::exists(app_path(sjis_relative), ec);
-}
-
 }  // namespace
 
 MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& installs,
-                   JVLink& jvlink)
+                   JVLink& jvlink, Dispatcher& dispatcher)
     : UserKaimeForm(dialogs, selection.SetNameLabel),
       dialogs_(dialogs),
       desktop_(desktop),
       installs_(installs),
       jvlink_(jvlink),
-      kaime_(*race_day_,
+      dispatcher_(dispatcher),
+      race_card_(*race_day_, card, day, loaded_day, allocation, ini, dialogs, desktop,
+                 [this] { kaime_.ShowRaceBets(); }),
+      kaime_(*race_day_, race_card_.on_screen(),
              {card.StringGrid8, bets, UserKaimeForm, allocation.RadioGroup1,
               allocation.SaNumEditExC1, allocation.SaNumEditExC2, allocation.SaNumEditExC3},
-             ini, dialogs) {
-  bets.set_recompute([this](BetTable& table) { BetTableRecompute(table); });
-  BindRaceCardStyles(card, race_day(), loaded_day.DatList, race_list.KishuCKList);
+             ini, dialogs),
+      results_(*race_day_, race_card_.on_screen(), card, dialogs,
+               [this] { race_card_.DatListClick(); }),
+      days_(*race_day_, race_card_.on_screen(), day, loaded_day, ini, dialogs,
+            [this] { race_card_.DatListClick(); }),
+      download_(days_),
+      voting_(*race_day_, race_card_.on_screen(), day, loaded_day, bets, ini, dialogs, desktop) {
+  bets.set_recompute([this](BetTable& table) { kaime_.BetTableRecompute(table); });
+  BindRaceCardStyles(card, race_day(), race_card_.on_screen(), loaded_day.DatList,
+                     race_list.KishuCKList);
 }
 
 void MainForm::FormCreate() {
@@ -76,7 +75,7 @@ void MainForm::FormCreate() {
   step([this] { LoadKishuCKList(); });
   step([] { StartErrorLog(); });
   step([this] { RestoreMenuStates(); });
-  step([this] { MakeDataListBtnClick(); });
+  step([this] { days_.MakeDataListBtnClick(); });
   step([this] { CreateSecondaryWindows(); });
 }
 
@@ -99,11 +98,11 @@ void MainForm::CreateFolders() {
 }
 
 void MainForm::ShowMarkerControls() {
-  day.DirectReadBtn.set_visible(exists("\\Tundra.key"));
-  const bool hit_tools = exists("\\HitPageToolsMarks.key");
+  day.DirectReadBtn.set_visible(app_path_exists("\\Tundra.key"));
+  const bool hit_tools = app_path_exists("\\HitPageToolsMarks.key");
   hits.TekiAnaBtn.set_visible(hit_tools);
   hits.TekiAnaBtn2.set_visible(hit_tools);
-  menus.MenuMaster.set_visible(exists("\\DevelopmentMenuSwitch.key"));
+  menus.MenuMaster.set_visible(app_path_exists("\\DevelopmentMenuSwitch.key"));
 }
 
 void MainForm::RestoreBounds() {
@@ -156,83 +155,6 @@ void MainForm::RestoreMenuStates() {
   menus.N30.set_checked(ini.ReadBool("alarm", "mail", false));
 }
 
-void MainForm::MakeDataListBtnClick() {
-  MakeDataList(day.DateCombo);
-}
-
-void MainForm::DateComboChange() {
-  const std::string date = day.DateCombo.text();
-  day.RestTimeLabel.set_text("");
-  day.RestTimeLabel.set_visible(date == format_dt(app_clock().now(), SJ("yyyy年mm月dd日")));
-  day.PageControl1.set_visible(false);
-  day.PageControl3.set_visible(false);
-  day.Panel8.set_visible(false);
-  last_day_load_ = DayLoadResult::kNoRaceFile;
-  last_day_load_ = LoadDay(race_day(), loaded_day, date, DayLoadSettings::Read(ini), dialogs_);
-  if (last_day_load_ != DayLoadResult::kLoaded) return;
-  StartDayOperation();
-  if (loaded_day.DatList.count() > 0) {
-    loaded_day.DatList.set_item_index(0);
-    ShowSelectedRace();
-  }
-}
-
-// Timers and automatic operation for today's day (or tomorrow's from 18:00): LeadMinutes,
-// Timer4, the automatic odds acquisition and delivery, HenkoJohoTimer and the start-time
-// changes (KaisaiReadBtnClick). They join with automatic operation.
-void MainForm::StartDayOperation() {}
-
-void MainForm::ShowSelectedRace() {
-  DatListClick();
-}
-
-void MainForm::DirectReadBtnClick() {
-  Day& d = race_day();
-  struct Batch {
-    Day& d;
-    explicit Batch(Day& day) : d(day) { d.BatchReading = true; }
-    ~Batch() { d.BatchReading = false; }
-    Batch(const Batch&) = delete;
-    Batch& operator=(const Batch&) = delete;
-  } batch(d);
-  for (int i = day.DateCombo.count() - 1; i >= 0; --i) {
-    if (exists("\\STAT\\" + day.DateCombo.item(i) + ".stat1")) continue;
-    day.DateCombo.set_item_index(i);
-    DateComboChange();
-  }
-}
-
-void MainForm::IniBtnClick() {
-  ResetRaceWork(race_day());
-}
-
-void MainForm::KaisaiReadBtnClick() {
-  ApplyStartTimeChanges(race_day(), DayLoadSettings::Read(ini).AutoOzGet);
-}
-
-void MainForm::OzReadBtnClick() {
-  LoadRaceOdds(race_day(), race_day().OzRace);
-}
-
-void MainForm::HrReadBtnClick() {
-  const bool selected = loaded_day.DatList.item_index() >= 0;
-  if (ReadPayouts(race_day(), day.DateCombo.text(), selected)) ShowSelectedRace();
-}
-
-void MainForm::DMReadBtnClick() {
-  ReadMiningPredictions(race_day());
-}
-
-void MainForm::CalcBtnClick() {
-  BuildPayoutTables(race_day());
-}
-
-void MainForm::GetDataFormClose() {
-  loaded_day.DatList.clear();
-  day.PageControl1.set_visible(false);
-  MakeDataListBtnClick();
-}
-
 void MainForm::FormShow() {
   const int rc = jvlink_.JVInit(jvlink_sid());
   if (rc != 0) dialogs_.info(SJ("JVInitエラー：") + JVResultText("JVInit", rc));
@@ -263,6 +185,12 @@ void MainForm::CreateSecondaryWindows() {
 
 void MainForm::K1Click() {
   UserKaimeForm.Show();
+}
+
+std::unique_ptr<TKaimeSetForm> MainForm::KaimeSetItemClick() {
+  return std::make_unique<TKaimeSetForm>(ini, [this] {
+    if (loaded_day.DatList.count() > 0) race_card_.DatListClick();
+  });
 }
 
 }  // namespace rv

@@ -1,27 +1,35 @@
 // The main window without widgets: the state of its controls, grouped by the subsystem that
-// fills them, and its handlers under their own names. The Qt window binds views to the
-// state and forwards events to the handlers; ravelin-cli and the tests drive it directly.
+// fills them, and the subsystems that run its handlers, wired together here. The Qt window
+// binds views to the state and forwards events to the handlers; ravelin-cli and the tests
+// drive it directly. Handlers the window or ravelin-cli call by the form's own name are thin
+// forwards to their subsystem.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "acquire/jvlink.h"
+#include "app/allocation_controls.h"
+#include "app/day_loading.h"
+#include "app/download.h"
 #include "app/main_grids.h"
 #include "app/main_layout.h"
 #include "app/menus.h"
+#include "app/race_card_panel.h"
+#include "app/results_page.h"
+#include "app/voting.h"
 #include "betting/bet_construction.h"
 #include "betting/bet_tables.h"
 #include "betting/kaime_set_form.h"
 #include "betting/user_kaime_form.h"
-#include "model/chase_list.h"
 #include "model/day.h"
 #include "model/day_load.h"
 #include "model/race_card.h"
-#include "output/tohyo_controls.h"
-#include "output/voting_files.h"
+#include "model/race_on_screen.h"
 #include "support/controls.h"
+#include "support/dispatcher.h"
 #include "support/services.h"
 #include "support/settings.h"
 #include "support/text.h"
@@ -36,40 +44,10 @@ struct WindowBounds {
   int height = 600;
 };
 
-// The race day: the date box and the day commands.
-struct DayControls {
-  ListControl DateCombo;
-  Command MakeDataListBtn{sj("リスト作成"), kHidden};
-  Command DirectReadBtn{sj("一気読み"), kHidden};  // shown with "\Tundra.key"
-  // Operations other code runs by pressing them.
-  Command IniBtn{sj("初期化"), kHidden};
-  Command KaisaiReadBtn{sj("開催読込"), kHidden};
-  Command OzReadBtn{sj("オッズ取込"), kHidden};
-  Command HrReadBtn{sj("払戻取込"), kHidden};
-  Command DMReadBtn{sj("ﾏｲﾆﾝｸﾞ読込"), kHidden};
-  Command CalcBtn{sj("Calc"), kHidden};
-  // Hidden while a day loads; the remaining time shows only for today's day, and showing a
-  // race brings the page controls back.
-  Label RestTimeLabel;
-  Control PageControl1;
-  Control PageControl3;
-  Control Panel8;
-};
-
 // The race list.
 struct RaceListState {
   // Watched jockeys from "\KishuCKList.txt", sorted (icompare_ascii order), no duplicates.
   std::vector<std::string> KishuCKList;
-};
-
-// Fund allocation.
-struct AllocationControls {
-  RadioGroup RadioGroup1{sj("資金配分"), {sj("均等"), sj("比例")}};  // [KaimeSet] HaibunSet
-  // Set by every race selection: the race's investment amount, the target profit and the
-  // loss carried from the loss register.
-  Edit SaNumEditExC1;
-  Edit SaNumEditExC2;
-  Edit SaNumEditExC3;
 };
 
 // The bet-selection set in use: its name beside the caption "設定名".
@@ -85,8 +63,10 @@ struct HitControls {
 
 class MainForm {
  public:
-  // AppDir must be set; the services and JV-Link outlive the form.
-  MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& installs, JVLink& jvlink);
+  // AppDir must be set; the services and JV-Link outlive the form. The dispatcher runs tasks
+  // on the thread the form lives on.
+  MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& installs, JVLink& jvlink,
+           Dispatcher& dispatcher);
   MainForm(const MainForm&) = delete;
   MainForm& operator=(const MainForm&) = delete;
 
@@ -98,88 +78,44 @@ class MainForm {
   void FormShow();
   // Stores the position (the window sets `bounds` first); the window may always close.
   bool FormCloseQuery();
-
-  void MakeDataListBtnClick();
-  // The stored-data window closed: the race list is emptied, the tab area hidden and the day
-  // list built again, so that new days appear.
-  void GetDataFormClose();
-
-  // The race day. DateComboChange loads the day selected in DateCombo; the others run on
-  // the loaded day. A day file that exists but cannot be read ends the handler with
-  // FileError, for the general error box.
-  void DateComboChange();
-  void DateComboClick() {}
-  // Loads, oldest first, every listed day without an index-statistics file ("\STAT\").
-  void DirectReadBtnClick();
-  void IniBtnClick();
-  void KaisaiReadBtnClick();
-  void OzReadBtnClick();
-  void HrReadBtnClick();
-  void DMReadBtnClick();
-  void CalcBtnClick();
-  // How the last DateComboChange ended.
-  [[nodiscard]] DayLoadResult last_day_load() const { return last_day_load_; }
   // "ﾃﾞｰﾀ読込後ﾘｽﾄを消す(&P)": toggles its check mark and stores it.
   void hidelistClick();
   // "軸・ヒモ馬ユーザー設定(&H)": shows the selection-set window.
   void K1Click();
-  // After a click in a bet table (its totals already cleared): fund allocation, the
-  // finish-rate columns and the result columns of that table.
-  void BetTableRecompute(BetTable& table);
-
-  // Bet construction of the race on screen. "軸ヒモ" marks the axis and partner horses by
-  // the selected set, "買い目" builds the bets from StringGrid8's marks; a press on
-  // StringGrid8 toggles a mark or sorts it, then builds the bets again.
-  void JikuHimoBtnClick();
-  void KaimeMakeBtnClick();
-  void StringGrid8MouseDown(int row, int col);
-  // The allocation mode (stored as [KaimeSet] HaibunSet) and the amount boxes: the seven
-  // tables are allocated again and the amount is kept for the race.
-  void RadioGroup1Click();
-  void SaNumEditExC1Change();
-  void SaNumEditExC2Change();
-  void SaNumEditExC3Change();
-  // "追い上げ" on the preview tab.
-  void OiageBtnClick();
   // "投資金設定(&T)": the investment dialog as it opens; its OK shows the race again.
   std::unique_ptr<TKaimeSetForm> KaimeSetItemClick();
 
-  // The race on screen. DatListClick shows the race selected in DatList; a race without
-  // runner data is refused with a message and the race on screen stays, selected.
-  void DatListClick();
-  // "出馬表作成": fills the entry card and the runner grid of the race on screen.
-  void sisushutubaBtnClick();
-  // The sort buttons of the entry card: sorts by the one that is down.
-  void SpeedButton14Click();
-  // A press on the results card selects its horse for the pop-up menu; releasing the mouse
-  // removes the cell selection.
-  void StringGrid6MouseDown(int row);
-  void StringGrid6MouseUp();
-  // "追跡馬に登録(&R)": puts the selected horse on the chase list and shows the race again.
-  void R1Click();
-  // A press in a rank column of the entry card sorts it by that column.
-  void StringGrid26MouseDown(int row, int col);
-  // The clipboard copies: the entry card (button and pop-up item), the axis/partner table.
-  void ClipBtn1Click();
-  void Clip1Click();
-  void N6Click();
-  // Voting. "PATBET" and "RGT2投票" take the bet type of the active tab of PageControl4 and do
-  // nothing without one; the items of the "投票ファイル" menu each take their own.
-  void TohyouBtnClick();
-  void TohyoCSVBtnClick();
-  void N19Click() { WriteBetFile(BetType::kTansho); }
-  void N20Click() { WriteBetFile(BetType::kFukusho); }
-  void N21Click() { WriteBetFile(BetType::kWakuren); }
-  void N22Click() { WriteBetFile(BetType::kUmaren); }
-  void N23Click() { WriteBetFile(BetType::kWide); }
-  void N24Click() { WriteBetFile(BetType::kUmatan); }
-  void N25Click() { WriteBetFile(BetType::kSanrenpuku); }
-  void N26Click() { WriteBetFile(BetType::kSanrentan); }
-  // "買い目ﾌｫﾙﾀﾞ指定": the folder of the .BET files.
-  void N28Click();
-  // The voting file of one bet type of the race on screen, as the commands write it.
-  VoteResult WriteBetFile(BetType t);
-  VoteResult SendToVotingPlugin(BetType t);
+  // The download (StoredDataDownload).
+  void JVDataGetItemClick(const std::function<void()>& run_window) {
+    download_.JVDataGetItemClick(run_window);
+  }
+  void GetDataFormClose() { download_.GetDataFormClose(); }
+  // The race day (DayLoading).
+  void DateComboChange() { days_.DateComboChange(); }
+  void DirectReadBtnClick() { days_.DirectReadBtnClick(); }
+  [[nodiscard]] DayLoadResult last_day_load() const { return days_.last_day_load(); }
+  // The race card (RaceCardPanel).
+  void DatListClick() { race_card_.DatListClick(); }
+  void SpeedButton14Click() { race_card_.SpeedButton14Click(); }
+  void StringGrid26MouseDown(int row, int col) { race_card_.StringGrid26MouseDown(row, col); }
+  void ClipBtn1Click() { race_card_.ClipBtn1Click(); }
+  void Clip1Click() { race_card_.Clip1Click(); }
+  void N6Click() { race_card_.N6Click(); }
+  // The results card (ResultsPage).
+  void StringGrid6MouseDown(int row) { results_.StringGrid6MouseDown(row); }
+  void StringGrid6MouseUp() { results_.StringGrid6MouseUp(); }
+  void R1Click() { results_.R1Click(); }
+  // Bet construction (BetConstruction).
+  void KaimeMakeBtnClick() { kaime_.KaimeMakeBtnClick(); }
+  void StringGrid8MouseDown(int row, int col) { kaime_.StringGrid8MouseDown(row, col); }
+  void RadioGroup1Click() { kaime_.RadioGroup1Click(); }
+  void SaNumEditExC1Change() { kaime_.SaNumEditExC1Change(); }
+  void SaNumEditExC2Change() { kaime_.SaNumEditExC2Change(); }
+  void SaNumEditExC3Change() { kaime_.SaNumEditExC3Change(); }
+  void OiageBtnClick() { kaime_.OiageBtnClick(); }
+  // Voting (Voting).
+  VoteResult WriteBetFile(BetType t) { return voting_.WriteBetFile(t); }
+  VoteResult SendToVotingPlugin(BetType t) { return voting_.SendToVotingPlugin(t); }
 
   // The settings component of this window.
   TIniGT ini;
@@ -192,14 +128,12 @@ class MainForm {
   DayControls day;
   DayLoadControls loaded_day;  // the race list DatList and SeiRecLabel
   RaceCardControls card;
-  ChaseList chase_list;
   RaceListState race_list;
   AllocationControls allocation;
   HitControls hits;
   // The eight bet tables on the tabs of PageControl4, with their total labels.
   BetTables bets;
   SelectionSetControls selection;
-  TohyoControls tohyo;
 
   // The selection-set window, created with this one and living as long.
   TUserKaimeForm UserKaimeForm;
@@ -207,10 +141,20 @@ class MainForm {
   [[nodiscard]] Dialogs& dialogs() { return dialogs_; }
   [[nodiscard]] Desktop& desktop() { return desktop_; }
   [[nodiscard]] JVLink& jvlink() { return jvlink_; }
+  // Where a worker thread hands its results to the form.
+  [[nodiscard]] Dispatcher& dispatcher() { return dispatcher_; }
   // The day model, for the whole run.
   [[nodiscard]] Day& race_day() { return *race_day_; }
+  // The race on screen; the race card sets it by showing a race.
+  [[nodiscard]] const RaceOnScreen& race_on_screen() const { return race_card_.on_screen(); }
+
+  // The subsystems.
+  [[nodiscard]] DayLoading& days() { return days_; }
+  [[nodiscard]] RaceCardPanel& race_card() { return race_card_; }
+  [[nodiscard]] ResultsPage& results() { return results_; }
   // Bet construction: the hidden commands, the 追い上げ button, StringGrid8's sort state.
   [[nodiscard]] BetConstruction& kaime() { return kaime_; }
+  [[nodiscard]] Voting& voting() { return voting_; }
 
  private:
   void LocateInstalledPrograms();
@@ -220,20 +164,22 @@ class MainForm {
   void HideStartViews();
   void LoadKishuCKList();
   void RestoreMenuStates();
-  void StartDayOperation();
-  void ShowSelectedRace();
   void CreateSecondaryWindows();
-  void GenerateRaceBets();
-  [[nodiscard]] VoteSource vote_source();
 
   Dialogs& dialogs_;
   Desktop& desktop_;
   const InstallLocator& installs_;
   JVLink& jvlink_;
+  Dispatcher& dispatcher_;
   std::unique_ptr<Day> race_day_ = make_day();
-  DayLoadResult last_day_load_ = DayLoadResult::kNoRaceFile;
-  // After the day model, which it works on.
+  // After the day model and the controls, which they work on; the race card first, as it
+  // holds the race on screen.
+  RaceCardPanel race_card_;
   BetConstruction kaime_;
+  ResultsPage results_;
+  DayLoading days_;
+  StoredDataDownload download_;
+  Voting voting_;
 };
 
 }  // namespace rv

@@ -6,9 +6,14 @@
 
 namespace rv {
 
-BetConstruction::BetConstruction(Day& day, const BetControls& controls, TIniGT& ini,
-                                 Dialogs& dialogs)
-    : OiageBtn(sj("追い上げ")), day_(day), c_(controls), ini_(ini), dialogs_(dialogs) {}
+BetConstruction::BetConstruction(Day& day, const RaceOnScreen& on_screen,
+                                 const BetControls& controls, TIniGT& ini, Dialogs& dialogs)
+    : OiageBtn(sj("追い上げ")),
+      day_(day),
+      on_screen_(on_screen),
+      c_(controls),
+      ini_(ini),
+      dialogs_(dialogs) {}
 
 std::int64_t BetConstruction::amount() const {
   return num(c_.SaNumEditExC1.text());
@@ -19,7 +24,7 @@ AllocationMode BetConstruction::mode() const {
 }
 
 void BetConstruction::ShowRaceBets() {
-  const int slot = day_.CurRace;
+  const int slot = on_screen_.slot();
   if (slot < 0 || slot >= kMaxRaces) return;
   StringGrid8Sort.reset();
   c_.tables.set_race(&day_.Payouts.table[static_cast<std::size_t>(slot)]);
@@ -28,11 +33,12 @@ void BetConstruction::ShowRaceBets() {
 }
 
 void BetConstruction::JikuHimoBtnClick() {
-  ApplySelectionSet(day_, day_.CurRace, c_.sets.Current(), c_.StringGrid8);
+  ApplySelectionSet(day_, on_screen_.slot(), c_.sets.Current(), c_.StringGrid8);
 }
 
 void BetConstruction::KaimeMakeBtnClick() {
-  GenerateBets(day_, day_.CurRace, c_.StringGrid8, c_.sets.Current(), mode(), amount(), c_.tables);
+  GenerateBets(day_, on_screen_.slot(), c_.StringGrid8, c_.sets.Current(), mode(), amount(),
+               c_.tables);
 }
 
 void BetConstruction::StringGrid8MouseDown(int row, int col) {
@@ -41,7 +47,7 @@ void BetConstruction::StringGrid8MouseDown(int row, int col) {
 }
 
 void BetConstruction::Reallocate() {
-  const int slot = day_.CurRace;
+  const int slot = on_screen_.slot();
   for (const BetType t : kGeneratedTypes) {
     BetTable& table = c_.tables[t];
     AllocateFunds(table, mode(), amount());
@@ -55,7 +61,7 @@ void BetConstruction::RadioGroup1Click() {
 }
 
 void BetConstruction::SaNumEditExC1Change() {
-  const int slot = day_.CurRace;
+  const int slot = on_screen_.slot();
   if (slot >= 0 && slot < kMaxRaces) {
     day_.RaceAmount[static_cast<std::size_t>(slot)] = c_.SaNumEditExC1.text();
   }
@@ -86,7 +92,7 @@ void BetConstruction::BetTableRecompute(BetTable& table) {
     const int method = ini_.ReadInteger("KaimeSet", "ExKaime", 0);
     if (live != 2 && method != 1 && method != 2) m = AllocationMode::kProportional;
   }
-  CompleteBetTable(day_, day_.CurRace, table, m, amount());
+  CompleteBetTable(day_, on_screen_.slot(), table, m, amount());
 }
 
 }  // namespace rv

@@ -10,6 +10,7 @@
 #include "betting/bet_tables.h"
 #include "betting/user_kaime_form.h"
 #include "model/day.h"
+#include "model/race_on_screen.h"
 #include "support/controls.h"
 #include "support/services.h"
 #include "support/settings.h"
@@ -29,8 +30,10 @@ struct BetControls {
 
 class BetConstruction {
  public:
-  // The day, the controls, the settings and the dialogs outlive this object.
-  BetConstruction(Day& day, const BetControls& controls, TIniGT& ini, Dialogs& dialogs);
+  // The day, the race on screen (whose bets these are), the controls, the settings and the
+  // dialogs outlive this object.
+  BetConstruction(Day& day, const RaceOnScreen& on_screen, const BetControls& controls, TIniGT& ini,
+                  Dialogs& dialogs);
   BetConstruction(const BetConstruction&) = delete;
   BetConstruction& operator=(const BetConstruction&) = delete;
 
@@ -74,6 +77,7 @@ class BetConstruction {
   void Reallocate();
 
   Day& day_;
+  const RaceOnScreen& on_screen_;
   BetControls c_;
   TIniGT& ini_;
   Dialogs& dialogs_;

@@ -116,12 +116,16 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   const NoInstallLocator installs;
   if (!JVLinkPresenceTest(dialogs)) return 1;
   const std::unique_ptr<JVLink> jvlink = create_jvlink();
-  MainForm form(dialogs, desktop, installs, *jvlink);
+  ConsoleDispatcher dispatcher;
+  MainForm form(dialogs, desktop, installs, *jvlink, dispatcher);
   CliContext ctx{form, dialogs, out};
   try {
     form.FormCreate();
     form.FormShow();
-    return command->run(ctx);
+    const int status = command->run(ctx);
+    // What workers handed over while the command ran still happens before the end.
+    dispatcher.run_until_idle();
+    return status;
   } catch (const std::exception& e) {
     // The window's general error box; FileError texts are Shift-JIS, others ASCII.
     dialogs.error(e.what());

@@ -5,6 +5,7 @@
 
 #include <ostream>
 
+#include "support/dispatcher.h"
 #include "support/services.h"
 
 namespace rv::cli {
@@ -23,6 +24,10 @@ class ConsoleDialogs final : public Dialogs {
   std::ostream& err_;
   bool answer_yes_;
 };
+
+// Without an event loop the queue waits for the command: cli runs what was posted once the
+// command is done, on the main thread.
+using ConsoleDispatcher = QueueDispatcher;
 
 // Nothing to open, launch or play without a desktop; the clipboard text is dropped.
 class ConsoleDesktop final : public Desktop {

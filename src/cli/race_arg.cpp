@@ -25,7 +25,7 @@ int SelectRaceArg(CliContext& ctx, int slot) {
   }
   list.set_item_index(slot);
   f.DatListClick();
-  return f.race_day().CurRace == slot && f.day.PageControl1.visible() ? 0 : 1;
+  return f.race_on_screen().slot() == slot && f.day.PageControl1.visible() ? 0 : 1;
 }
 
 void RaceArgs::parse(std::string_view day_arg, std::string_view slot_arg) {

@@ -1,7 +1,9 @@
 // Binds Qt widgets to the core's control state. Every user action is forwarded to a core
 // handler through run(), after which each view whose control's version moved follows its
 // control; a short timer catches changes made outside forwarded handlers. Views never
-// decide anything themselves.
+// decide anything themselves. A handler may be forwarded while another one still runs (a
+// long loop lets messages run, a box is open); the core handlers that run such loops refuse
+// to be entered again themselves (support/message_pump.h), so the binder forwards blindly.
 #pragma once
 
 #include <QObject>

@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
   rv::gui::QtDesktop desktop;
   const rv::NoInstallLocator installs;
   const std::unique_ptr<rv::JVLink> jvlink = rv::create_jvlink();
-  rv::MainForm form(*dialogs, desktop, installs, *jvlink);
+  rv::gui::QtDispatcher dispatcher;
+  rv::MainForm form(*dialogs, desktop, installs, *jvlink, dispatcher);
   rv::gui::TMainForm window(form);
   desktop.set_owner(&window);
   window.show();

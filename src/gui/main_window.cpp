@@ -110,8 +110,7 @@ void TMainForm::show_version() {
 }
 
 void TMainForm::open_get_data() {
-  ShowGetDataForm(form_.dialogs(), form_.jvlink(), this);
-  form_.GetDataFormClose();
+  form_.JVDataGetItemClick([this] { ShowGetDataForm(form_.dialogs(), form_.jvlink(), this); });
 }
 
 void TMainForm::set_tab_order() {

@@ -13,7 +13,6 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QTabWidget;
-class QToolBar;
 
 namespace rv::gui {
 

@@ -5,10 +5,12 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QProcess>
 #include <QSoundEffect>
 #include <QUrl>
 #include <cstdio>
+#include <utility>
 
 #include "gui/qt_text.h"
 
@@ -87,6 +89,13 @@ void ConsoleDialogs::error(std::string_view text) {
 
 void ConsoleDialogs::process_events() {
   QCoreApplication::processEvents();
+}
+
+QtDispatcher::QtDispatcher(QObject* receiver)
+    : receiver_(receiver != nullptr ? receiver : QCoreApplication::instance()) {}
+
+void QtDispatcher::post(Task task) {
+  QMetaObject::invokeMethod(receiver_, std::move(task), Qt::QueuedConnection);
 }
 
 QtDesktop::QtDesktop(QWidget* owner) : owner_(owner) {}

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "support/dispatcher.h"
 #include "support/services.h"
 
 class QSoundEffect;
@@ -45,6 +46,18 @@ class ConsoleDialogs final : public Dialogs {
   void beep() override {}
   void busy(bool /*on*/) override {}
   void process_events() override;
+};
+
+// Tasks become queued calls on the receiver's thread (by default the application object's:
+// the user-interface thread), run by its event loop in the order posted. Queued calls still
+// waiting when the receiver is destroyed are dropped; it must outlive every post.
+class QtDispatcher final : public Dispatcher {
+ public:
+  explicit QtDispatcher(QObject* receiver = nullptr);
+  void post(Task task) override;
+
+ private:
+  QObject* receiver_;
 };
 
 class QtDesktop final : public Desktop {

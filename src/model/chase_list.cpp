@@ -21,8 +21,7 @@ std::string shown_name(std::string_view raw) {
   return std::string(trim(DelZenSpace(raw)));
 }
 
-const SeRecord* selected_runner(const Day& day, const RaceCardControls& card) {
-  const int slot = day.CurRace;
+const SeRecord* selected_runner(const Day& day, int slot, const RaceCardControls& card) {
   const int pos = card.SelectedHorse;
   if (slot < 0 || slot >= kMaxRaces || pos < 0 || pos >= CardRunners(day, slot)) return nullptr;
   return &day.SeData[static_cast<std::size_t>(slot)][static_cast<std::size_t>(pos)];
@@ -60,10 +59,10 @@ bool ChaseList::add(std::string_view pedigree, std::string_view name) {
   return fresh;
 }
 
-void SelectCardHorse(const Day& day, RaceCardControls& card, int row) {
-  if (row < 1 || row > CardRunners(day, day.CurRace)) return;
+void SelectCardHorse(const Day& day, int slot, RaceCardControls& card, int row) {
+  if (row < 1 || row > CardRunners(day, slot)) return;
   card.SelectedHorse = row - 1;
-  const SeRecord* se = selected_runner(day, card);
+  const SeRecord* se = selected_runner(day, slot, card);
   if (se == nullptr) return;
   const std::string name = shown_name(se->field(jv::se::Bamei));
   card.R1.set_text(SJ("追跡馬に登録:") + name);
@@ -73,13 +72,14 @@ void SelectCardHorse(const Day& day, RaceCardControls& card, int row) {
                                 shown_name(se->field(jv::se::ChokyosiRyakusyo)));
 }
 
-bool RegisterChaseHorse(Day& day, RaceCardControls& card, ChaseList& list, Dialogs& dialogs) {
-  const SeRecord* se = selected_runner(day, card);
+bool RegisterChaseHorse(Day& day, int slot, RaceCardControls& card, ChaseList& list,
+                        Dialogs& dialogs) {
+  const SeRecord* se = selected_runner(day, slot, card);
   if (se == nullptr || is_blank(se->field(jv::se::KettoNum))) return false;
   const std::string name = shown_name(se->field(jv::se::Bamei));
   if (!dialogs.confirm(name + SJ("を追跡馬に登録しますか？"))) return false;
-  day.Work[static_cast<std::size_t>(day.CurRace)]
-      .ChaseMark[static_cast<std::size_t>(card.SelectedHorse)] = 1;
+  day.Work[static_cast<std::size_t>(slot)].ChaseMark[static_cast<std::size_t>(card.SelectedHorse)] =
+      1;
   try {
     list.add(se->field(jv::se::KettoNum), se->field(jv::se::Bamei));
   } catch (const FileError& e) {

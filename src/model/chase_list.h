@@ -29,13 +29,14 @@ class ChaseList {
   bool loaded_ = false;
 };
 
-// StringGrid6MouseDown on row `row`: a data row selects its horse and names it in the
-// pop-up captions. Other rows change nothing.
-void SelectCardHorse(const Day& day, RaceCardControls& card, int row);
+// StringGrid6MouseDown on row `row` of the card of `slot` (the race on screen): a data row
+// selects its horse and names it in the pop-up captions. Other rows change nothing.
+void SelectCardHorse(const Day& day, int slot, RaceCardControls& card, int row);
 
-// R1Click up to the redisplay: asks, marks the selected horse of the current race, adds it
-// to the chase list and reports. True when the horse was registered and the race should be
-// shown again.
-bool RegisterChaseHorse(Day& day, RaceCardControls& card, ChaseList& list, Dialogs& dialogs);
+// R1Click up to the redisplay: asks, marks the selected horse of the race in `slot` (the race
+// on screen), adds it to the chase list and reports. True when the horse was registered and
+// the race should be shown again.
+bool RegisterChaseHorse(Day& day, int slot, RaceCardControls& card, ChaseList& list,
+                        Dialogs& dialogs);
 
 }  // namespace rv

@@ -212,8 +212,7 @@ struct Day {
   std::array<DmRecord, kMaxRaces> DmData;
   std::array<RaceWork, kMaxRaces> Work;
 
-  int CurRace = 0;  // the race on screen
-  int OzRace = 0;   // the race whose odds are being loaded
+  int OzRace = 0;  // the race whose odds are being loaded
 
   // The day's date text as the date box holds it ("2026年12月06日", Shift-JIS).
   std::string Date;

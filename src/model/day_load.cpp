@@ -12,6 +12,7 @@
 #include "model/race_odds.h"
 #include "support/app_dir.h"
 #include "support/files.h"
+#include "support/message_pump.h"
 #include "support/text.h"
 
 namespace rv {
@@ -191,7 +192,7 @@ DayLoadResult LoadDay(Day& day, DayLoadControls& c, std::string_view date,
   day.Date = date;
   day.Files = files;
 
-  dialogs.process_events();
+  pump_messages(dialogs);
   day.blank_records();
   create_blank_o1(day.Files);
 

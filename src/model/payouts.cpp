@@ -113,9 +113,9 @@ HrEntry ReadHrEntry(const HrRecord& hr, BetType type, int k) {
   return e;
 }
 
-bool ReadPayouts(Day& day, std::string_view date, bool race_selected) {
+bool ReadPayouts(Day& day, int on_screen, std::string_view date, bool race_selected) {
   const DayFiles files = MakeDayFiles(date);
-  const int cur = day.CurRace;
+  const int cur = on_screen;
   const bool cur_valid = cur >= 0 && cur < kMaxRaces;
   std::string current;  // venue code and race number of the race on screen
   bool new_payouts = false;

@@ -25,9 +25,10 @@ HrEntry ReadHrEntry(const HrRecord& hr, BetType type, int k);
 // runner records, fills every race's result section from the runner records and its payout
 // entries from the payout records (writing the place finishers' positions into the runner
 // records in memory), then rebuilds the payout display tables. Answers true when the race
-// on screen has received its payouts for the first time and a race is selected
-// (`race_selected`): the caller shows it again. Throws FileError on an unreadable file.
-bool ReadPayouts(Day& day, std::string_view date, bool race_selected);
+// on screen (`on_screen`, its slot) has received its payouts for the first time and a race
+// is selected (`race_selected`): the caller shows it again. Throws FileError on an
+// unreadable file.
+bool ReadPayouts(Day& day, int on_screen, std::string_view date, bool race_selected);
 
 // The payout display tables of every slot from its payout record (CalcBtnClick). An entry's
 // kumi is empty when the results tab leaves its column empty: a horse number of 0 for

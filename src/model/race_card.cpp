@@ -270,8 +270,7 @@ void FillResultsCard(Day& day, int slot, RaceCardControls& card) {
   if (!favourite) card.Tan1Label.set_text({});
 }
 
-void FillEntryCard(const Day& day, RaceCardControls& card) {
-  const int slot = day.CurRace;
+void FillEntryCard(const Day& day, int slot, RaceCardControls& card) {
   if (slot < 0 || slot >= kMaxRaces) return;
   const RaceWork& w = day.Work[static_cast<std::size_t>(slot)];
   const auto& horses = day.SeData[static_cast<std::size_t>(slot)];
@@ -321,7 +320,7 @@ void FillEntryCard(const Day& day, RaceCardControls& card) {
   }
 }
 
-void ShowRace(Day& day, int slot, RaceCardControls& card) {
+void ShowRace(Day& day, int slot, RaceCardControls& card, RaceOnScreen& on_screen) {
   if (slot < 0 || slot >= kMaxRaces) return;
   const int rows = CardRunners(day, slot) + 1;
   for (Grid* g : {&card.StringGrid6, &card.StringGrid26, &card.StringGrid8, &card.StringGrid4}) {
@@ -331,14 +330,14 @@ void ShowRace(Day& day, int slot, RaceCardControls& card) {
   card.StringGrid26Sort.reset();
   ClearResultsTab(card.results);
 
-  day.CurRace = slot;
+  on_screen.set(slot);
   ShowRaceHeader(day, slot, card);
   FillResultsCard(day, slot, card);
   card.JikuLabel.set_text({});
   card.HimoLabel.set_text({});
   FillResultsTab(day, slot, card.results);
 
-  FillEntryCard(day, card);
+  FillEntryCard(day, slot, card);
   SortEntryCard(card);
   for (Grid* g : {&card.StringGrid6, &card.StringGrid26, &card.StringGrid8, &card.StringGrid4}) {
     g->set_visible(true);

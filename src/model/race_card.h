@@ -8,6 +8,7 @@
 
 #include "model/day.h"
 #include "model/grid_sort.h"
+#include "model/race_on_screen.h"
 #include "model/results_tab.h"
 #include "support/controls.h"
 
@@ -72,15 +73,15 @@ bool RaceHasHorses(const Day& day, int slot);
 std::string NoHorseDataMessage(const Day& day, int slot);
 
 // Shows slot s: sizes and clears the grids, resets the heading-press directions, makes s the
-// current race, fills the header, the results card, the payout labels and the entry card and
-// sorts it by the button that is down. The caller has checked RaceHasHorses.
-void ShowRace(Day& day, int slot, RaceCardControls& card);
+// race on screen, fills the header, the results card, the payout labels and the entry card
+// and sorts it by the button that is down. The caller has checked RaceHasHorses.
+void ShowRace(Day& day, int slot, RaceCardControls& card, RaceOnScreen& on_screen);
 
 // The header labels of a slot.
 void ShowRaceHeader(const Day& day, int slot, RaceCardControls& card);
 // StringGrid6's texts, Tan1Label and the day's win odds by popularity.
 void FillResultsCard(Day& day, int slot, RaceCardControls& card);
-// StringGrid26 and StringGrid8 of the current race (sisushutubaBtnClick).
-void FillEntryCard(const Day& day, RaceCardControls& card);
+// StringGrid26 and StringGrid8 of a slot (sisushutubaBtnClick: the race on screen's).
+void FillEntryCard(const Day& day, int slot, RaceCardControls& card);
 
 }  // namespace rv

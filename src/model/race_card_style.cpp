@@ -68,8 +68,7 @@ std::string thousand_yen(std::string_view field) {
   return t;
 }
 
-CellStyle results_body(const Day& day, int row, int col) {
-  const int slot = day.CurRace;
+CellStyle results_body(const Day& day, int slot, int row, int col) {
   CellStyle s;
   s.two_lines = true;
   s.background = col == 2 || col == 1 ? colors::kInfoBk : colors::kWhite;
@@ -226,7 +225,7 @@ Rgb RankColor(int rank) {
   return colors::kBlack;
 }
 
-CellStyle StringGrid6DrawCell(const Day& day, bool races_listed, int row, int col) {
+CellStyle StringGrid6DrawCell(const Day& day, int slot, bool races_listed, int row, int col) {
   CellStyle s;
   if (row == 0) {
     s.background = colors::kBtnFace;
@@ -234,7 +233,7 @@ CellStyle StringGrid6DrawCell(const Day& day, bool races_listed, int row, int co
     return s;
   }
   if (!races_listed) return s;
-  return results_body(day, row, col);
+  return results_body(day, slot, row, col);
 }
 
 CellStyle StringGrid26DrawCell(const Grid& grid, int row, int col,
@@ -319,10 +318,10 @@ CellStyle StringGrid8DrawCell(const Grid& grid, int row, int col) {
   return s;
 }
 
-void BindRaceCardStyles(RaceCardControls& card, const Day& day, const ListControl& DatList,
-                        const std::vector<std::string>& KishuCKList) {
-  card.StringGrid6.set_style_fn([&day, &DatList](const Grid&, int row, int col) {
-    return StringGrid6DrawCell(day, DatList.count() > 0, row, col);
+void BindRaceCardStyles(RaceCardControls& card, const Day& day, const RaceOnScreen& on_screen,
+                        const ListControl& DatList, const std::vector<std::string>& KishuCKList) {
+  card.StringGrid6.set_style_fn([&day, &on_screen, &DatList](const Grid&, int row, int col) {
+    return StringGrid6DrawCell(day, on_screen.slot(), DatList.count() > 0, row, col);
   });
   card.StringGrid26.set_style_fn([&KishuCKList](const Grid& g, int row, int col) {
     return StringGrid26DrawCell(g, row, col, KishuCKList);

@@ -21,9 +21,9 @@ BracketColors BracketColorsOf(int bracket);
 // Positions and popularity ranks: red for 1, blue for 2 and 3, black otherwise.
 Rgb RankColor(int rank);
 
-// The results card: row 0 headings, row r the runner at position r-1 of the current race,
-// drawn from its record. With no race listed the cells draw plainly.
-CellStyle StringGrid6DrawCell(const Day& day, bool races_listed, int row, int col);
+// The results card: row 0 headings, row r the runner at position r-1 of the race in `slot`
+// (the race on screen), drawn from its record. With no race listed the cells draw plainly.
+CellStyle StringGrid6DrawCell(const Day& day, int slot, bool races_listed, int row, int col);
 
 // The entry card, drawn from its cell texts; a jockey on the watched list is highlighted.
 CellStyle StringGrid26DrawCell(const Grid& grid, int row, int col,
@@ -32,9 +32,9 @@ CellStyle StringGrid26DrawCell(const Grid& grid, int row, int col,
 // The runner grid of the axis and partner marks.
 CellStyle StringGrid8DrawCell(const Grid& grid, int row, int col);
 
-// Installs the three as the grids' drawing rules; the day, the race list and the watched
-// jockeys must outlive the card.
-void BindRaceCardStyles(RaceCardControls& card, const Day& day, const ListControl& DatList,
-                        const std::vector<std::string>& KishuCKList);
+// Installs the three as the grids' drawing rules; the day, the race on screen, the race list
+// and the watched jockeys must outlive the card.
+void BindRaceCardStyles(RaceCardControls& card, const Day& day, const RaceOnScreen& on_screen,
+                        const ListControl& DatList, const std::vector<std::string>& KishuCKList);
 
 }  // namespace rv

@@ -1,6 +1,7 @@
 #include "support/app_dir.h"
 
 #include <cstdlib>
+#include <system_error>
 #include <vector>
 
 #include "support/files.h"
@@ -99,6 +100,11 @@ fs::path resolve_below(const fs::path& base, std::string_view sjis_relative) {
 
 fs::path app_path(std::string_view sjis_relative) {
   return resolve_below(app_dir(), sjis_relative);
+}
+
+bool app_path_exists(std::string_view sjis_relative) {
+  std::error_code ec;
+  return fs::exists(app_path(sjis_relative), ec);
 }
 
 }  // namespace rv

@@ -29,6 +29,8 @@ std::string app_dir_text();
 // without regard to case against what exists; components that do not exist keep their
 // spelling.
 fs::path app_path(std::string_view sjis_relative);
+// Whether anything (file or folder) exists there: the marker files and the statistics files.
+bool app_path_exists(std::string_view sjis_relative);
 
 // The same resolution below any folder.
 fs::path resolve_below(const fs::path& base, std::string_view sjis_relative);

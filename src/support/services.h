@@ -23,7 +23,8 @@ class Dialogs {
   virtual void beep() = 0;
   // Busy cursor on or off.
   virtual void busy(bool on) = 0;
-  // Lets pending window messages run (clicks, timers) inside a long loop.
+  // Lets pending window messages run (clicks, timers) inside a long loop; loops call it
+  // through pump_messages (support/message_pump.h), whose handlers are guarded.
   virtual void process_events() = 0;
 };
 

@@ -158,7 +158,7 @@ TEST_F(MainFormBets, TheInvestmentDialogStoresTheDefaultAndShowsTheRaceAgain) {
   EXPECT_EQ(f.allocation.SaNumEditExC1.text(), "2500");
 
   // Without a race list there is nothing to show again.
-  MainForm bare(dialogs, desktop, installs, *jvlink);
+  MainForm bare(dialogs, desktop, installs, *jvlink, dispatcher);
   bare.FormCreate();
   std::unique_ptr<TKaimeSetForm> none = bare.KaimeSetItemClick();
   none->AmountEdit.set_text("1234567");

@@ -60,7 +60,7 @@ TEST_F(DayHandlers, ChoosingADayLoadsItWithTheSettingsAndSelectsTheFirstRace) {
   EXPECT_EQ(to_utf8(f.loaded_day.SeiRecLabel.text()), "成績記録済");
   EXPECT_TRUE(f.day.RestTimeLabel.visible());  // today's day
   EXPECT_TRUE(f.day.PageControl1.visible());   // hidden by the load, shown with the first race
-  EXPECT_EQ(f.race_day().CurRace, 0);
+  EXPECT_EQ(f.race_on_screen().slot(), 0);
 
   choose_day("2026年12月05日");
   EXPECT_EQ(f.loaded_day.DatList.count(), 2);
@@ -74,6 +74,25 @@ TEST_F(DayHandlers, ChoosingADayLoadsItWithTheSettingsAndSelectsTheFirstRace) {
   EXPECT_EQ(dialogs.calls,
             (std::vector<std::string>{"beep", "info: " + sj("データ作成が未完了のようです。")}));
   EXPECT_EQ(f.loaded_day.DatList.count(), 0);
+}
+
+// The load lets window messages run; another day chosen through them while it runs is
+// ignored, and the day being loaded ends up loaded as if nothing had come.
+TEST_F(DayHandlers, ADayChosenWhileADayLoadsIsIgnored) {
+  store_day(20261205, 2);
+  store_day(20261206, 3);
+  MainForm& f = start();
+  int pumps = 0;
+  dialogs.on_process_events = [&] {
+    if (++pumps > 1) return;
+    f.day.DateCombo.set_item_index(f.day.DateCombo.index_of(sj("2026年12月05日")));
+    f.DateComboChange();
+  };
+  choose_day("2026年12月06日");
+  EXPECT_EQ(pumps, 1);
+  EXPECT_EQ(f.day.DateCombo.text(), sj("2026年12月06日"));
+  EXPECT_EQ(f.race_day().Date, sj("2026年12月06日"));
+  EXPECT_EQ(f.loaded_day.DatList.count(), 3);
 }
 
 TEST_F(DayHandlers, BatchLoadSkipsDaysWithStatisticsAndEndsOnTheNewestLoaded) {
@@ -97,7 +116,7 @@ TEST_F(DayHandlers, StartTimeChangesUseTheAcquisitionLeadOfTheSettings) {
   DayStore store;
   store.Store(jvfeed::tc(jvfeed::key(20261206, 6, 2), "12060905", "1050", "1030"),
               RecordOrigin::kRealTime, true);
-  f.KaisaiReadBtnClick();
+  f.days().KaisaiReadBtnClick();
   EXPECT_EQ(f.race_day().Work[1].OzTime, "1045");
   EXPECT_EQ(f.race_day().Work[1].DeliverTime, "1047");
 }

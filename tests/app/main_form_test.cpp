@@ -54,7 +54,7 @@ class StartUp : public ::testing::Test {
   ~StartUp() override { set_app_clock(nullptr); }
 
   MainForm& create() {
-    form_ = std::make_unique<MainForm>(dialogs_, desktop_, installs_, jvlink_);
+    form_ = std::make_unique<MainForm>(dialogs_, desktop_, installs_, jvlink_, dispatcher_);
     form_->FormCreate();
     return *form_;
   }
@@ -68,6 +68,7 @@ class StartUp : public ::testing::Test {
   FakeDesktop desktop_;
   MapInstallLocator installs_;
   InitOnlyJVLink jvlink_;
+  QueueDispatcher dispatcher_;
   std::unique_ptr<MainForm> form_;
 };
 

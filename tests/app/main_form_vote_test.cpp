@@ -62,7 +62,7 @@ TEST_F(VoteCommands, PatbetWritesTheActiveTabsTableOfTheRaceOnScreen) {
   bet(BetType::kUmaren, " 1- 5");
   bet(BetType::kTansho, " 5");
   f.bets.PageControl4.set_tab_index(bet_index(BetType::kUmaren));
-  f.TohyouBtnClick();
+  f.voting().TohyouBtnClick();
   EXPECT_EQ(dialogs.calls,
             std::vector<std::string>{
                 sj("confirm: [東京11R:馬連]に投票します。投票ファイルを出力しますか？")});
@@ -70,8 +70,8 @@ TEST_F(VoteCommands, PatbetWritesTheActiveTabsTableOfTheRaceOnScreen) {
 
   f.bets.PageControl4.set_tab_index(-1);  // no bet tab: nothing happens
   dialogs.calls.clear();
-  f.TohyouBtnClick();
-  f.TohyoCSVBtnClick();
+  f.voting().TohyouBtnClick();
+  f.voting().TohyoCSVBtnClick();
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -80,24 +80,24 @@ TEST_F(VoteCommands, MenuItemsTakeTheirOwnTypeWhicheverTabIsActive) {
   bet(BetType::kTansho, " 5");
   bet(BetType::kWakuren, " 1- 5");
   f.bets.PageControl4.set_tab_index(bet_index(BetType::kTansho));
-  f.N21Click();
+  f.voting().N21Click();
   EXPECT_EQ(bet_file(), sj("東京 09年  5月 10日  2回  6日 \r\n11R 枠連 01-05    300\r\n"));
-  f.N19Click();
+  f.voting().N19Click();
   EXPECT_EQ(bet_file(), sj("東京 09年  5月 10日  2回  6日 \r\n11R 単勝  5    300\r\n"));
-  f.N26Click();  // an empty table
+  f.voting().N26Click();  // an empty table
   EXPECT_EQ(dialogs.calls.back(), "info: " + sj("買い目が作成されていません。"));
 
   for (const BetType t : kBetTypes) {
-    EXPECT_EQ(f.tohyo.PopupTohyo[static_cast<std::size_t>(bet_index(t))].caption(),
+    EXPECT_EQ(f.voting().tohyo.PopupTohyo[static_cast<std::size_t>(bet_index(t))].caption(),
               BetTypeTabName(t));
   }
-  EXPECT_EQ(f.tohyo.TohyoBtn.hint(), sj("投票ファイルを出力します"));
-  EXPECT_EQ(f.tohyo.TohyoCSVBtn.hint(), sj("RGT投票プラグイン２経由で投票します"));
+  EXPECT_EQ(f.voting().tohyo.TohyoBtn.hint(), sj("投票ファイルを出力します"));
+  EXPECT_EQ(f.voting().tohyo.TohyoCSVBtn.hint(), sj("RGT投票プラグイン２経由で投票します"));
 }
 
 TEST_F(VoteCommands, BeforeADayIsLoadedTheCommandsAskForOne) {
   bet(BetType::kUmaren, " 1- 5");
-  form->N22Click();
+  form->voting().N22Click();
   EXPECT_EQ(dialogs.calls,
             (std::vector<std::string>{"beep", "info: " + sj("開催日ﾃﾞｰﾀを読み込んでください。")}));
 }
@@ -107,7 +107,7 @@ TEST_F(VoteCommands, Rgt2VotesThroughThePluginOnlyWhenItIsInstalled) {
   MainForm& f = load_day();
   bet(BetType::kUmaren, " 1- 5");
   f.bets.PageControl4.set_tab_index(bet_index(BetType::kUmaren));
-  f.TohyoCSVBtnClick();
+  f.voting().TohyoCSVBtnClick();
   EXPECT_EQ(dialogs.calls.back(),
             "info: " + sj("「RGT投票プラグイン２」が正常にインストールされていません。"
                           "再インストールしてください。"));
@@ -116,7 +116,7 @@ TEST_F(VoteCommands, Rgt2VotesThroughThePluginOnlyWhenItIsInstalled) {
   fs::create_directory(plugin.path() / "kaime");
   write_bytes(plugin.path() / "RGTTohyoPlugIn2.exe", "MZ");
   f.ini.WriteString("Dir", "RGTTohyo2", path_text(plugin.path()));
-  f.TohyoCSVBtnClick();
+  f.voting().TohyoCSVBtnClick();
   EXPECT_EQ(slurp(plugin.path() / "kaime" / "090510.csv"),
             "20090510,05,11,UMAFUKU,NORMAL,300,01-05,\r\n");
   ASSERT_EQ(desktop.launches.size(), 1U);
@@ -128,7 +128,7 @@ TEST_F(VoteCommands, BetFolderCommandChangesWhereTheFileGoes) {
   bet(BetType::kUmaren, " 1- 5");
   const testing::TempDir chosen;
   desktop.folder_choice = chosen.path();
-  f.N28Click();
+  f.voting().N28Click();
   EXPECT_EQ(desktop.folder_caption, sj("買い目ﾌｫﾙﾀﾞの指定"));
   EXPECT_EQ(f.WriteBetFile(BetType::kUmaren).file, chosen.path() / "090510.BET");
 }

@@ -55,7 +55,7 @@ TEST_F(RaceSelect, LoadingADayShowsItsFirstRaceWithTheRaceAmounts) {
   write_bytes(dir.path() / "ravelin.ini",
               sj("[KaimeSet]\r\nDefaultAmount=1500\r\nDefaultTarProfit=20000\r\n"));
   MainForm& f = open_day();
-  EXPECT_EQ(f.race_day().CurRace, 0);
+  EXPECT_EQ(f.race_on_screen().slot(), 0);
   EXPECT_EQ(f.card.StringGrid6.row_count(), 13);
   EXPECT_EQ(f.card.RaceLabel.text(), "1");
   EXPECT_EQ(f.allocation.SaNumEditExC1.text(), "1500");
@@ -69,7 +69,7 @@ TEST_F(RaceSelect, LoadingADayShowsItsFirstRaceWithTheRaceAmounts) {
 
   f.race_day().RaceAmount[1] = "2400";
   click_race(1);
-  EXPECT_EQ(f.race_day().CurRace, 1);
+  EXPECT_EQ(f.race_on_screen().slot(), 1);
   EXPECT_EQ(f.card.StringGrid26.row_count(), 9);
   EXPECT_EQ(f.allocation.SaNumEditExC1.text(), "2400");
   EXPECT_TRUE(dialogs.calls.empty());
@@ -83,7 +83,7 @@ TEST_F(RaceSelect, RaceWithoutRunnerDataIsRefusedAndTheRaceOnScreenStays) {
   click_race(1);
   EXPECT_EQ(dialogs.calls,
             (std::vector<std::string>{"info: " + sj("2レースはデータが不十分です。")}));
-  EXPECT_EQ(f.race_day().CurRace, 2);
+  EXPECT_EQ(f.race_on_screen().slot(), 2);
   EXPECT_EQ(f.card.Label1.text(), label1);
   EXPECT_EQ(f.card.StringGrid26.row_count(), 11);
   // The list goes back to the race on screen, so a redisplay shows it without asking again.
@@ -150,7 +150,7 @@ TEST_F(RaceSelect, PayoutsOfTheRaceOnScreenShowAtOnceAndOthersWait) {
     store_.Store(hr, RecordOrigin::kRealTime, true);
   }
   store_.Flush();
-  f.HrReadBtnClick();
+  f.days().HrReadBtnClick();
   EXPECT_EQ(f.card.results.group(BetType::kTansho).Kekka[0].text(), " 3");
   EXPECT_EQ(f.card.results.group(BetType::kTansho).Haito[0].text(), "     350");
   click_race(1);

@@ -67,7 +67,7 @@ class BetConstructionTest : public testing::DayFixture {
 
   // The race selection: the race card, the amount boxes, the bets.
   void select(int slot = 0) {
-    ShowRace(*day, slot, card);
+    ShowRace(*day, slot, card, on_screen);
     amount.set_text(day->RaceAmount[static_cast<std::size_t>(slot)]);
     profit.set_text(std::to_string(ini.ReadInteger("KaimeSet", "DefaultTarProfit", 10000)));
     loss.set_text("0");
@@ -84,7 +84,7 @@ class BetConstructionTest : public testing::DayFixture {
   Edit amount, profit, loss;
   TIniGT ini;
   BetConstruction bets{
-      *day, {card.StringGrid8, tables, sets, mode, amount, profit, loss}, ini, dialogs};
+      *day, on_screen, {card.StringGrid8, tables, sets, mode, amount, profit, loss}, ini, dialogs};
 };
 
 TEST_F(BetConstructionTest, ALoadedDayShowsItsHitsWithoutReadingPayoutsAgain) {

@@ -102,7 +102,7 @@ class BetRace {
   }
 
   // The race card of the race: StringGrid8 with one row per runner.
-  void show() { ShowRace(*day_, kSlot, card); }
+  void show() { ShowRace(*day_, kSlot, card, on_screen); }
   [[nodiscard]] Grid& grid8() { return card.StringGrid8; }
 
   // Sets the marks of StringGrid8 by hand: the horses of each column.
@@ -125,6 +125,7 @@ class BetRace {
   }
 
   RaceCardControls card;
+  RaceOnScreen on_screen;
   BetTables tables;
 
  private:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -18,6 +19,8 @@ class FakeDialogs final : public Dialogs {
   // Every call in order: "info: text", "confirm: text", "error: text", "beep" (Shift-JIS).
   std::vector<std::string> calls;
   bool answer = true;
+  // Runs whenever a loop lets window messages run.
+  std::function<void()> on_process_events;
 
   void info(std::string_view text) override { calls.push_back("info: " + std::string(text)); }
   bool confirm(std::string_view text) override {
@@ -27,7 +30,9 @@ class FakeDialogs final : public Dialogs {
   void error(std::string_view text) override { calls.push_back("error: " + std::string(text)); }
   void beep() override { calls.emplace_back("beep"); }
   void busy(bool /*on*/) override {}
-  void process_events() override {}
+  void process_events() override {
+    if (on_process_events) on_process_events();
+  }
 };
 
 class FakeDesktop final : public Desktop {

@@ -21,13 +21,14 @@ struct FormRig {
   FakeDesktop desktop;
   NoInstallLocator installs;
   std::unique_ptr<JVLink> jvlink;
+  QueueDispatcher dispatcher;
   std::unique_ptr<MainForm> form;
 
   // The form on the AppDir as it is now, not yet started (a Qt window starts it itself). The
   // stand-in reads its feed folder's settings when first made here, so prepare them before.
   MainForm& build() {
     if (!jvlink) jvlink = create_jvlink();
-    form = std::make_unique<MainForm>(dialogs, desktop, installs, *jvlink);
+    form = std::make_unique<MainForm>(dialogs, desktop, installs, *jvlink, dispatcher);
     return *form;
   }
 

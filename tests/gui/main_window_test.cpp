@@ -191,7 +191,7 @@ void MainWindowTest::firstStartPlacesTheWindowAndClosingStoresIt() {
   QCOMPARE(ini.ReadInteger("locate", "height", 0), 560);
 
   // The next start comes back where the last one ended.
-  auto form = std::make_unique<MainForm>(s.dialogs, s.desktop, s.installs, *s.jvlink);
+  auto form = std::make_unique<MainForm>(s.dialogs, s.desktop, s.installs, *s.jvlink, s.dispatcher);
   TMainForm again(*form);
   QCOMPARE(again.pos(), QPoint(40, 30));
   QCOMPARE(again.size(), QSize(820, 560));

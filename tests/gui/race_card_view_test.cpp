@@ -62,7 +62,7 @@ struct RaceOnScreen : WindowRig {
 
 void RaceCardViewTest::entryCardSortsAndCopiesThroughItsButtons() {
   const RaceOnScreen s;
-  QCOMPARE(s.form->race_day().CurRace, 0);
+  QCOMPARE(s.form->race_on_screen().slot(), 0);
   auto* by_number = s.find<QAbstractButton>(CardSortButtonOf(CardSort::kUmaban).name);
   auto* by_finish = s.find<QAbstractButton>(CardSortButtonOf(CardSort::kChakujun).name);
   QVERIFY(by_number->isChecked());

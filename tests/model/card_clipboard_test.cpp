@@ -34,7 +34,7 @@ TEST(CardClipboard, EntryCardCopyHoldsTheRaceAsShown) {
   testing::CardDay d;
   d.race(0, 11, 8);
   RaceCardControls card;
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
   const std::string text = CardClipboardText(card, card.StringGrid26);
   EXPECT_EQ(text.rfind(card.Label1.text() + "\r\n", 0), 0U);
   // Four header lines, the heading row and eight runners.

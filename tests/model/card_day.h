@@ -7,6 +7,7 @@
 
 #include "jvfeed/records.h"
 #include "model/day.h"
+#include "model/race_on_screen.h"
 #include "support/text.h"
 
 namespace rv::testing {
@@ -16,6 +17,8 @@ class CardDay {
   CardDay() : day_(make_day()) { day_->blank_records(); }
 
   [[nodiscard]] Day& day() { return *day_; }
+  // The window's race on screen, which ShowRace sets.
+  RaceOnScreen on_screen;
 
   // A race in slot `slot` at venue 06 (中山) with `runners` plain runners, horse h named
   // "ホース<h>".

@@ -40,7 +40,7 @@ TEST(EntryCardSort, PopularityButtonPutsHorsesWithoutFinalOddsFirst) {
   six_runners(d, {0, 123, 25, 0, 25, 1000}, {0, 0, 0, 0, 0, 0});
   RaceCardControls card;
   card.SortButtons.set_item_index(static_cast<int>(CardSort::kNinki));
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
   EXPECT_EQ(column(card.StringGrid26, 1),
             (std::vector<std::string>{" 1", " 4", " 3", " 5", " 2", " 6"}));
   EXPECT_EQ(column(card.StringGrid26, 18),
@@ -57,7 +57,7 @@ TEST(EntryCardSort, FinishAndFinalPopularityButtonsUseTheResultColumns) {
   six_runners(d, {50, 30, 0, 40, 20, 10}, {3, 1, 0, 2, 5, 4});
   RaceCardControls card;
   card.SortButtons.set_item_index(static_cast<int>(CardSort::kChakujun));
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
   // A horse without a result ("　") sorts after every two-digit position.
   EXPECT_EQ(column(card.StringGrid26, 1),
             (std::vector<std::string>{" 2", " 4", " 1", " 6", " 5", " 3"}));
@@ -72,7 +72,7 @@ TEST(EntryCardSort, RankColumnPressesAlternateDirectionFromDescending) {
   CardDay d;
   six_runners(d, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0});
   RaceCardControls card;
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
   EXPECT_TRUE(IsEntryCardSortColumn(7));
   EXPECT_FALSE(StringGrid26Press(card, 2));  // the name column does not sort
   EXPECT_TRUE(StringGrid26Press(card, 7));
@@ -82,7 +82,7 @@ TEST(EntryCardSort, RankColumnPressesAlternateDirectionFromDescending) {
   EXPECT_EQ(column(card.StringGrid26, 7),
             (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5", " 6"}));
   // Showing a race again starts every column from ascending, so the next press descends.
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
   StringGrid26Press(card, 7);
   EXPECT_EQ(card.StringGrid26.cell(1, 7), " 6");
 }

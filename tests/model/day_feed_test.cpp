@@ -86,7 +86,7 @@ TEST_P(GeneratedDayTest, OnePassDayLoadEqualsRaceByRaceLoads) {
 
 TEST_P(GeneratedDayTest, PayoutsAgreeWithTheRunnersResults) {
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
-  ReadPayouts(*day, sj(testing::kDate), false);
+  ReadPayouts(*day, on_screen.slot(), sj(testing::kDate), false);
   int paid = 0;
   for (int s = 0; s < day->slots_in_use(); ++s) {
     const auto i = static_cast<std::size_t>(s);

@@ -19,6 +19,7 @@
 #include "model/day.h"
 #include "model/day_load.h"
 #include "model/day_records.h"
+#include "model/race_on_screen.h"
 #include "support/app_dir.h"
 #include "support/text.h"
 
@@ -81,6 +82,7 @@ class DayFixture : public ::testing::Test {
  public:
   std::unique_ptr<Day> day = make_day();
   DayLoadControls controls;
+  RaceOnScreen on_screen;  // the window's, for what works on the race on screen
   DayLoadSettings settings;
   FakeDialogs dialogs;
 };

@@ -27,7 +27,7 @@ TEST_F(LoadDayTest, TwoVenueDayFillsListVenueTableTimesAndAmounts) {
   venue(kNakayama, 12, {.start = "0950"});
   settings.AutoOzGet = 10;
   settings.DefaultAmount = 5000;
-  day->CurRace = 7;
+  on_screen.set(7);
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
 
   ASSERT_EQ(controls.DatList.count(), 24);
@@ -51,7 +51,7 @@ TEST_F(LoadDayTest, TwoVenueDayFillsListVenueTableTimesAndAmounts) {
   EXPECT_EQ(day->Work[24].OzTime, "");  // slots not in use get no times
   for (const std::string& a : day->RaceAmount) EXPECT_EQ(a, "5000");
 
-  EXPECT_EQ(day->CurRace, 7);  // selecting the first race is the window's step
+  EXPECT_EQ(on_screen.slot(), 7);  // selecting the first race is the window's step
   EXPECT_EQ(day->OzRace, 35);
   EXPECT_EQ(day->Date, sj(testing::kDate));
   EXPECT_EQ(u8(controls.SeiRecLabel.text()), "成績記録済");

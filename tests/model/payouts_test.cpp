@@ -17,7 +17,7 @@ class PayoutsTest : public testing::DayFixture {
   static jvfeed::RaceKey key(int race) { return jvfeed::key(kYmd, kNakayama, race); }
   bool read_payouts(bool race_selected = true) {
     flush();
-    return ReadPayouts(*day, sj(testing::kDate), race_selected);
+    return ReadPayouts(*day, on_screen.slot(), sj(testing::kDate), race_selected);
   }
   const RaceWork& work(int slot) { return day->Work[static_cast<std::size_t>(slot)]; }
 };
@@ -81,7 +81,7 @@ TEST_F(PayoutsTest, RedisplayOnlyForTheRaceOnScreenAndOnlyOnce) {
   race(kNakayama, 1, {.runners = 8});
   race(kNakayama, 2, {.runners = 8});
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
-  day->CurRace = 1;
+  on_screen.set(1);
 
   put(jvfeed::hr(key(1), 8).pay(Bet::Win, 1, {1}, 200, 1));
   EXPECT_FALSE(read_payouts());  // another race's payouts

@@ -42,7 +42,7 @@ TEST_F(RaceCardDayTest, SevenRunnerRaceWithADeadHeatShowsItsOddsAndPayouts) {
   put(hr);
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
 
-  ShowRace(*day, 0, card);
+  ShowRace(*day, 0, card, on_screen);
   EXPECT_EQ(card.StringGrid26.row_count(), 8);
   EXPECT_EQ(card.StringGrid26.cell(3, 6), "  5.0");
   EXPECT_EQ(card.StringGrid26.cell(3, 7), " 3");
@@ -59,7 +59,7 @@ TEST_F(RaceCardDayTest, SevenRunnerRaceWithADeadHeatShowsItsOddsAndPayouts) {
   EXPECT_EQ(texts(r.group(BetType::kSanrentan).Kekka, 6), std::vector<std::string>(6));
 
   // The next race has no payouts: every column empties.
-  ShowRace(*day, 1, card);
+  ShowRace(*day, 1, card, on_screen);
   EXPECT_EQ(card.StringGrid6.row_count(), 9);
   EXPECT_EQ(r.group(BetType::kTansho).Kekka[0].text(), "");
   EXPECT_EQ(r.group(BetType::kUmaren).Haito[0].text(), "");
@@ -89,7 +89,7 @@ TEST_P(GeneratedCardTest, EveryRaceShowsConsistentCards) {
     if (!RaceHasHorses(*day, s)) continue;
     ++shown;
     card.SortButtons.set_item_index(static_cast<int>(CardSort::kUmaban));
-    ShowRace(*day, s, card);
+    ShowRace(*day, s, card, on_screen);
     const int n = CardRunners(*day, s);
     ASSERT_EQ(card.StringGrid26.row_count(), n + 1) << s;
     const RaceWork& w = day->Work[static_cast<std::size_t>(s)];
@@ -113,7 +113,8 @@ TEST_P(GeneratedCardTest, EveryRaceShowsConsistentCards) {
       const int h = inum(win.Kekka[static_cast<std::size_t>(k)].text());
       if (h > 0) {
         EXPECT_EQ(card.StringGrid6.cell(h, 6), " 1") << s << " horse " << h;
-        EXPECT_EQ(StringGrid6DrawCell(*day, true, h, 6).runs[1].color, colors::kRed);
+        EXPECT_EQ(StringGrid6DrawCell(*day, on_screen.slot(), true, h, 6).runs[1].color,
+                  colors::kRed);
       }
     }
     card.SortButtons.set_item_index(static_cast<int>(CardSort::kNinki));

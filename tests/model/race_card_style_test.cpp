@@ -24,12 +24,14 @@ class ResultsCardDrawing : public ::testing::Test {
  protected:
   void SetUp() override {
     key_ = d_.race(0, 11, 16);
-    ShowRace(d_.day(), 0, card_);
+    ShowRace(d_.day(), 0, card_, d_.on_screen);
   }
-  CellStyle cell(int row, int col) { return StringGrid6DrawCell(d_.day(), true, row, col); }
+  CellStyle cell(int row, int col) {
+    return StringGrid6DrawCell(d_.day(), d_.on_screen.slot(), true, row, col);
+  }
   void runner(const jvfeed::Record& se) {
     d_.put_runner(0, se);
-    ShowRace(d_.day(), 0, card_);
+    ShowRace(d_.day(), 0, card_, d_.on_screen);
   }
 
   CardDay d_;
@@ -97,7 +99,7 @@ TEST_F(ResultsCardDrawing, BracketsChaseMarkAndBackgrounds) {
   for (int c = 3; c <= 13; ++c) EXPECT_EQ(cell(4, c).background, colors::kWhite) << c;
   EXPECT_EQ(cell(0, 3).background, colors::kBtnFace);
   // With no race listed the card draws its texts plainly.
-  EXPECT_TRUE(StringGrid6DrawCell(d_.day(), false, 4, 1).runs.empty());
+  EXPECT_TRUE(StringGrid6DrawCell(d_.day(), d_.on_screen.slot(), false, 4, 1).runs.empty());
 }
 
 TEST_F(ResultsCardDrawing, NameJockeyAndMarksAsTheRecordHoldsThem) {
@@ -140,7 +142,7 @@ TEST_F(ResultsCardDrawing, JumpRaceLastFurlongAndWeightStates) {
   jvfeed::Record first = jvfeed::se(jvfeed::key(20261206, 6, 4), {.horse = 2, .runners = 8});
   first.set("ZogenSa", "   ");  // a first start has no change
   d_.put_runner(1, first);
-  ShowRace(d_.day(), 1, card_);
+  ShowRace(d_.day(), 1, card_, d_.on_screen);
   EXPECT_EQ(u8(on_line(cell(1, 9), 1).text), "1F= 13.1");
   EXPECT_TRUE(cell(1, 11).runs.empty());
   ASSERT_EQ(cell(2, 11).runs.size(), 1U);
@@ -156,7 +158,7 @@ TEST(EntryCardDrawing, ColumnGroupsRanksAndWatchedJockeys) {
   d.put_runner(0, jvfeed::se(key, {.horse = 2, .runners = 12, .jockey = "横山武史"}));
   for (int h = 1; h <= 12; ++h) d.odds(0, h, 2.0 * h, h);
   RaceCardControls card;
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
   // One name written without its padding, one with: both are watched.
   const std::vector<std::string> watched = {sj("武豊"), jvfeed::wide_text("横山武史", 8)};
   const Grid& g = card.StringGrid26;
@@ -206,8 +208,8 @@ TEST(RaceCardStyles, BoundGridsDrawThroughTheDayAndTheLists) {
   RaceCardControls card;
   ListControl DatList;
   std::vector<std::string> watched;
-  BindRaceCardStyles(card, d.day(), DatList, watched);
-  ShowRace(d.day(), 0, card);
+  BindRaceCardStyles(card, d.day(), d.on_screen, DatList, watched);
+  ShowRace(d.day(), 0, card, d.on_screen);
   EXPECT_TRUE(card.StringGrid6.style(1, 0).runs.empty());  // nothing listed yet
   DatList.add("x");
   EXPECT_EQ(card.StringGrid6.style(1, 0).runs[0].text, "1");

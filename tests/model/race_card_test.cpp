@@ -23,7 +23,7 @@ TEST(RaceCardHeader, LabelsOfAGradedTurfRace) {
   d.day().O1Data[0].assign(jvfeed::odds(Kind::O1, key, 16, '1', "12061532").str());
 
   RaceCardControls card;
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
 
   EXPECT_EQ(u8(card.Label1.text()),
             "2026年12月06日(日)中山05回02日11R   15.40発走  晴　芝:稍重　ダ:重");
@@ -40,7 +40,7 @@ TEST(RaceCardHeader, LabelsOfAGradedTurfRace) {
   EXPECT_EQ(card.RaceLabel.text(), "11");
   EXPECT_EQ(card.Panel3.color(), colors::kGreen);
   EXPECT_EQ(card.TFWtimeLabel.text(), "15:32");
-  EXPECT_EQ(d.day().CurRace, 0);
+  EXPECT_EQ(d.on_screen.slot(), 0);
 }
 
 TEST(RaceCardHeader, UngradedDirtAndJumpRacesAndAMissingEdition) {
@@ -48,15 +48,15 @@ TEST(RaceCardHeader, UngradedDirtAndJumpRacesAndAMissingEdition) {
   d.race(0, 1, 10, {.track = 24});
   d.race(1, 2, 10, {.track = 54});
   RaceCardControls card;
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
   EXPECT_EQ(card.Panel3.color(), colors::kMaroon);
   // No edition: only the (blank) race name; no odds record: the blank time fields.
   EXPECT_EQ(card.Label2.text(), jvfeed::wide_text("", 60));
   EXPECT_EQ(card.TFWtimeLabel.text(), "  :  ");
   EXPECT_EQ(card.RaceLabel.text(), "1");
-  ShowRace(d.day(), 1, card);
+  ShowRace(d.day(), 1, card, d.on_screen);
   EXPECT_EQ(card.Panel3.color(), colors::kMaroon);
-  EXPECT_EQ(d.day().CurRace, 1);
+  EXPECT_EQ(d.on_screen.slot(), 1);
 }
 
 TEST(RaceCard, EveryGridHasOneRowPerRegisteredRunnerAndNoLeftovers) {
@@ -66,12 +66,12 @@ TEST(RaceCard, EveryGridHasOneRowPerRegisteredRunnerAndNoLeftovers) {
   // A stray record beyond the registered runners is not shown.
   d.put_runner(1, jvfeed::se(key, {.horse = 9, .runners = 8, .name = "ハミダシ"}));
   RaceCardControls card;
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
   EXPECT_EQ(card.StringGrid6.row_count(), 17);
   card.StringGrid8.set(16, 8, sj("◎"));
   card.StringGrid4.set(3, 2, "x");
 
-  ShowRace(d.day(), 1, card);
+  ShowRace(d.day(), 1, card, d.on_screen);
   for (const Grid* g :
        {&card.StringGrid6, &card.StringGrid26, &card.StringGrid8, &card.StringGrid4}) {
     EXPECT_EQ(g->row_count(), 9);
@@ -82,7 +82,7 @@ TEST(RaceCard, EveryGridHasOneRowPerRegisteredRunnerAndNoLeftovers) {
   EXPECT_EQ(u8(card.StringGrid6.cell(0, 2)), "馬名/騎手/斤量/性齢");
 
   // Back to 16 runners: the rows that come back hold this race, not the earlier marks.
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
   EXPECT_EQ(card.StringGrid8.cell(16, 8), "");
   EXPECT_EQ(card.StringGrid8.cell(16, 1), "16");
 }
@@ -116,7 +116,7 @@ TEST(RaceCard, ResultsCardTextsFavouriteAndOddsByPopularity) {
   d.odds(0, 1, 2.5, 3);
 
   RaceCardControls card;
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
   const Grid& g = card.StringGrid6;
   EXPECT_EQ(g.cell(3, 0), "3");
   EXPECT_EQ(g.cell(3, 1), " 3");
@@ -137,7 +137,7 @@ TEST(RaceCard, ResultsCardTextsFavouriteAndOddsByPopularity) {
 
   // A race without odds must not show the other race's favourite.
   d.race(1, 12, 12);
-  ShowRace(d.day(), 1, card);
+  ShowRace(d.day(), 1, card, d.on_screen);
   EXPECT_EQ(card.Tan1Label.text(), "");
   EXPECT_DOUBLE_EQ(d.day().WinOddsByNinki[1], 0.0);
 }
@@ -163,7 +163,7 @@ TEST(RaceCard, EntryCardAndRunnerGridFormats) {
   w.DmRank[4] = 2;
 
   RaceCardControls card;
-  ShowRace(d.day(), 0, card);
+  ShowRace(d.day(), 0, card, d.on_screen);
   const Grid& g = card.StringGrid26;
   ASSERT_EQ(g.col_count(), 19);
   const char* const row5[] = {" 3",    " 5",    nullptr, "牝 3",  nullptr, "55.0",    " 12.3",

@@ -55,7 +55,7 @@ TEST(ResultsTab, DeadHeatAndSevenRunnerPlacesLeaveUnusedColumnsEmpty) {
   entry(day, 0, BetType::kSanrentan, 2, "        ", 0, 0);
 
   RaceCardControls card;
-  ShowRace(day, 0, card);
+  ShowRace(day, 0, card, d.on_screen);
   const ResultsTab& tab = card.results;
   const ResultGroup& win = tab.group(BetType::kTansho);
   EXPECT_EQ(row(win.Kekka, 3), (std::vector<std::string>{" 3", " 5", ""}));
@@ -81,9 +81,9 @@ TEST(ResultsTab, AnotherRaceReplacesEveryColumn) {
   for (int k = 1; k <= 7; ++k) entry(day, 0, BetType::kWide, k, " 1- 2", k, 100 * k);
   entry(day, 1, BetType::kWide, 1, " 4- 6", 3, 560);
   RaceCardControls card;
-  ShowRace(day, 0, card);
+  ShowRace(day, 0, card, d.on_screen);
   EXPECT_EQ(card.results.group(BetType::kWide).Kekka[6].text(), " 1- 2");
-  ShowRace(day, 1, card);
+  ShowRace(day, 1, card, d.on_screen);
   EXPECT_EQ(row(card.results.group(BetType::kWide).Kekka, 7),
             (std::vector<std::string>{" 4- 6", "", "", "", "", "", ""}));
   ClearResultsTab(card.results);
