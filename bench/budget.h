@@ -73,7 +73,10 @@ class BudgetReporter final : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& r : runs) {
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median") continue;
+      // Of repeated runs, the median alone.
+      if (r.run_type == Run::RT_Aggregate ? r.aggregate_name != "median" : r.repetitions > 1) {
+        continue;
+      }
       const auto& c = r.counters;
       const auto ms = c.find("ms");
       const auto ratio = c.find("ratio");
