@@ -25,7 +25,7 @@ constexpr int kAllHorsesSet = 5;
 
 // The program folder of the days, downloaded on first use.
 fs::path stored_days() {
-  const fs::path app = bench::cache_dir() / ("appdir-" + std::to_string(kDays));
+  fs::path app = bench::cache_dir() / ("appdir-" + std::to_string(kDays));
   if (bench::done(app)) return app;
   const fs::path feed = bench::generated_feed(kDays);
   std::fprintf(stderr, "downloading %d race days into %s\n", kDays, app.c_str());

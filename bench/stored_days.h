@@ -38,7 +38,7 @@ inline bool done(const fs::path& dir) {
 
 // The feed folder of `race_days` race days from kFirstDay on.
 inline fs::path generated_feed(int race_days) {
-  const fs::path dir = cache_dir() / ("feed-" + std::to_string(race_days));
+  fs::path dir = cache_dir() / ("feed-" + std::to_string(race_days));
   if (done(dir)) return dir;
   std::fprintf(stderr, "writing a feed of %d race days into %s\n", race_days, dir.c_str());
   fs::remove_all(dir);
