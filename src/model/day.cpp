@@ -13,24 +13,28 @@ void zero(Array& a) {
 }  // namespace
 
 void RaceWork::reset_odds() {
-  zero(WinOdds);
-  zero(PlaceOddsLow);
-  zero(PlaceOddsHigh);
+  reset_odds_besides_combinations();
   zero(WakurenOdds);
   zero(UmarenOdds);
   zero(WideOdds);
   zero(UmatanOdds);
   zero(SanrenpukuOdds);
   zero(SanrentanOdds);
-  zero(WinNinki);
-  zero(PlaceNinki);
-  zero(PlaceNinkiHigh);
   zero(WakurenNinki);
   zero(UmarenNinki);
   zero(WideNinki);
   zero(UmatanNinki);
   zero(SanrenpukuNinki);
   zero(SanrentanNinki);
+}
+
+void RaceWork::reset_odds_besides_combinations() {
+  zero(WinOdds);
+  zero(PlaceOddsLow);
+  zero(PlaceOddsHigh);
+  zero(WinNinki);
+  zero(PlaceNinki);
+  zero(PlaceNinkiHigh);
   zero(WinRate);
   zero(WinRateScore);
   WinRateStdDev = 0.0;
@@ -43,12 +47,16 @@ void RaceWork::reset_odds() {
 }
 
 void RaceWork::reset() {
+  reset_besides_odds();
+  reset_odds();
+}
+
+void RaceWork::reset_besides_odds() {
   OzTime.clear();
   OzTime2.clear();
   RaceClass.clear();
   DeliverTime.clear();
   zero(ChaseMark);
-  reset_odds();
   zero(DmTime);
   zero(DmGosaPlus);
   zero(DmGosaMinus);
@@ -65,20 +73,32 @@ void RaceWork::reset() {
 }
 
 void Day::blank_records() {
-  for (auto& r : RaData) r.blank();
-  for (auto& race : SeData) {
-    for (auto& r : race) r.blank();
-  }
-  for (auto& race : UmData) {
-    for (auto& r : race) r.blank();
-  }
-  for (auto& r : HrData) r.blank();
+  HorsesFilled.set();
+  blank_records_for_load();
+  blank_odds_records();
+}
+
+void Day::blank_odds_records() {
   for (auto& r : O1Data) r.blank();
   for (auto& r : O2Data) r.blank();
   for (auto& r : O3Data) r.blank();
   for (auto& r : O4Data) r.blank();
   for (auto& r : O5Data) r.blank();
   for (auto& r : O6Data) r.blank();
+  for (auto& taken : OddsTaken) taken.reset();
+}
+
+void Day::blank_records_for_load() {
+  for (auto& r : RaData) r.blank();
+  for (auto& race : SeData) {
+    for (auto& r : race) r.blank();
+  }
+  for (std::size_t s = 0; s < kMaxRaces; ++s) {
+    if (!HorsesFilled[s]) continue;
+    for (auto& r : UmData[s]) r.blank();
+  }
+  HorsesFilled.reset();
+  for (auto& r : HrData) r.blank();
   for (auto& r : DmData) r.blank();
 }
 

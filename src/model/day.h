@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -166,6 +167,11 @@ struct RaceWork {
   void reset();
   // Only the odds, ranks, derived figures and marks (what an odds load recomputes).
   void reset_odds();
+  // reset() without reset_odds(), for a day load whose odds load resets each slot's odds.
+  void reset_besides_odds();
+  // reset_odds() without the combination odds and ranks (bracket quinella to trifecta),
+  // which an odds load writes whole for each kind it finds and clears for each it does not.
+  void reset_odds_besides_combinations();
 };
 
 // One payout entry as the results tab shows it: horse number ("%2d") or combination label,
@@ -233,8 +239,21 @@ struct Day {
 
   PayoutDisplay Payouts;
 
+  // What the loaders filled since the raw arrays were last blanked, so that a load blanks
+  // only that: per odds kind (O1..O6), the slots whose copy was taken from an odds file; the
+  // slots whose horse records may hold more than blanks (every slot before the first blank:
+  // the model starts zeroed).
+  std::array<std::bitset<kMaxRaces>, 6> OddsTaken;
+  std::bitset<kMaxRaces> HorsesFilled = std::bitset<kMaxRaces>().set();
+
   // Every element of every raw array to spaces.
   void blank_records();
+  // The same for a day load, which rewrites most of the model: the odds copies are left to
+  // the odds load, which blanks each slot's copies its files lack, and of the horse records
+  // only the slots in HorsesFilled are blanked.
+  void blank_records_for_load();
+  // The odds copies alone.
+  void blank_odds_records();
   // A slot is in use when its RA year is neither blank nor "0000".
   [[nodiscard]] bool slot_in_use(int slot) const;
   [[nodiscard]] int slots_in_use() const;

@@ -55,6 +55,8 @@ class HorseFiles {
     present_ = std::filesystem::is_directory(dir_, ec);
   }
 
+  [[nodiscard]] bool present() const { return present_; }
+
   void read(std::string_view pedigree, UmRecord& dest) const {
     if (!present_ || pedigree.size() != 10 || !all_digits(pedigree)) return;
     std::string rel(pedigree.substr(0, 4));
@@ -79,6 +81,7 @@ bool read_runners(Day& day, int races) {
   bool all_final = true;
   for (int s = 0; s < races; ++s) {
     const int n = ReadRunnerRecords(day, day.Date, s, RunnerSlots(day, s));
+    if (n > 0 && horses.present()) day.HorsesFilled.set(static_cast<std::size_t>(s));
     auto& runners = day.SeData[static_cast<std::size_t>(s)];
     for (int j = 0; j < n; ++j) {
       const SeRecord& se = runners[static_cast<std::size_t>(j)];
@@ -180,36 +183,45 @@ std::string DatListItem(const RaRecord& ra) {
 DayLoadResult LoadDay(Day& day, DayLoadControls& c, std::string_view date,
                       const DayLoadSettings& settings, Dialogs& dialogs) {
   c.DatList.clear();
-  ResetRaceWork(day);
 
   // The previous day's records stay until this one is known to exist.
   const DayFiles files = MakeDayFiles(date);
   if (!file_exists(files.RaFile)) {
+    ResetRaceWork(day);
     dialogs.beep();
     dialogs.info(SJ("データ作成が未完了のようです。"));
     return DayLoadResult::kNoRaceFile;
   }
+  // The odds load below resets the odds of every slot.
+  for (RaceWork& w : day.Work) w.reset_besides_odds();
   day.Date = date;
   day.Files = files;
 
   pump_messages(dialogs);
-  day.blank_records();
-  create_blank_o1(day.Files);
+  day.blank_records_for_load();
+  try {
+    create_blank_o1(day.Files);
 
-  const auto races = static_cast<int>(read_records(
-      day.Files.RaFile, kRaLen, day.RaData[0].bytes.data(), sizeof(RaRecord), kMaxRaces));
-  // A race of more than 18 runners would spill into the next race's runners.
-  if (const int bad = oversized_race(day, races); bad >= 0) {
-    const std::string message = oversized_message(day, bad);
-    clear_day(day, c);
-    dialogs.error(message);
-    return DayLoadResult::kBadData;
+    const auto races = static_cast<int>(read_records(
+        day.Files.RaFile, kRaLen, day.RaData[0].bytes.data(), sizeof(RaRecord), kMaxRaces));
+    // A race of more than 18 runners would spill into the next race's runners.
+    if (const int bad = oversized_race(day, races); bad >= 0) {
+      const std::string message = oversized_message(day, bad);
+      clear_day(day, c);
+      dialogs.error(message);
+      return DayLoadResult::kBadData;
+    }
+    // The stored race records have their data kind zeroed, so only the runner records tell
+    // whether the results are in.
+    day.AllResultsIn = read_runners(day, races);
+
+    TakeRecordsBySlot(day.Files.HrFile, day, SlotMatch::kDateVenueRace, day.HrData, [](int) {});
+  } catch (...) {
+    // A file that cannot be read ends the load before its odds: they read as cleared.
+    day.blank_odds_records();
+    for (RaceWork& w : day.Work) w.reset_odds();
+    throw;
   }
-  // The stored race records have their data kind zeroed, so only the runner records tell
-  // whether the results are in.
-  day.AllResultsIn = read_runners(day, races);
-
-  TakeRecordsBySlot(day.Files.HrFile, day, SlotMatch::kDateVenueRace, day.HrData, [](int) {});
   LoadDayOdds(day);
   for (std::size_t s = 0; s < kMaxRaces; ++s) day.Work[s].RaceClass = RaceClassOf(day.RaData[s]);
   ReadMiningPredictions(day);

@@ -64,15 +64,33 @@ constexpr EntryLayout kUmatan{jv::o4::Odds, jv::o4::Ninki};
 constexpr EntryLayout kSanrenpuku{jv::o5::Odds, jv::o5::Ninki};
 constexpr EntryLayout kSanrentan{jv::o6::Odds, jv::o6::Ninki};
 
+// Writes every element of both arrays, so that they need no clearing before.
 template <std::size_t N>
 void read_entries(const char* rec, const EntryLayout& l, std::array<double, N>& odds,
                   std::array<int, N>& ninki) {
   static_assert(N >= 2);
   const int count = std::min(l.odds.count, static_cast<int>(N) - 1);
+  odds[0] = 0;
+  ninki[0] = 0;
   for (int k = 0; k < count; ++k) {
     const double v = odds_at(rec, l.odds.at(k));
-    odds[static_cast<std::size_t>(k) + 1] = v;
-    if (v >= 0) ninki[static_cast<std::size_t>(k) + 1] = int_at(rec, l.rank.at(k));
+    const auto i = static_cast<std::size_t>(k) + 1;
+    odds[i] = v;
+    ninki[i] = v >= 0 ? int_at(rec, l.rank.at(k)) : 0;
+  }
+  std::fill(odds.begin() + count + 1, odds.end(), 0.0);
+  std::fill(ninki.begin() + count + 1, ninki.end(), 0);
+}
+
+// A kind whose record was found is read whole; one that was not reads as cleared.
+template <std::size_t N>
+void read_or_clear(bool found, const char* rec, const EntryLayout& l, std::array<double, N>& odds,
+                   std::array<int, N>& ninki) {
+  if (found) {
+    read_entries(rec, l, odds, ninki);
+  } else {
+    odds.fill(0.0);
+    ninki.fill(0);
   }
 }
 
@@ -187,15 +205,14 @@ SlotKey slot_key(const RaRecord& ra) {
 
 constexpr std::size_t kHead = jv::head::All.size();
 
-// Reads the file once; each wanted slot receives the first record of its race. Returns the
-// slots that received one.
+// Reads the file once; each wanted slot receives the first record of its race, and is set
+// in `found` as it does.
 template <std::size_t N>
-SlotSet take_first_records(const fs::path& file, const SlotKeys& keys, SlotSet wanted,
-                           std::array<Record<N>, kMaxRaces>& dest) {
-  SlotSet found;
-  if (wanted.none()) return found;
+void take_first_records(const fs::path& file, const SlotKeys& keys, SlotSet wanted,
+                        std::array<Record<N>, kMaxRaces>& dest, SlotSet& found) {
+  if (wanted.none()) return;
   RecordScanner scan(file, N);
-  if (!scan.exists()) return found;
+  if (!scan.exists()) return;
   char head[kHead];
   while (found != wanted && scan.next(head, kHead)) {
     int first = -1;
@@ -216,62 +233,67 @@ SlotSet take_first_records(const fs::path& file, const SlotKeys& keys, SlotSet w
     }
     if (first < 0) scan.skip();
   }
-  return found;
 }
 
 struct Found {
   SlotSet o[6];
 };
 
-Found take_all(Day& day, const SlotKeys& keys, SlotSet wanted) {
+// What is taken is in `found` even when a file fails part-way.
+void take_all(Day& day, const SlotKeys& keys, SlotSet wanted, Found& found) {
   const auto& f = day.Files.OzFile;
-  Found r;
-  r.o[0] = take_first_records(f[0], keys, wanted, day.O1Data);
-  r.o[1] = take_first_records(f[1], keys, wanted, day.O2Data);
-  r.o[2] = take_first_records(f[2], keys, wanted, day.O3Data);
-  r.o[3] = take_first_records(f[3], keys, wanted, day.O4Data);
-  r.o[4] = take_first_records(f[4], keys, wanted, day.O5Data);
-  r.o[5] = take_first_records(f[5], keys, wanted, day.O6Data);
-  return r;
+  take_first_records(f[0], keys, wanted, day.O1Data, found.o[0]);
+  take_first_records(f[1], keys, wanted, day.O2Data, found.o[1]);
+  take_first_records(f[2], keys, wanted, day.O3Data, found.o[2]);
+  take_first_records(f[3], keys, wanted, day.O4Data, found.o[3]);
+  take_first_records(f[4], keys, wanted, day.O5Data, found.o[4]);
+  take_first_records(f[5], keys, wanted, day.O6Data, found.o[5]);
 }
 
 // Fills the working record of a slot from the record copies found for it.
 void read_slot(Day& day, std::size_t s, const Found& found) {
   RaceWork& w = day.Work[s];
-  w.reset_odds();
+  w.reset_odds_besides_combinations();
   const int runners = std::clamp(day.runners(static_cast<int>(s)), 0, kMaxHorses);
+  const char* o1 = day.O1Data[s].bytes.data();
   if (found.o[0][s]) {
-    const char* o1 = day.O1Data[s].bytes.data();
     read_win_place(day.O1Data[s], runners, w);
-    read_entries(o1, kWakuren, w.WakurenOdds, w.WakurenNinki);
     win_rate_figures(runners, w);
     w.OddsTime.assign(day.O1Data[s].field(jv::odds::HappyoHM));
   }
-  if (found.o[1][s]) read_entries(day.O2Data[s].bytes.data(), kUmaren, w.UmarenOdds, w.UmarenNinki);
-  if (found.o[2][s]) read_entries(day.O3Data[s].bytes.data(), kWide, w.WideOdds, w.WideNinki);
-  if (found.o[3][s]) read_entries(day.O4Data[s].bytes.data(), kUmatan, w.UmatanOdds, w.UmatanNinki);
-  if (found.o[4][s]) {
-    read_entries(day.O5Data[s].bytes.data(), kSanrenpuku, w.SanrenpukuOdds, w.SanrenpukuNinki);
-  }
-  if (found.o[5][s]) {
-    read_entries(day.O6Data[s].bytes.data(), kSanrentan, w.SanrentanOdds, w.SanrentanNinki);
-  }
+  read_or_clear(found.o[0][s], o1, kWakuren, w.WakurenOdds, w.WakurenNinki);
+  read_or_clear(found.o[1][s], day.O2Data[s].bytes.data(), kUmaren, w.UmarenOdds, w.UmarenNinki);
+  read_or_clear(found.o[2][s], day.O3Data[s].bytes.data(), kWide, w.WideOdds, w.WideNinki);
+  read_or_clear(found.o[3][s], day.O4Data[s].bytes.data(), kUmatan, w.UmatanOdds, w.UmatanNinki);
+  read_or_clear(found.o[4][s], day.O5Data[s].bytes.data(), kSanrenpuku, w.SanrenpukuOdds,
+                w.SanrenpukuNinki);
+  read_or_clear(found.o[5][s], day.O6Data[s].bytes.data(), kSanrentan, w.SanrentanOdds,
+                w.SanrentanNinki);
 }
 
 // A file that does not hold the race must not leave an older copy behind the cleared
-// numbers.
+// numbers. A race's odds load blanks a copy that does not begin blank; a day load, which
+// blanks no odds copy beforehand, also every copy taken from a file since it was blanked.
+enum class Load { kRace, kDay };
+
 template <std::size_t N>
-void blank_unless(bool found, Record<N>& copy) {
-  if (!found && copy.field(jv::rec::RecordSpec)[0] != ' ') copy.blank();
+void blank_unless(bool found, Record<N>& copy, SlotSet& taken, std::size_t s, Load load) {
+  if (found) {
+    taken.set(s);
+  } else if (copy.field(jv::rec::RecordSpec)[0] != ' ' || (load == Load::kDay && taken[s])) {
+    copy.blank();
+    taken.reset(s);
+  }
 }
 
-void blank_missing(Day& day, std::size_t s, const Found& found) {
-  blank_unless(found.o[0][s], day.O1Data[s]);
-  blank_unless(found.o[1][s], day.O2Data[s]);
-  blank_unless(found.o[2][s], day.O3Data[s]);
-  blank_unless(found.o[3][s], day.O4Data[s]);
-  blank_unless(found.o[4][s], day.O5Data[s]);
-  blank_unless(found.o[5][s], day.O6Data[s]);
+void blank_missing(Day& day, std::size_t s, const Found& found, Load load) {
+  auto& t = day.OddsTaken;
+  blank_unless(found.o[0][s], day.O1Data[s], t[0], s, load);
+  blank_unless(found.o[1][s], day.O2Data[s], t[1], s, load);
+  blank_unless(found.o[2][s], day.O3Data[s], t[2], s, load);
+  blank_unless(found.o[3][s], day.O4Data[s], t[3], s, load);
+  blank_unless(found.o[4][s], day.O5Data[s], t[4], s, load);
+  blank_unless(found.o[5][s], day.O6Data[s], t[5], s, load);
 }
 
 }  // namespace
@@ -283,8 +305,9 @@ void LoadRaceOdds(Day& day, int slot) {
   keys[s] = slot_key(day.RaData[s]);
   SlotSet wanted;
   wanted.set(s, keys[s].valid);
-  const Found found = take_all(day, keys, wanted);
-  blank_missing(day, s, found);
+  Found found;
+  take_all(day, keys, wanted, found);
+  blank_missing(day, s, found, Load::kRace);
   read_slot(day, s, found);
 }
 
@@ -295,10 +318,20 @@ void LoadDayOdds(Day& day) {
     keys[s] = slot_key(day.RaData[s]);
     wanted.set(s, keys[s].valid);
   }
-  const Found found = take_all(day, keys, wanted);
+  Found found;
+  try {
+    take_all(day, keys, wanted, found);
+  } catch (...) {
+    // A file that cannot be read leaves what was taken and clears the rest.
+    for (std::size_t s = 0; s < kMaxRaces; ++s) {
+      blank_missing(day, s, found, Load::kDay);
+      day.Work[s].reset_odds();
+    }
+    throw;
+  }
   for (std::size_t s = 0; s < kMaxRaces; ++s) {
     day.OzRace = static_cast<int>(s);
-    blank_missing(day, s, found);
+    blank_missing(day, s, found, Load::kDay);
     read_slot(day, s, found);
   }
 }

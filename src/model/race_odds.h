@@ -21,7 +21,9 @@ inline constexpr double kOddsBlank = -2.0;
 void LoadRaceOdds(Day& day, int slot);
 
 // LoadRaceOdds for every slot, in slot order, reading each odds file once. OzRace is left
-// at the last slot, as a slot-by-slot run leaves it.
+// at the last slot, as a slot-by-slot run leaves it. Every odds copy the files lack ends
+// blank (those taken from a file before as well), so a day load need not blank them first;
+// a file that cannot be read leaves the copies taken so far and clears the other odds.
 void LoadDayOdds(Day& day);
 
 }  // namespace rv

@@ -107,6 +107,34 @@ TEST_F(LoadDayTest, RunnersLandByRaceAndHorseNumberAndHorseRecordsByPedigree) {
   EXPECT_FALSE(day->AllResultsIn);  // the blank places of race 2 are not final
 }
 
+TEST_F(LoadDayTest, TheNextDayKeepsNothingOfTheRacesItLacks) {
+  // Two races with odds and a horse record, then a day of one race without odds.
+  for (int r = 1; r <= 2; ++r) {
+    race(kNakayama, r, {.runners = 3});
+    const auto k = jvfeed::key(kYmd, kNakayama, r);
+    put(jvfeed::odds(jvfeed::Kind::O1, k, 3).win(1, jvfeed::Odds::of_tenths(25), 1));
+    put(jvfeed::odds(jvfeed::Kind::O6, k, 3).entry(1, jvfeed::Odds::of_tenths(990), 1));
+  }
+  testing::write_bytes(app_dir() / "UMA" / "2022" / "2022100002.jvUMA",
+                       jvfeed::um("2022100002").str());
+  ASSERT_EQ(load(), DayLoadResult::kLoaded);
+  ASSERT_EQ(day->Work[1].SanrentanNinki[1], 1);
+  ASSERT_NE(day->UmData[1][1].view(), std::string(kUmLen, ' '));
+  const auto k = jvfeed::key(20261213, kNakayama, 1);
+  put(jvfeed::ra(k, {.runners = 3}));
+  put(jvfeed::se(k, {.data_kind = '7', .horse = 1, .runners = 3}));
+  ASSERT_EQ(load("2026年12月13日"), DayLoadResult::kLoaded);
+
+  for (std::size_t s : {0U, 1U}) {
+    EXPECT_EQ(day->O1Data[s].view(), std::string(kO1Len, ' ')) << s;
+    EXPECT_EQ(day->O6Data[s].view(), std::string(kO6Len, ' ')) << s;
+    EXPECT_EQ(day->Work[s].WinOdds[1], 0.0) << s;
+    EXPECT_EQ(day->Work[s].SanrentanOdds[1], 0.0) << s;
+    EXPECT_EQ(day->Work[s].SanrentanNinki[1], 0) << s;
+  }
+  EXPECT_EQ(day->UmData[1][1].view(), std::string(kUmLen, ' '));
+}
+
 TEST_F(LoadDayTest, MissingRaceFileRefusesAndKeepsThePreviousRecords) {
   race(kNakayama, 1);
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
