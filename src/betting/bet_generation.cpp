@@ -142,30 +142,11 @@ MultiOdds multi_odds(const Day& day, int slot, const SelectionSet& set, BetType 
   MultiOdds m;
   m.filter = set.filter(t).value_or(OddsRange{});
   m.record = HasOddsRecord(day, slot, t);
-  switch (t) {
-    case BetType::kUmaren:
-      m.odds = w.UmarenOdds.data();
-      m.ninki = w.UmarenNinki.data();
-      break;
-    case BetType::kWide:
-      m.odds = w.WideOdds.data();
-      m.ninki = w.WideNinki.data();
-      break;
-    case BetType::kUmatan:
-      m.odds = w.UmatanOdds.data();
-      m.ninki = w.UmatanNinki.data();
-      break;
-    case BetType::kSanrenpuku:
-      m.odds = w.SanrenpukuOdds.data();
-      m.ninki = w.SanrenpukuNinki.data();
-      break;
-    default:
-      m.odds = w.SanrentanOdds.data();
-      m.ninki = w.SanrentanNinki.data();
-      m.odds_width = 8;
-      m.ninki_width = 4;
-      break;
-  }
+  const BetTypeTraits& traits = bet_traits(t);
+  m.odds = traits.odds(w);
+  m.ninki = traits.ninki(w);
+  m.odds_width = traits.odds_width;
+  m.ninki_width = traits.ninki_width;
   return m;
 }
 
@@ -180,21 +161,22 @@ struct BetList {
 void build_single(const Day& day, int slot, const RunnerMarks& m, const SelectionSet& set,
                   BetTable& table) {
   const RaceWork& w = day.Work[static_cast<std::size_t>(slot)];
-  const bool place = table.type() == BetType::kFukusho;
-  const OddsRange filter = set.filter(BetType::kFukusho).value_or(OddsRange{});
+  const BetTypeTraits& traits = bet_traits(table.type());
+  const double* odds = traits.odds(w);
+  const int* ninki = traits.ninki(w);
+  const std::optional<OddsRange> filter = set.filter(table.type());  // 複勝's only
   BetList list;
   for (int h = 1; h <= kMaxHorses; ++h) {
     const auto i = static_cast<std::size_t>(h);
     if (!m.axis[i] || w.WinNinki[i] < 1) continue;
-    if (place && !filter.contains(w.PlaceOddsLow[i])) continue;
+    if (filter && !filter->contains(odds[i])) continue;
     list.add(h);
   }
   RowWriter out(table, list.count);
   for (int r = 1; r <= list.count; ++r) {
     const auto h = list.index[static_cast<std::size_t>(r - 1)];
-    const double odds = place ? w.PlaceOddsLow[h] : w.WinOdds[h];
-    const int ninki = place ? w.PlaceNinki[h] : w.WinNinki[h];
-    out.put(r, NumText::Int(h, 2), NumText::Fixed(odds, 6, 1), NumText::Int(ninki, 2));
+    out.put(r, NumText::Int(h, 2), NumText::Fixed(odds[h], traits.odds_width, 1),
+            NumText::Int(ninki[h], traits.ninki_width));
   }
 }
 
@@ -292,31 +274,12 @@ void BuildBetRows(const Day& day, int slot, const RunnerMarks& m, const Selectio
 }
 
 FinishRateWriter::FinishRateWriter(const BetTable& table, int runners, const FinishRateTable& rates)
-    : outside_(NumText::Fixed(0.0, 5, 1)) {
-  switch (table.type()) {
-    case BetType::kTansho:
-      sources_[0] = {1, -1};
-      break;
-    case BetType::kFukusho:
-      sources_[0] = {3, -1};
-      break;
-    case BetType::kWakuren:
-      return;
-    case BetType::kWide:
-      sources_ = {Source{3, 0}, Source{3, 1}};
-      break;
-    case BetType::kUmaren:
-    case BetType::kUmatan:
-      sources_ = {Source{2, 0}, Source{2, 1}};
-      break;
-    case BetType::kSanrenpuku:
-      sources_ = {Source{3, 0}, Source{3, 1}, Source{3, 2}};
-      break;
-    case BetType::kSanrentan:
-      sources_ = {Source{1, 0}, Source{2, 1}, Source{3, 2}};
-      break;
+    : sources_(bet_traits(table.type()).finish), outside_(NumText::Fixed(0.0, 5, 1)) {
+  // The 枠連 table names no sources: its rates are its brackets' own.
+  while (columns_ < static_cast<int>(sources_.size()) &&
+         sources_[static_cast<std::size_t>(columns_)].block > 0) {
+    ++columns_;
   }
-  columns_ = table.columns().finish_count;
   for (int b = 1; b <= FinishRateTable::kBlocks; ++b) {
     for (int k = 1; k <= FinishRateTable::kRanks; ++k) {
       texts_[static_cast<std::size_t>(b)][static_cast<std::size_t>(k)] =
@@ -329,7 +292,7 @@ void FinishRateWriter::WriteRow(BetTable& table, int row) const {
   const BetColumns& c = table.columns();
   Grid& g = table.grid();
   for (int i = 0; i < columns_; ++i) {
-    const Source& s = sources_[static_cast<std::size_t>(i)];
+    const FinishSource& s = sources_[static_cast<std::size_t>(i)];
     const std::string& from = g.cell(row, s.ren < 0 ? BetColumns::kNinki : c.ren_ninki);
     const std::string_view text_of_rank =
         s.ren < 0 ? std::string_view(from)

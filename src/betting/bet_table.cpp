@@ -11,67 +11,6 @@ namespace {
 constexpr Rgb kHeaderColor = 0xC99292;  // RGB(201,146,146)
 constexpr Rgb kNoColor = 0xC1FFC1;      // RGB(193,255,193)
 
-constexpr BetColumns kSingle{.count = 12,
-                             .ren_ninki = -1,
-                             .amount = 5,
-                             .payback = 6,
-                             .rate = 7,
-                             .finish = 8,
-                             .finish_count = 1,
-                             .result_pay = 9,
-                             .result_return = 10,
-                             .result_ninki = 11,
-                             .no_width = 2,
-                             .kumi_width = 2};
-constexpr BetColumns kPair{.count = 14,
-                           .ren_ninki = 5,
-                           .amount = 6,
-                           .payback = 7,
-                           .rate = 8,
-                           .finish = 9,
-                           .finish_count = 2,
-                           .result_pay = 11,
-                           .result_return = 12,
-                           .result_ninki = 13,
-                           .no_width = 3,
-                           .kumi_width = 5};
-constexpr BetColumns kWakuren = [] {
-  BetColumns c = kPair;
-  c.no_width = 2;
-  return c;
-}();
-constexpr BetColumns kTrio{.count = 15,
-                           .ren_ninki = 5,
-                           .amount = 6,
-                           .payback = 7,
-                           .rate = 8,
-                           .finish = 9,
-                           .finish_count = 3,
-                           .result_pay = 12,
-                           .result_return = 13,
-                           .result_ninki = 14,
-                           .no_width = 3,
-                           .kumi_width = 8};
-constexpr BetColumns kTrifecta = [] {
-  BetColumns c = kTrio;
-  c.no_width = 4;
-  return c;
-}();
-
-constexpr const char* kGridNames[kBetTypeCount] = {"StringGrid3",  "StringGrid5",  "StringGrid28",
-                                                   "StringGrid30", "StringGrid31", "StringGrid32",
-                                                   "StringGrid33", "StringGrid34"};
-
-constexpr const char* kLabelNames[kBetTypeCount][4] = {
-    {"TanTensuLabel", "TanToshiLabel", "TanYosoKaishuLabel", "TanKaishuLabel"},
-    {"FukTensuLabel", "FukToshiLabel", "FukYosoKaishuLabel", "FukKaishuLabel"},
-    {"WRTensuLabel", "WRToshiLabel", "WRYosoKaishuLabel", "WRKaishuLabel"},
-    {"URTensuLabel", "URToshiLabel", "URYosoKaishuLabel", "URKaishuLabel"},
-    {"WDTensuLabel", "WDToshiLabel", "WDYosoKaishuLabel", "WDKaishuLabel"},
-    {"UTTensuLabel", "UTToshiLabel", "UTYosoKaishuLabel", "UTKaishuLabel"},
-    {"SRFTensuLabel", "SRFToshiLabel", "SRFYosoKaishuLabel", "SRFKaishuLabel"},
-    {"SRTTensuLabel", "SRTToshiLabel", "SRTYosoKaishuLabel", "SRTKaishuLabel"}};
-
 // Headings of the 12-, 14- and 15-column tables; the 枠連 table writes "No" without a point.
 const char* const kSingleHeads[] = {"消",     "No.",      "買い目",   "オッズ",
                                     "人気",   "購入額",   "回収額",   "回収率",
@@ -83,15 +22,10 @@ const char* const kTrioHeads[] = {"消",      "No.",     "買い目",   "オッ�
                                   "連人気",  "購入額",  "回収額",   "回収率",   "出現率1",
                                   "出現率2", "出現率3", "結果配当", "結果回収", "結果人気"};
 
+// By the horses of a combination, 1..3.
 const char* const* headings(BetType t) {
-  switch (horses_per_bet(t)) {
-    case 1:
-      return kSingleHeads;
-    case 2:
-      return kPairHeads;
-    default:
-      return kTrioHeads;
-  }
+  static constexpr const char* const* kHeads[] = {kSingleHeads, kPairHeads, kTrioHeads};
+  return kHeads[bet_traits(t).horses - 1];
 }
 
 // Widths in pixels the window starts with: narrow erase and number columns, the
@@ -106,19 +40,7 @@ int initial_width(const BetColumns& c, int col) {
 }  // namespace
 
 const BetColumns& bet_columns(BetType t) {
-  switch (t) {
-    case BetType::kTansho:
-    case BetType::kFukusho:
-      return kSingle;
-    case BetType::kWakuren:
-      return kWakuren;
-    case BetType::kSanrenpuku:
-      return kTrio;
-    case BetType::kSanrentan:
-      return kTrifecta;
-    default:
-      return kPair;
-  }
+  return bet_traits(t).columns;
 }
 
 const std::string& BetTotalCaption(BetTotal k) {
@@ -128,11 +50,11 @@ const std::string& BetTotalCaption(BetTotal k) {
 }
 
 const char* BetTotalLabelName(BetType t, BetTotal k) {
-  return kLabelNames[bet_index(t)][static_cast<int>(k)];
+  return bet_traits(t).total_names[static_cast<std::size_t>(k)];
 }
 
 bool IsPaid(const PayoutEntry& entry, BetType t, std::string_view kumi) {
-  if (t == BetType::kTansho || t == BetType::kFukusho) {
+  if (bet_traits(t).horses == 1) {
     const int horse = inum(kumi);
     return horse > 0 && inum(entry.kumi) == horse;
   }
@@ -140,7 +62,7 @@ bool IsPaid(const PayoutEntry& entry, BetType t, std::string_view kumi) {
 }
 
 int PaidEntry(const PayoutEntries& entries, BetType t, std::string_view kumi) {
-  const int count = kPayCount[static_cast<std::size_t>(bet_index(t))];
+  const int count = bet_traits(t).pay_count;
   for (int k = 1; k <= count; ++k) {
     if (IsPaid(entries[static_cast<std::size_t>(k - 1)], t, kumi)) return k;
   }
@@ -160,7 +82,7 @@ BetTable::BetTable(BetType type) : type_(type) {
 }
 
 const char* BetTable::grid_name() const {
-  return kGridNames[bet_index(type_)];
+  return bet_traits(type_).grid_name;
 }
 
 void BetTable::set_data_rows(int n) {

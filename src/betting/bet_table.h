@@ -9,33 +9,11 @@
 #include <string_view>
 
 #include "model/bet_type.h"
+#include "model/bet_type_traits.h"
 #include "model/day.h"
 #include "support/controls.h"
 
 namespace rv {
-
-// Where a table keeps what. The first five columns are the same in every table; a column a
-// table lacks is -1.
-struct BetColumns {
-  static constexpr int kErase = 0;  // "消" when the bet is erased
-  static constexpr int kNo = 1;     // row number, right-aligned in no_width
-  static constexpr int kKumi = 2;   // combination: " 3", " 1- 2", " 1- 2- 3"
-  static constexpr int kOdds = 3;
-  static constexpr int kNinki = 4;
-
-  int count = 0;          // 12, 14 or 15
-  int ren_ninki = -1;     // "連人気": win popularity of each horse of the combination
-  int amount = 0;         // "購入額"
-  int payback = 0;        // "回収額"
-  int rate = 0;           // "回収率"
-  int finish = 0;         // first "出現率" column
-  int finish_count = 0;   // 1, 2 or 3 "出現率" columns
-  int result_pay = 0;     // "結果配当"
-  int result_return = 0;  // "結果回収"
-  int result_ninki = 0;   // "結果人気"
-  int no_width = 0;       // "%*d" width of the No. column
-  int kumi_width = 0;     // characters of a combination label: 2, 5 or 8
-};
 
 const BetColumns& bet_columns(BetType t);
 

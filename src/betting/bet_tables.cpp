@@ -30,17 +30,7 @@ BetTables::BetTables()
 }
 
 std::size_t BetTables::sort_group(BetType t) {
-  switch (t) {
-    case BetType::kTansho:
-      return 0;
-    case BetType::kFukusho:
-      return 1;
-    case BetType::kSanrenpuku:
-    case BetType::kSanrentan:
-      return 3;
-    default:
-      return 2;
-  }
+  return static_cast<std::size_t>(bet_traits(t).sort_group);
 }
 
 void BetTables::set_race(const RacePayouts* payouts) {

@@ -15,7 +15,7 @@ std::int64_t EvaluateBetRow(BetTable& t, int r, const PayoutEntries& entries) {
   const BetColumns& c = t.columns();
   Grid& g = t.grid();
   const BetType type = t.type();
-  const int count = kPayCount[static_cast<std::size_t>(bet_index(type))];
+  const int count = bet_traits(type).pay_count;
   // The row's last paid entry shows in its cells; every one adds to its return.
   const PayoutEntry* shown = nullptr;
   std::int64_t back = 0;

@@ -8,21 +8,8 @@ namespace {
 
 // The label tables decide what a combination of a type is; 単勝 and 複勝 have none.
 int LabelIndex(BetType t, std::string_view label) {
-  switch (t) {
-    case BetType::kWakuren:
-      return WakurenIndex(label);
-    case BetType::kUmaren:
-    case BetType::kWide:
-      return UmarenIndex(label);
-    case BetType::kUmatan:
-      return UmatanIndex(label);
-    case BetType::kSanrenpuku:
-      return SanrenpukuIndex(label);
-    case BetType::kSanrentan:
-      return SanrentanIndex(label);
-    default:
-      return 0;
-  }
+  const auto index = bet_traits(t).label_index;
+  return index == nullptr ? 0 : index(label);
 }
 
 bool filled(const BetTable& table, int row, int col) {
@@ -72,9 +59,7 @@ std::string BetFileHeader(const VoteRace& race) {
 }
 
 const char* PluginTypeCode(BetType t) {
-  static constexpr const char* kCodes[kBetTypeCount] = {"TAN",  "FUKU",   "WAKU",    "UMAFUKU",
-                                                        "WIDE", "UMATAN", "SANFUKU", "SANTAN"};
-  return kCodes[bet_index(t)];
+  return bet_traits(t).vote_code;
 }
 
 bool IsBetRow(const BetTable& table, int row) {
@@ -122,7 +107,7 @@ std::string BetFileLine(const VoteRace& race, BetType t, const Kumi& kumi,
 
 std::string PluginLine(const VoteRace& race, BetType t, const Kumi& kumi,
                        std::string_view amount_cell) {
-  const char* form = t == BetType::kWakuren ? "%d" : "%02d";
+  const char* form = bet_traits(t).vote_zero_padded ? "%02d" : "%d";
   return race.year + race.month_day + "," + race.jyo + "," + race.race + "," + PluginTypeCode(t) +
          ",NORMAL," + std::string(trim(amount_cell)) + "," + joined(kumi, form) + ",";
 }
