@@ -62,26 +62,18 @@ const ComboHorses& combo_horses() {
 // earlier bets stays; rows past the new end keep their storage for the next race.
 class RowWriter {
  public:
-  RowWriter(BetTable& table, int rows) : table_(table), grid_(table.grid()) {
+  RowWriter(BetTable& table, int rows) : table_(table) {
     table.ClearTotals();
     table.set_data_rows(rows);
-    if (rows < 1) grid_.clear_row(1);
+    if (rows < 1) {
+      for (int c = 0; c < table.columns().count; ++c) table.set_cell(1, c, {});
+    }
   }
 
-  void put(int row, std::string_view kumi, std::string_view odds, std::string_view ninki,
-           std::string_view ren = {}) {
-    const BetColumns& c = table_.columns();
-    grid_.set(row, BetColumns::kErase, {});
-    grid_.set(row, BetColumns::kNo, NumText::Int(row, c.no_width));
-    grid_.set(row, BetColumns::kKumi, kumi);
-    grid_.set(row, BetColumns::kOdds, odds);
-    grid_.set(row, BetColumns::kNinki, ninki);
-    if (c.ren_ninki > 0) grid_.set(row, c.ren_ninki, ren);
-  }
+  void put(int row, const BetCells& cells) { table_.put_bet(row, cells); }
 
  private:
   BetTable& table_;
-  Grid& grid_;
 };
 
 constexpr std::string_view kBlanks = "          ";
@@ -91,15 +83,24 @@ constexpr std::string_view kBlanks = "          ";
 class RenNinki {
  public:
   explicit RenNinki(const RaceWork& w) : w_(w) {}
-  std::string_view operator()(const Horses3& h, int n) {
+  // The text, and the ranks into `ranks` (all 0 when the text is empty).
+  std::string_view operator()(const Horses3& h, int n, std::array<int, 3>& ranks) {
+    ranks = {};
     std::size_t len = 0;
     for (int i = 0; i < n; ++i) {
       const int rank = w_.WinNinki[h[static_cast<std::size_t>(i)]];
-      if (rank < 1) return {};
+      if (rank < 1) {
+        ranks = {};
+        return {};
+      }
+      ranks[static_cast<std::size_t>(i)] = rank;
       if (i > 0) buf_[len++] = '-';
       const NumText t = NumText::Int(rank, 2);
       const std::string_view v = t.view();
-      if (len + v.size() > buf_.size()) return {};
+      if (len + v.size() > buf_.size()) {
+        ranks = {};
+        return {};
+      }
       std::copy(v.begin(), v.end(), buf_.begin() + static_cast<std::ptrdiff_t>(len));
       len += v.size();
     }
@@ -126,14 +127,21 @@ struct MultiOdds {
   // Writes row r, bet k. Without the record its odds and popularity are the 7 and 3 blanks
   // its sort text holds, cut in the table's widths (8 and 2 for the trifecta's wider
   // columns).
-  void put(RowWriter& out, int r, int k, std::string_view label, std::string_view ren) const {
+  void put(RowWriter& out, int r, int k, BetCells& cells) const {
+    cells.combo = k;
     if (!record) {
-      out.put(r, label, kBlanks.substr(0, static_cast<std::size_t>(odds_width)),
-              kBlanks.substr(0, static_cast<std::size_t>(7 + 3 - odds_width)), ren);
+      cells.odds_text = kBlanks.substr(0, static_cast<std::size_t>(odds_width));
+      cells.ninki_text = kBlanks.substr(0, static_cast<std::size_t>(7 + 3 - odds_width));
+      cells.ninki = 0;
+      out.put(r, cells);
       return;
     }
-    out.put(r, label, NumText::Fixed(odds[k], odds_width, 1), NumText::Int(ninki[k], ninki_width),
-            ren);
+    const NumText odds_text = NumText::Fixed(odds[k], odds_width, 1);
+    const NumText ninki_text = NumText::Int(ninki[k], ninki_width);
+    cells.odds_text = odds_text;
+    cells.ninki_text = ninki_text;
+    cells.ninki = ninki[k];
+    out.put(r, cells);
   }
 };
 
@@ -175,8 +183,16 @@ void build_single(const Day& day, int slot, const RunnerMarks& m, const Selectio
   RowWriter out(table, list.count);
   for (int r = 1; r <= list.count; ++r) {
     const auto h = list.index[static_cast<std::size_t>(r - 1)];
-    out.put(r, NumText::Int(h, 2), NumText::Fixed(odds[h], traits.odds_width, 1),
-            NumText::Int(ninki[h], traits.ninki_width));
+    const NumText kumi = NumText::Int(h, 2);
+    const NumText odds_text = NumText::Fixed(odds[h], traits.odds_width, 1);
+    const NumText ninki_text = NumText::Int(ninki[h], traits.ninki_width);
+    BetCells cells;
+    cells.kumi_text = kumi;
+    cells.kumi = Kumi{{h, 0, 0}, 1};
+    cells.odds_text = odds_text;
+    cells.ninki_text = ninki_text;
+    cells.ninki = ninki[h];
+    out.put(r, cells);
   }
 }
 
@@ -192,20 +208,16 @@ void build_multi(const Day& day, int slot, const SelectionSet& set, BetTable& ta
   }
   RowWriter out(table, list.count);
   RenNinki ren(day.Work[static_cast<std::size_t>(slot)]);
+  BetCells cells;
+  cells.kumi.count = per_bet;
   for (int r = 1; r <= list.count; ++r) {
     const int k = list.index[static_cast<std::size_t>(r - 1)];
-    m.put(out, r, k, label(k), ren(horses[k], per_bet));
+    const Horses3& h = horses[k];
+    cells.kumi_text = label(k);
+    for (std::size_t i = 0; i < 3; ++i) cells.kumi.n[i] = h[i];
+    cells.ren_text = ren(h, per_bet, cells.ren);
+    m.put(out, r, k, cells);
   }
-}
-
-// A popularity rank as the cells write it ("%2d": " 7", "12"); other texts read as inum
-// reads them.
-int rank_of(std::string_view text) {
-  if (text.size() == 2 && (text[0] == ' ' || (text[0] >= '0' && text[0] <= '9')) &&
-      text[1] >= '0' && text[1] <= '9') {
-    return (text[0] == ' ' ? 0 : (text[0] - '0') * 10) + (text[1] - '0');
-  }
-  return inum(text);
 }
 
 }  // namespace
@@ -290,21 +302,17 @@ FinishRateWriter::FinishRateWriter(const BetTable& table, int runners, const Fin
 
 void FinishRateWriter::WriteRow(BetTable& table, int row) const {
   const BetColumns& c = table.columns();
-  Grid& g = table.grid();
+  const BetRow& b = table.bet(row);
   for (int i = 0; i < columns_; ++i) {
     const FinishSource& s = sources_[static_cast<std::size_t>(i)];
-    const std::string& from = g.cell(row, s.ren < 0 ? BetColumns::kNinki : c.ren_ninki);
-    const std::string_view text_of_rank =
-        s.ren < 0 ? std::string_view(from)
-                  : std::string_view(from).substr(std::min(from.size(), std::size_t(s.ren) * 3), 2);
-    const int rank = rank_of(text_of_rank);
+    const int rank = s.ren < 0 ? b.ninki : b.ren[static_cast<std::size_t>(s.ren)];
     std::string_view text;
     if (rank >= 1 && rank <= FinishRateTable::kRanks) {
       text = texts_[static_cast<std::size_t>(s.block)][static_cast<std::size_t>(rank)];
     } else if (rank >= 1) {
       text = outside_;
     }
-    g.set(row, c.finish + i, text);
+    table.set_cell(row, c.finish + i, text);
   }
 }
 

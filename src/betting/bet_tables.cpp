@@ -36,7 +36,7 @@ std::size_t BetTables::sort_group(BetType t) {
 void BetTables::set_race(const RacePayouts* payouts) {
   for (BetTable& t : tables_) t.set_race(payouts);
   // The colours follow the payouts, which the grids' texts do not show.
-  for (BetTable& t : tables_) t.grid().touch();
+  for (BetTable& t : tables_) t.view_grid().touch();
 }
 
 void BetTables::MouseDown(BetType t, int row, int col) {

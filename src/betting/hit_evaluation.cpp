@@ -13,38 +13,35 @@ const PayoutEntries& RacePayoutEntries(const Day& day, int slot, BetType t) {
 
 std::int64_t EvaluateBetRow(BetTable& t, int r, const PayoutEntries& entries) {
   const BetColumns& c = t.columns();
-  Grid& g = t.grid();
   const BetType type = t.type();
-  const int count = bet_traits(type).pay_count;
+  const BetTypeTraits& traits = bet_traits(type);
+  const BetRow& b = t.bet(r);
   // The row's last paid entry shows in its cells; every one adds to its return.
   const PayoutEntry* shown = nullptr;
   std::int64_t back = 0;
-  std::int64_t amount = 0;
   std::int64_t returned = 0;
-  if (t.live(r)) {
-    const std::string& kumi = g.cell(r, BetColumns::kKumi);
-    for (int k = 0; k < count; ++k) {
+  if (b.live()) {
+    for (int k = 0; k < traits.pay_count; ++k) {
       const PayoutEntry& e = entries[static_cast<std::size_t>(k)];
-      if (!IsPaid(e, type, kumi)) continue;
-      if (shown == nullptr) amount = num(g.cell(r, c.amount));
+      if (!IsPaid(e, type, b)) continue;
       shown = &e;
-      back = static_cast<std::int64_t>(e.pay) * amount / 100;
+      back = static_cast<std::int64_t>(e.pay) * b.amount / 100;
       returned += back;
     }
   }
   if (shown == nullptr) {
-    g.set(r, c.result_pay, {});
-    g.set(r, c.result_return, {});
-    g.set(r, c.result_ninki, {});
+    t.set_cell(r, c.result_pay, {});
+    t.set_cell(r, c.result_return, {});
+    t.set_cell(r, c.result_ninki, {});
     return 0;
   }
-  g.set(r, c.result_pay, NumText::Int(shown->pay, 7));
-  if (type != BetType::kWakuren || static_cast<std::int64_t>(shown->pay) * amount > 0) {
-    g.set(r, c.result_return, NumText::Int(back, 7));
+  t.set_cell(r, c.result_pay, NumText::Int(shown->pay, 7));
+  if (type != BetType::kWakuren || static_cast<std::int64_t>(shown->pay) * b.amount > 0) {
+    t.set_cell(r, c.result_return, NumText::Int(back, 7));
   } else {
-    g.set(r, c.result_return, {});
+    t.set_cell(r, c.result_return, {});
   }
-  g.set(r, c.result_ninki, NumText::Int(shown->ninki, 3));
+  t.set_cell(r, c.result_ninki, NumText::Int(shown->ninki, 3));
   return returned;
 }
 

@@ -6,16 +6,6 @@
 namespace rv {
 namespace {
 
-// The label tables decide what a combination of a type is; 単勝 and 複勝 have none.
-int LabelIndex(BetType t, std::string_view label) {
-  const auto index = bet_traits(t).label_index;
-  return index == nullptr ? 0 : index(label);
-}
-
-bool filled(const BetTable& table, int row, int col) {
-  return !is_blank(table.cell(row, col));
-}
-
 // The numbers joined by "-", each in the given printf form.
 std::string joined(const Kumi& kumi, const char* form) {
   std::string out;
@@ -63,33 +53,14 @@ const char* PluginTypeCode(BetType t) {
 }
 
 bool IsBetRow(const BetTable& table, int row) {
-  return filled(table, row, BetColumns::kKumi) && filled(table, row, BetColumns::kOdds) &&
-         filled(table, row, table.columns().amount);
+  const BetRow& b = table.bet(row);
+  return b.has_kumi && b.has_odds && b.has_amount;
 }
 
 int CountBetRows(const BetTable& table) {
   int n = 0;
   for (int row = 1; row <= table.data_rows(); ++row) n += IsBetRow(table, row) ? 1 : 0;
   return n;
-}
-
-std::optional<Kumi> ParseKumi(BetType t, std::string_view cell) {
-  Kumi kumi;
-  kumi.count = horses_per_bet(t);
-  if (kumi.count == 1) {
-    const int horse = all_digits(trim(cell)) ? inum(cell) : 0;
-    if (horse < 1 || horse > kMaxHorses || cell != fmt("%2d", horse)) return std::nullopt;
-    kumi.n[0] = horse;
-    return kumi;
-  }
-  // SanrentanIndex reads 8 characters of a longer text; a cell must be the label alone.
-  if (cell.size() != static_cast<std::size_t>(kumi.count * 3 - 1) || LabelIndex(t, cell) == 0) {
-    return std::nullopt;
-  }
-  for (int i = 0; i < kumi.count; ++i) {
-    kumi.n[static_cast<std::size_t>(i)] = inum(cell.substr(static_cast<std::size_t>(i) * 3, 2));
-  }
-  return kumi;
 }
 
 bool IsVoteAmount(std::string_view cell) {
@@ -118,9 +89,12 @@ VoteLines BuildVoteLines(VoteFileKind kind, const VoteRace& race, const BetTable
   const int amount_col = table.columns().amount;
   for (int row = 1; row <= table.data_rows(); ++row) {
     if (!IsBetRow(table, row) || table.erased(row)) continue;
+    const BetRow& bet = table.bet(row);
+    // The lines quote the cells as they stand: a single horse in its own form, the amount.
     const std::string& kumi_cell = table.cell(row, BetColumns::kKumi);
     const std::string& amount_cell = table.cell(row, amount_col);
-    const std::optional<Kumi> kumi = ParseKumi(t, kumi_cell);
+    const std::optional<Kumi> kumi =
+        bet.kumi.count > 0 ? std::optional<Kumi>(bet.kumi) : std::nullopt;
     if (!kumi) {
       out.problem = problem_text(table, row, SJ("買い目"), kumi_cell);
       return out;
