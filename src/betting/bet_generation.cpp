@@ -326,7 +326,7 @@ void CompleteBetTable(const Day& day, int slot, BetTable& table, AllocationMode 
                       std::int64_t amount) {
   const Allocation allocation(table, mode, amount);
   const FinishRateWriter finish(table, day.runners(slot));
-  const PayoutEntries& paid = RacePayoutEntries(day, slot, table.type());
+  const PaidBets paid(RacePayoutEntries(day, slot, table.type()), table.type());
   std::int64_t returned = 0;
   for (int r = 1; r <= table.data_rows(); ++r) {
     allocation.WriteRow(table, r);

@@ -183,7 +183,8 @@ void BetTable::read_cell(int row, int col) {
 
 void BetTable::set_cell(int row, int col, std::string_view text) {
   grid_.set(row, col, text);
-  read_cell(row, col);
+  const BetColumns& c = columns();
+  if (col <= BetColumns::kNinki || col == c.ren_ninki || col == c.amount) read_cell(row, col);
 }
 
 void BetTable::put_bet(int row, const BetCells& cells) {
@@ -216,7 +217,7 @@ void BetTable::set_amount(int row, std::int64_t amount, std::string_view text) {
 }
 
 std::string BetTable::no_text(int i) const {
-  return fmt("%*d", columns().no_width, i);
+  return std::string(NumText::Int(i, columns().no_width).view());
 }
 
 void BetTable::set_erased(int row, bool on) {

@@ -1,17 +1,20 @@
 #include "output/vote_lines.h"
 
 #include "jvdata/keiba_func.h"
+#include "support/num_text.h"
 #include "support/text.h"
 
 namespace rv {
 namespace {
 
-// The numbers joined by "-", each in the given printf form.
-std::string joined(const Kumi& kumi, const char* form) {
+// The numbers joined by "-", each as "%02d" when zero-padded, else as "%d".
+std::string joined(const Kumi& kumi, bool zero_padded) {
   std::string out;
   for (int i = 0; i < kumi.count; ++i) {
     if (i > 0) out += '-';
-    out += fmt(form, kumi.n[static_cast<std::size_t>(i)]);
+    const int n = kumi.n[static_cast<std::size_t>(i)];
+    if (zero_padded && n >= 0 && n < 10) out += '0';
+    out += NumText::Int(n, 0).view();
   }
   return out;
 }
@@ -19,8 +22,8 @@ std::string joined(const Kumi& kumi, const char* form) {
 // "馬連 3行目の買い目「 1-x5」が正しくありません。"
 std::string problem_text(const BetTable& table, int row, const std::string& what,
                          std::string_view cell) {
-  return table.name() + fmt(" %d", row) + SJ("行目の") + what + SJ("「") + std::string(cell) +
-         SJ("」が正しくありません。");
+  return table.name() + " " + std::string(NumText::Int(row, 0).view()) + SJ("行目の") + what +
+         SJ("「") + std::string(cell) + SJ("」が正しくありません。");
 }
 
 }  // namespace
@@ -71,16 +74,16 @@ bool IsVoteAmount(std::string_view cell) {
 std::string BetFileLine(const VoteRace& race, BetType t, const Kumi& kumi,
                         std::string_view kumi_cell, std::string_view amount_cell) {
   // Single horses keep the cell's own form (" 5"); combinations are written with zeros.
-  const std::string kumi_text = kumi.count == 1 ? std::string(kumi_cell) : joined(kumi, "%02d");
+  const std::string kumi_text = kumi.count == 1 ? std::string(kumi_cell) : joined(kumi, true);
   return FmtNum(race.race) + SJ("R ") + BetTypeName(t) + " " + kumi_text + " " +
          std::string(amount_cell);
 }
 
 std::string PluginLine(const VoteRace& race, BetType t, const Kumi& kumi,
                        std::string_view amount_cell) {
-  const char* form = bet_traits(t).vote_zero_padded ? "%02d" : "%d";
   return race.year + race.month_day + "," + race.jyo + "," + race.race + "," + PluginTypeCode(t) +
-         ",NORMAL," + std::string(trim(amount_cell)) + "," + joined(kumi, form) + ",";
+         ",NORMAL," + std::string(trim(amount_cell)) + "," +
+         joined(kumi, bet_traits(t).vote_zero_padded) + ",";
 }
 
 VoteLines BuildVoteLines(VoteFileKind kind, const VoteRace& race, const BetTable& table) {
