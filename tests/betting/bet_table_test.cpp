@@ -141,6 +141,52 @@ TEST(BetTableSort, NumbersOrderAsNumbersAndSortingByNumberBreaksTiesByCombinatio
   EXPECT_EQ(f.cell(3, BetColumns::kKumi), " 7");
 }
 
+TEST(BetTableSort, TheRowsMoveWithTheirTexts) {
+  BetTable t(BetType::kUmaren);
+  fill(t, {{1, " 1- 2", 3}, {2, " 1- 3", 1}, {3, " 2- 3", 2}});
+  t.set_erased(1, true);
+  t.Sort(BetColumns::kNinki, false);
+  ASSERT_EQ(numbers(t), (std::vector<int>{2, 3, 1}));
+  EXPECT_EQ(t.bet(1).ninki, 1);
+  EXPECT_EQ(t.bet(3).combo, 1);  // " 1- 2"
+  EXPECT_TRUE(t.bet(3).erased);
+  EXPECT_FALSE(t.bet(1).erased);
+}
+
+// What a row reads from a cell set as text: a combination only when the cell is exactly a
+// label of the table (or "%2d" of a horse), ranks as the cells write them.
+TEST(BetTableRows, ACellSetAsTextIsReadIntoItsRow) {
+  struct Case {
+    BetType type;
+    int col;
+    const char* text;  // UTF-8
+    int combo;         // BetRow::combo, or the horse for 単勝
+    int kumi;          // BetRow::kumi.count
+    int ninki;
+    bool erased;
+  };
+  const Case cases[] = {
+      {BetType::kUmaren, BetColumns::kKumi, " 1- 2", 1, 2, 0, false},
+      {BetType::kUmaren, BetColumns::kKumi, " 1-x2", 0, 0, 0, false},
+      {BetType::kUmaren, BetColumns::kKumi, " 1- 2 ", 0, 0, 0, false},
+      {BetType::kSanrentan, BetColumns::kKumi, "18-17-16", 4896, 3, 0, false},
+      {BetType::kTansho, BetColumns::kKumi, " 5", 5, 1, 0, false},
+      {BetType::kTansho, BetColumns::kKumi, "5", 5, 0, 0, false},
+      {BetType::kUmaren, BetColumns::kNinki, " 12", 0, 0, 12, false},
+      {BetType::kUmaren, BetColumns::kErase, " 消 ", 0, 0, 0, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    BetTable t(c.type);
+    t.set_cell(1, c.col, sj(c.text));
+    const BetRow& b = t.bet(1);
+    EXPECT_EQ(c.type == BetType::kTansho ? b.horse : b.combo, c.combo);
+    EXPECT_EQ(b.kumi.count, c.kumi);
+    EXPECT_EQ(b.ninki, c.ninki);
+    EXPECT_EQ(b.erased, c.erased);
+  }
+}
+
 TEST(BetTableSort, DirectionFlagsAreSharedWithinTheTwoHorseAndTheThreeHorseTables) {
   BetTables tables;
   for (BetTable& t : tables) fill(t, {{1, "a", 1}, {2, "b", 2}});
