@@ -62,26 +62,18 @@ const ComboHorses& combo_horses() {
 // earlier bets stays; rows past the new end keep their storage for the next race.
 class RowWriter {
  public:
-  RowWriter(BetTable& table, int rows) : table_(table), grid_(table.grid()) {
+  RowWriter(BetTable& table, int rows) : table_(table) {
     table.ClearTotals();
     table.set_data_rows(rows);
-    if (rows < 1) grid_.clear_row(1);
+    if (rows < 1) {
+      for (int c = 0; c < table.columns().count; ++c) table.set_cell(1, c, {});
+    }
   }
 
-  void put(int row, std::string_view kumi, std::string_view odds, std::string_view ninki,
-           std::string_view ren = {}) {
-    const BetColumns& c = table_.columns();
-    grid_.set(row, BetColumns::kErase, {});
-    grid_.set(row, BetColumns::kNo, NumText::Int(row, c.no_width));
-    grid_.set(row, BetColumns::kKumi, kumi);
-    grid_.set(row, BetColumns::kOdds, odds);
-    grid_.set(row, BetColumns::kNinki, ninki);
-    if (c.ren_ninki > 0) grid_.set(row, c.ren_ninki, ren);
-  }
+  void put(int row, const BetCells& cells) { table_.put_bet(row, cells); }
 
  private:
   BetTable& table_;
-  Grid& grid_;
 };
 
 constexpr std::string_view kBlanks = "          ";
@@ -91,15 +83,24 @@ constexpr std::string_view kBlanks = "          ";
 class RenNinki {
  public:
   explicit RenNinki(const RaceWork& w) : w_(w) {}
-  std::string_view operator()(const Horses3& h, int n) {
+  // The text, and the ranks into `ranks` (all 0 when the text is empty).
+  std::string_view operator()(const Horses3& h, int n, std::array<int, 3>& ranks) {
+    ranks = {};
     std::size_t len = 0;
     for (int i = 0; i < n; ++i) {
       const int rank = w_.WinNinki[h[static_cast<std::size_t>(i)]];
-      if (rank < 1) return {};
+      if (rank < 1) {
+        ranks = {};
+        return {};
+      }
+      ranks[static_cast<std::size_t>(i)] = rank;
       if (i > 0) buf_[len++] = '-';
       const NumText t = NumText::Int(rank, 2);
       const std::string_view v = t.view();
-      if (len + v.size() > buf_.size()) return {};
+      if (len + v.size() > buf_.size()) {
+        ranks = {};
+        return {};
+      }
       std::copy(v.begin(), v.end(), buf_.begin() + static_cast<std::ptrdiff_t>(len));
       len += v.size();
     }
@@ -126,14 +127,21 @@ struct MultiOdds {
   // Writes row r, bet k. Without the record its odds and popularity are the 7 and 3 blanks
   // its sort text holds, cut in the table's widths (8 and 2 for the trifecta's wider
   // columns).
-  void put(RowWriter& out, int r, int k, std::string_view label, std::string_view ren) const {
+  void put(RowWriter& out, int r, int k, BetCells& cells) const {
+    cells.combo = k;
     if (!record) {
-      out.put(r, label, kBlanks.substr(0, static_cast<std::size_t>(odds_width)),
-              kBlanks.substr(0, static_cast<std::size_t>(7 + 3 - odds_width)), ren);
+      cells.odds_text = kBlanks.substr(0, static_cast<std::size_t>(odds_width));
+      cells.ninki_text = kBlanks.substr(0, static_cast<std::size_t>(7 + 3 - odds_width));
+      cells.ninki = 0;
+      out.put(r, cells);
       return;
     }
-    out.put(r, label, NumText::Fixed(odds[k], odds_width, 1), NumText::Int(ninki[k], ninki_width),
-            ren);
+    const NumText odds_text = NumText::Fixed(odds[k], odds_width, 1);
+    const NumText ninki_text = NumText::Int(ninki[k], ninki_width);
+    cells.odds_text = odds_text;
+    cells.ninki_text = ninki_text;
+    cells.ninki = ninki[k];
+    out.put(r, cells);
   }
 };
 
@@ -142,30 +150,11 @@ MultiOdds multi_odds(const Day& day, int slot, const SelectionSet& set, BetType 
   MultiOdds m;
   m.filter = set.filter(t).value_or(OddsRange{});
   m.record = HasOddsRecord(day, slot, t);
-  switch (t) {
-    case BetType::kUmaren:
-      m.odds = w.UmarenOdds.data();
-      m.ninki = w.UmarenNinki.data();
-      break;
-    case BetType::kWide:
-      m.odds = w.WideOdds.data();
-      m.ninki = w.WideNinki.data();
-      break;
-    case BetType::kUmatan:
-      m.odds = w.UmatanOdds.data();
-      m.ninki = w.UmatanNinki.data();
-      break;
-    case BetType::kSanrenpuku:
-      m.odds = w.SanrenpukuOdds.data();
-      m.ninki = w.SanrenpukuNinki.data();
-      break;
-    default:
-      m.odds = w.SanrentanOdds.data();
-      m.ninki = w.SanrentanNinki.data();
-      m.odds_width = 8;
-      m.ninki_width = 4;
-      break;
-  }
+  const BetTypeTraits& traits = bet_traits(t);
+  m.odds = traits.odds(w);
+  m.ninki = traits.ninki(w);
+  m.odds_width = traits.odds_width;
+  m.ninki_width = traits.ninki_width;
   return m;
 }
 
@@ -180,21 +169,30 @@ struct BetList {
 void build_single(const Day& day, int slot, const RunnerMarks& m, const SelectionSet& set,
                   BetTable& table) {
   const RaceWork& w = day.Work[static_cast<std::size_t>(slot)];
-  const bool place = table.type() == BetType::kFukusho;
-  const OddsRange filter = set.filter(BetType::kFukusho).value_or(OddsRange{});
+  const BetTypeTraits& traits = bet_traits(table.type());
+  const double* odds = traits.odds(w);
+  const int* ninki = traits.ninki(w);
+  const std::optional<OddsRange> filter = set.filter(table.type());  // 複勝's only
   BetList list;
   for (int h = 1; h <= kMaxHorses; ++h) {
     const auto i = static_cast<std::size_t>(h);
     if (!m.axis[i] || w.WinNinki[i] < 1) continue;
-    if (place && !filter.contains(w.PlaceOddsLow[i])) continue;
+    if (filter && !filter->contains(odds[i])) continue;
     list.add(h);
   }
   RowWriter out(table, list.count);
   for (int r = 1; r <= list.count; ++r) {
     const auto h = list.index[static_cast<std::size_t>(r - 1)];
-    const double odds = place ? w.PlaceOddsLow[h] : w.WinOdds[h];
-    const int ninki = place ? w.PlaceNinki[h] : w.WinNinki[h];
-    out.put(r, NumText::Int(h, 2), NumText::Fixed(odds, 6, 1), NumText::Int(ninki, 2));
+    const NumText kumi = NumText::Int(h, 2);
+    const NumText odds_text = NumText::Fixed(odds[h], traits.odds_width, 1);
+    const NumText ninki_text = NumText::Int(ninki[h], traits.ninki_width);
+    BetCells cells;
+    cells.kumi_text = kumi;
+    cells.kumi = Kumi{{h, 0, 0}, 1};
+    cells.odds_text = odds_text;
+    cells.ninki_text = ninki_text;
+    cells.ninki = ninki[h];
+    out.put(r, cells);
   }
 }
 
@@ -210,20 +208,16 @@ void build_multi(const Day& day, int slot, const SelectionSet& set, BetTable& ta
   }
   RowWriter out(table, list.count);
   RenNinki ren(day.Work[static_cast<std::size_t>(slot)]);
+  BetCells cells;
+  cells.kumi.count = per_bet;
   for (int r = 1; r <= list.count; ++r) {
     const int k = list.index[static_cast<std::size_t>(r - 1)];
-    m.put(out, r, k, label(k), ren(horses[k], per_bet));
+    const Horses3& h = horses[k];
+    cells.kumi_text = label(k);
+    for (std::size_t i = 0; i < 3; ++i) cells.kumi.n[i] = h[i];
+    cells.ren_text = ren(h, per_bet, cells.ren);
+    m.put(out, r, k, cells);
   }
-}
-
-// A popularity rank as the cells write it ("%2d": " 7", "12"); other texts read as inum
-// reads them.
-int rank_of(std::string_view text) {
-  if (text.size() == 2 && (text[0] == ' ' || (text[0] >= '0' && text[0] <= '9')) &&
-      text[1] >= '0' && text[1] <= '9') {
-    return (text[0] == ' ' ? 0 : (text[0] - '0') * 10) + (text[1] - '0');
-  }
-  return inum(text);
 }
 
 }  // namespace
@@ -292,31 +286,12 @@ void BuildBetRows(const Day& day, int slot, const RunnerMarks& m, const Selectio
 }
 
 FinishRateWriter::FinishRateWriter(const BetTable& table, int runners, const FinishRateTable& rates)
-    : outside_(NumText::Fixed(0.0, 5, 1)) {
-  switch (table.type()) {
-    case BetType::kTansho:
-      sources_[0] = {1, -1};
-      break;
-    case BetType::kFukusho:
-      sources_[0] = {3, -1};
-      break;
-    case BetType::kWakuren:
-      return;
-    case BetType::kWide:
-      sources_ = {Source{3, 0}, Source{3, 1}};
-      break;
-    case BetType::kUmaren:
-    case BetType::kUmatan:
-      sources_ = {Source{2, 0}, Source{2, 1}};
-      break;
-    case BetType::kSanrenpuku:
-      sources_ = {Source{3, 0}, Source{3, 1}, Source{3, 2}};
-      break;
-    case BetType::kSanrentan:
-      sources_ = {Source{1, 0}, Source{2, 1}, Source{3, 2}};
-      break;
+    : sources_(bet_traits(table.type()).finish), outside_(NumText::Fixed(0.0, 5, 1)) {
+  // The 枠連 table names no sources: its rates are its brackets' own.
+  while (columns_ < static_cast<int>(sources_.size()) &&
+         sources_[static_cast<std::size_t>(columns_)].block > 0) {
+    ++columns_;
   }
-  columns_ = table.columns().finish_count;
   for (int b = 1; b <= FinishRateTable::kBlocks; ++b) {
     for (int k = 1; k <= FinishRateTable::kRanks; ++k) {
       texts_[static_cast<std::size_t>(b)][static_cast<std::size_t>(k)] =
@@ -327,21 +302,17 @@ FinishRateWriter::FinishRateWriter(const BetTable& table, int runners, const Fin
 
 void FinishRateWriter::WriteRow(BetTable& table, int row) const {
   const BetColumns& c = table.columns();
-  Grid& g = table.grid();
+  const BetRow& b = table.bet(row);
   for (int i = 0; i < columns_; ++i) {
-    const Source& s = sources_[static_cast<std::size_t>(i)];
-    const std::string& from = g.cell(row, s.ren < 0 ? BetColumns::kNinki : c.ren_ninki);
-    const std::string_view text_of_rank =
-        s.ren < 0 ? std::string_view(from)
-                  : std::string_view(from).substr(std::min(from.size(), std::size_t(s.ren) * 3), 2);
-    const int rank = rank_of(text_of_rank);
+    const FinishSource& s = sources_[static_cast<std::size_t>(i)];
+    const int rank = s.ren < 0 ? b.ninki : b.ren[static_cast<std::size_t>(s.ren)];
     std::string_view text;
     if (rank >= 1 && rank <= FinishRateTable::kRanks) {
       text = texts_[static_cast<std::size_t>(s.block)][static_cast<std::size_t>(rank)];
     } else if (rank >= 1) {
       text = outside_;
     }
-    g.set(row, c.finish + i, text);
+    table.set_cell(row, c.finish + i, text);
   }
 }
 
@@ -355,7 +326,7 @@ void CompleteBetTable(const Day& day, int slot, BetTable& table, AllocationMode 
                       std::int64_t amount) {
   const Allocation allocation(table, mode, amount);
   const FinishRateWriter finish(table, day.runners(slot));
-  const PayoutEntries& paid = RacePayoutEntries(day, slot, table.type());
+  const PaidBets paid(RacePayoutEntries(day, slot, table.type()), table.type());
   std::int64_t returned = 0;
   for (int r = 1; r <= table.data_rows(); ++r) {
     allocation.WriteRow(table, r);

@@ -48,11 +48,7 @@ class FinishRateWriter {
   void WriteRow(BetTable& table, int row) const;
 
  private:
-  struct Source {
-    int block = 0;
-    int ren = -1;  // the n-th rank of "連人気", or -1: the popularity column
-  };
-  std::array<Source, 3> sources_{};
+  std::array<FinishSource, 3> sources_{};
   int columns_ = 0;
   // Every text a cell can hold: by block and rank 1..18, and beyond the table.
   std::array<std::array<NumText, FinishRateTable::kRanks + 1>, FinishRateTable::kBlocks + 1> texts_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/grid_sort.h"
+#include "support/num_text.h"
 #include "support/text.h"
 
 namespace rv {
@@ -10,67 +11,6 @@ namespace {
 
 constexpr Rgb kHeaderColor = 0xC99292;  // RGB(201,146,146)
 constexpr Rgb kNoColor = 0xC1FFC1;      // RGB(193,255,193)
-
-constexpr BetColumns kSingle{.count = 12,
-                             .ren_ninki = -1,
-                             .amount = 5,
-                             .payback = 6,
-                             .rate = 7,
-                             .finish = 8,
-                             .finish_count = 1,
-                             .result_pay = 9,
-                             .result_return = 10,
-                             .result_ninki = 11,
-                             .no_width = 2,
-                             .kumi_width = 2};
-constexpr BetColumns kPair{.count = 14,
-                           .ren_ninki = 5,
-                           .amount = 6,
-                           .payback = 7,
-                           .rate = 8,
-                           .finish = 9,
-                           .finish_count = 2,
-                           .result_pay = 11,
-                           .result_return = 12,
-                           .result_ninki = 13,
-                           .no_width = 3,
-                           .kumi_width = 5};
-constexpr BetColumns kWakuren = [] {
-  BetColumns c = kPair;
-  c.no_width = 2;
-  return c;
-}();
-constexpr BetColumns kTrio{.count = 15,
-                           .ren_ninki = 5,
-                           .amount = 6,
-                           .payback = 7,
-                           .rate = 8,
-                           .finish = 9,
-                           .finish_count = 3,
-                           .result_pay = 12,
-                           .result_return = 13,
-                           .result_ninki = 14,
-                           .no_width = 3,
-                           .kumi_width = 8};
-constexpr BetColumns kTrifecta = [] {
-  BetColumns c = kTrio;
-  c.no_width = 4;
-  return c;
-}();
-
-constexpr const char* kGridNames[kBetTypeCount] = {"StringGrid3",  "StringGrid5",  "StringGrid28",
-                                                   "StringGrid30", "StringGrid31", "StringGrid32",
-                                                   "StringGrid33", "StringGrid34"};
-
-constexpr const char* kLabelNames[kBetTypeCount][4] = {
-    {"TanTensuLabel", "TanToshiLabel", "TanYosoKaishuLabel", "TanKaishuLabel"},
-    {"FukTensuLabel", "FukToshiLabel", "FukYosoKaishuLabel", "FukKaishuLabel"},
-    {"WRTensuLabel", "WRToshiLabel", "WRYosoKaishuLabel", "WRKaishuLabel"},
-    {"URTensuLabel", "URToshiLabel", "URYosoKaishuLabel", "URKaishuLabel"},
-    {"WDTensuLabel", "WDToshiLabel", "WDYosoKaishuLabel", "WDKaishuLabel"},
-    {"UTTensuLabel", "UTToshiLabel", "UTYosoKaishuLabel", "UTKaishuLabel"},
-    {"SRFTensuLabel", "SRFToshiLabel", "SRFYosoKaishuLabel", "SRFKaishuLabel"},
-    {"SRTTensuLabel", "SRTToshiLabel", "SRTYosoKaishuLabel", "SRTKaishuLabel"}};
 
 // Headings of the 12-, 14- and 15-column tables; the 枠連 table writes "No" without a point.
 const char* const kSingleHeads[] = {"消",     "No.",      "買い目",   "オッズ",
@@ -83,15 +23,10 @@ const char* const kTrioHeads[] = {"消",      "No.",     "買い目",   "オッ�
                                   "連人気",  "購入額",  "回収額",   "回収率",   "出現率1",
                                   "出現率2", "出現率3", "結果配当", "結果回収", "結果人気"};
 
+// By the horses of a combination, 1..3.
 const char* const* headings(BetType t) {
-  switch (horses_per_bet(t)) {
-    case 1:
-      return kSingleHeads;
-    case 2:
-      return kPairHeads;
-    default:
-      return kTrioHeads;
-  }
+  static constexpr const char* const* kHeads[] = {kSingleHeads, kPairHeads, kTrioHeads};
+  return kHeads[bet_traits(t).horses - 1];
 }
 
 // Widths in pixels the window starts with: narrow erase and number columns, the
@@ -103,22 +38,45 @@ int initial_width(const BetColumns& c, int col) {
   return 64;
 }
 
+// A popularity rank as the cells write it ("%2d": " 7", "12"); other texts read as inum
+// reads them.
+int rank_of(std::string_view text) {
+  if (text.size() == 2 && (text[0] == ' ' || (text[0] >= '0' && text[0] <= '9')) &&
+      text[1] >= '0' && text[1] <= '9') {
+    return (text[0] == ' ' ? 0 : (text[0] - '0') * 10) + (text[1] - '0');
+  }
+  return inum(text);
+}
+
+const BetRow kNoRow{};
+
 }  // namespace
 
-const BetColumns& bet_columns(BetType t) {
-  switch (t) {
-    case BetType::kTansho:
-    case BetType::kFukusho:
-      return kSingle;
-    case BetType::kWakuren:
-      return kWakuren;
-    case BetType::kSanrenpuku:
-      return kTrio;
-    case BetType::kSanrentan:
-      return kTrifecta;
-    default:
-      return kPair;
+std::optional<Kumi> ParseKumi(BetType t, std::string_view cell) {
+  const BetTypeTraits& traits = bet_traits(t);
+  Kumi kumi;
+  kumi.count = traits.horses;
+  if (kumi.count == 1) {
+    const int horse = all_digits(trim(cell)) ? inum(cell) : 0;
+    if (horse < 1 || horse > kMaxHorses || cell != NumText::Int(horse, 2).view()) {
+      return std::nullopt;
+    }
+    kumi.n[0] = horse;
+    return kumi;
   }
+  // SanrentanIndex reads 8 characters of a longer text; a cell must be the label alone.
+  if (cell.size() != static_cast<std::size_t>(kumi.count * 3 - 1) ||
+      traits.label_index(cell) == 0) {
+    return std::nullopt;
+  }
+  for (int i = 0; i < kumi.count; ++i) {
+    kumi.n[static_cast<std::size_t>(i)] = inum(cell.substr(static_cast<std::size_t>(i) * 3, 2));
+  }
+  return kumi;
+}
+
+const BetColumns& bet_columns(BetType t) {
+  return bet_traits(t).columns;
 }
 
 const std::string& BetTotalCaption(BetTotal k) {
@@ -128,19 +86,26 @@ const std::string& BetTotalCaption(BetTotal k) {
 }
 
 const char* BetTotalLabelName(BetType t, BetTotal k) {
-  return kLabelNames[bet_index(t)][static_cast<int>(k)];
+  return bet_traits(t).total_names[static_cast<std::size_t>(k)];
 }
 
 bool IsPaid(const PayoutEntry& entry, BetType t, std::string_view kumi) {
-  if (t == BetType::kTansho || t == BetType::kFukusho) {
+  if (bet_traits(t).horses == 1) {
     const int horse = inum(kumi);
     return horse > 0 && inum(entry.kumi) == horse;
   }
   return entry.kumi == kumi && !is_blank(kumi);
 }
 
+bool IsPaid(const PayoutEntry& entry, BetType t, const BetRow& row) {
+  const BetTypeTraits& traits = bet_traits(t);
+  if (traits.horses == 1) return row.horse > 0 && inum(entry.kumi) == row.horse;
+  // A combination stands in the row only when its cell is exactly the label.
+  return row.combo > 0 && entry.kumi == traits.label(row.combo);
+}
+
 int PaidEntry(const PayoutEntries& entries, BetType t, std::string_view kumi) {
-  const int count = kPayCount[static_cast<std::size_t>(bet_index(t))];
+  const int count = bet_traits(t).pay_count;
   for (int k = 1; k <= count; ++k) {
     if (IsPaid(entries[static_cast<std::size_t>(k - 1)], t, kumi)) return k;
   }
@@ -150,6 +115,7 @@ int PaidEntry(const PayoutEntries& entries, BetType t, std::string_view kumi) {
 BetTable::BetTable(BetType type) : type_(type) {
   const BetColumns& c = columns();
   grid_.reset(c.count, 2);
+  rows_.resize(2);
   const char* const* heads = headings(type);
   for (int col = 0; col < c.count; ++col) {
     grid_.set(0, col, sj(heads[col]));
@@ -160,41 +126,120 @@ BetTable::BetTable(BetType type) : type_(type) {
 }
 
 const char* BetTable::grid_name() const {
-  return kGridNames[bet_index(type_)];
+  return bet_traits(type_).grid_name;
 }
 
 void BetTable::set_data_rows(int n) {
-  grid_.set_row_count(std::max(1, n) + 1);
+  const int rows = std::max(1, n) + 1;
+  // Rows that come back start empty, as the grid's do; the others keep their storage.
+  if (static_cast<std::size_t>(rows) > rows_.size()) rows_.resize(static_cast<std::size_t>(rows));
+  for (int r = grid_.row_count(); r < rows; ++r) rows_[static_cast<std::size_t>(r)] = BetRow{};
+  grid_.set_row_count(rows);
 }
 
 void BetTable::Clear() {
   grid_.clear_body();
   grid_.set_row_count(2);
+  std::fill(rows_.begin(), rows_.end(), BetRow{});
 }
 
 void BetTable::ClearTotals() {
   for (Label& l : totals_) l.set_text("");
 }
 
-bool BetTable::erased(int row) const {
-  return trim(cell(row, BetColumns::kErase)) == SJ("消");
+const BetRow& BetTable::bet(int row) const {
+  if (row < 1 || row > data_rows()) return kNoRow;
+  return rows_[static_cast<std::size_t>(row)];
 }
 
-bool BetTable::live(int row) const {
-  return !is_blank(cell(row, BetColumns::kNo)) && !erased(row);
+void BetTable::read_cell(int row, int col) {
+  if (row < 1 || row > data_rows()) return;
+  BetRow& b = rows_[static_cast<std::size_t>(row)];
+  const std::string& text = grid_.cell(row, col);
+  const BetColumns& c = columns();
+  if (col == BetColumns::kErase) {
+    b.erased = trim(text) == SJ("消");
+  } else if (col == BetColumns::kNo) {
+    b.numbered = !is_blank(text);
+  } else if (col == BetColumns::kKumi) {
+    const BetTypeTraits& traits = bet_traits(type_);
+    b.has_kumi = !is_blank(text);
+    b.kumi = ParseKumi(type_, text).value_or(Kumi{});
+    b.horse = traits.horses == 1 ? inum(text) : 0;
+    b.combo = traits.horses == 1 || b.kumi.count == 0 ? 0 : traits.label_index(text);
+  } else if (col == BetColumns::kOdds) {
+    b.has_odds = !is_blank(text);
+  } else if (col == BetColumns::kNinki) {
+    b.ninki = rank_of(text);
+  } else if (col == c.ren_ninki) {
+    const std::string_view v(text);
+    for (std::size_t i = 0; i < b.ren.size(); ++i)
+      b.ren[i] = rank_of(v.substr(std::min(v.size(), i * 3), 2));
+  } else if (col == c.amount) {
+    b.has_amount = !is_blank(text);
+    b.amount = num(text);
+  }
+}
+
+void BetTable::set_cell(int row, int col, std::string_view text) {
+  grid_.set(row, col, text);
+  const BetColumns& c = columns();
+  if (col <= BetColumns::kNinki || col == c.ren_ninki || col == c.amount) read_cell(row, col);
+}
+
+void BetTable::put_bet(int row, const BetCells& cells) {
+  if (row < 1 || row > data_rows()) return;
+  const BetColumns& c = columns();
+  grid_.set(row, BetColumns::kErase, {});
+  grid_.set(row, BetColumns::kNo, NumText::Int(row, c.no_width));
+  grid_.set(row, BetColumns::kKumi, cells.kumi_text);
+  grid_.set(row, BetColumns::kOdds, cells.odds_text);
+  grid_.set(row, BetColumns::kNinki, cells.ninki_text);
+  if (c.ren_ninki > 0) grid_.set(row, c.ren_ninki, cells.ren_text);
+  BetRow& b = rows_[static_cast<std::size_t>(row)];
+  b.numbered = true;
+  b.erased = false;
+  b.has_kumi = !is_blank(cells.kumi_text);
+  b.has_odds = !is_blank(cells.odds_text);
+  b.kumi = cells.kumi;
+  b.combo = cells.combo;
+  b.horse = cells.kumi.count == 1 ? cells.kumi.n[0] : 0;
+  b.ninki = cells.ninki;
+  b.ren = c.ren_ninki > 0 ? cells.ren : std::array<int, 3>{};
+}
+
+void BetTable::set_amount(int row, std::int64_t amount, std::string_view text) {
+  grid_.set(row, columns().amount, text);
+  if (row < 1 || row > data_rows()) return;
+  BetRow& b = rows_[static_cast<std::size_t>(row)];
+  b.has_amount = !text.empty();
+  b.amount = amount;
 }
 
 std::string BetTable::no_text(int i) const {
-  return fmt("%*d", columns().no_width, i);
+  return std::string(NumText::Int(i, columns().no_width).view());
 }
 
 void BetTable::set_erased(int row, bool on) {
   if (row < 1 || row > data_rows()) return;
   grid_.set(row, BetColumns::kErase, on ? SJ("消") : std::string());
+  rows_[static_cast<std::size_t>(row)].erased = on;
 }
 
 void BetTable::Sort(int col, bool descending) {
-  SortBtn(grid_, col, descending);
+  // The rendered texts decide the order; the rows move with theirs.
+  SortBtn(grid_, col, descending, [this](int a, int b) {
+    std::swap(rows_[static_cast<std::size_t>(a)], rows_[static_cast<std::size_t>(b)]);
+  });
+}
+
+bool BetTable::paid(int row) const {
+  const PayoutEntries& entries = (*race_)[static_cast<std::size_t>(bet_index(type_))];
+  const BetRow& b = bet(row);
+  for (int k = 0; k < bet_traits(type_).pay_count; ++k) {
+    if (IsPaid(entries[static_cast<std::size_t>(k)], type_, b)) return true;
+  }
+  return false;
 }
 
 CellStyle BetTable::DrawCell(int row, int col) const {
@@ -205,9 +250,7 @@ CellStyle BetTable::DrawCell(int row, int col) const {
     s.background = kHeaderColor;
   } else if (col == BetColumns::kNo) {
     s.background = kNoColor;
-  } else if (col == BetColumns::kKumi && race_ != nullptr &&
-             PaidEntry((*race_)[static_cast<std::size_t>(bet_index(type_))], type_,
-                       cell(row, col)) != 0) {
+  } else if (col == BetColumns::kKumi && race_ != nullptr && paid(row)) {
     s.background = colors::kFuchsia;
   }
   return s;

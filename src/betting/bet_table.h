@@ -1,41 +1,23 @@
-// One bet table: the grid in which the bets of one bet type of the race on screen stand,
-// with its column layout and its four total labels. Bet generation fills the first columns,
-// fund allocation the amounts and totals, hit analysis the result columns; the voting files
-// and the mails read them. Every one of them skips erased rows and rows without a number.
+// One bet table: the bets of one bet type of the race on screen, as rows of what they are
+// and as the grid that shows them, with its column layout and its four total labels. Bet
+// generation fills the first columns, fund allocation the amounts and totals, hit analysis
+// the result columns; the voting files and the mails read them. Every one of them skips
+// erased rows and rows without a number.
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/bet_type.h"
+#include "model/bet_type_traits.h"
 #include "model/day.h"
 #include "support/controls.h"
 
 namespace rv {
-
-// Where a table keeps what. The first five columns are the same in every table; a column a
-// table lacks is -1.
-struct BetColumns {
-  static constexpr int kErase = 0;  // "消" when the bet is erased
-  static constexpr int kNo = 1;     // row number, right-aligned in no_width
-  static constexpr int kKumi = 2;   // combination: " 3", " 1- 2", " 1- 2- 3"
-  static constexpr int kOdds = 3;
-  static constexpr int kNinki = 4;
-
-  int count = 0;          // 12, 14 or 15
-  int ren_ninki = -1;     // "連人気": win popularity of each horse of the combination
-  int amount = 0;         // "購入額"
-  int payback = 0;        // "回収額"
-  int rate = 0;           // "回収率"
-  int finish = 0;         // first "出現率" column
-  int finish_count = 0;   // 1, 2 or 3 "出現率" columns
-  int result_pay = 0;     // "結果配当"
-  int result_return = 0;  // "結果回収"
-  int result_ninki = 0;   // "結果人気"
-  int no_width = 0;       // "%*d" width of the No. column
-  int kumi_width = 0;     // characters of a combination label: 2, 5 or 8
-};
 
 const BetColumns& bet_columns(BetType t);
 
@@ -56,6 +38,53 @@ bool IsPaid(const PayoutEntry& entry, BetType t, std::string_view kumi);
 // The payout entry of the type (1..its count) whose paid combination the text is, or 0.
 int PaidEntry(const PayoutEntries& entries, BetType t, std::string_view kumi);
 
+// The numbers of a combination, horses (brackets for 枠連) in the order of the label.
+struct Kumi {
+  std::array<int, 3> n{};
+  int count = 0;
+};
+
+// The numbers of a combination cell of the type: for 単勝 and 複勝 a horse number as " 5" or
+// "15", otherwise a label of the type's combination table (" 1- 5", " 1- 5- 7"). nullopt
+// for any other text, so a damaged cell never reaches a voting file.
+std::optional<Kumi> ParseKumi(BetType t, std::string_view cell);
+
+// A bet as its row holds it, each field what its cell reads. The table's writers set a
+// field together with the text they render for it; a cell set as text is read into its
+// field, so the two never disagree.
+struct BetRow {
+  bool numbered = false;     // column 1 not blank
+  bool erased = false;       // "消" in column 0 (blanks around it allowed)
+  bool has_kumi = false;     // combination cell not blank
+  bool has_odds = false;     // odds cell not blank
+  bool has_amount = false;   // amount cell not blank
+  Kumi kumi;                 // the combination; count 0 when the cell holds none
+  int combo = 0;             // its index in the type's combination table, 0 for none
+  int horse = 0;             // 単勝, 複勝: the horse number the cell reads as (inum)
+  int ninki = 0;             // popularity rank as its cell reads
+  std::array<int, 3> ren{};  // "連人気": each horse's win popularity as the cell reads
+  std::int64_t amount = 0;   // "購入額" as its cell reads
+
+  // A bet that counts: a number in column 1 and not erased.
+  [[nodiscard]] bool live() const { return numbered && !erased; }
+};
+
+// Whether the row's bet is the paid combination of the entry: as IsPaid above reads the
+// row's combination cell.
+bool IsPaid(const PayoutEntry& entry, BetType t, const BetRow& row);
+
+// The first columns of a row as generation writes them: the texts and what they hold.
+struct BetCells {
+  std::string_view kumi_text;
+  Kumi kumi;
+  int combo = 0;
+  std::string_view odds_text;
+  std::string_view ninki_text;
+  int ninki = 0;
+  std::string_view ren_text;  // "連人気" of the multi-horse tables
+  std::array<int, 3> ren{};
+};
+
 class BetTable {
  public:
   explicit BetTable(BetType type);
@@ -69,7 +98,9 @@ class BetTable {
   // "StringGrid3" … "StringGrid34".
   [[nodiscard]] const char* grid_name() const;
 
-  [[nodiscard]] Grid& grid() { return grid_; }
+  // The grid shows the rows; its cells are written through the table. The view takes it
+  // mutable for its selection and redraws.
+  [[nodiscard]] Grid& view_grid() { return grid_; }
   [[nodiscard]] const Grid& grid() const { return grid_; }
   [[nodiscard]] Label& total(BetTotal k) { return totals_[static_cast<std::size_t>(k)]; }
   [[nodiscard]] const Label& total(BetTotal k) const {
@@ -86,10 +117,19 @@ class BetTable {
   void ClearTotals();
 
   [[nodiscard]] const std::string& cell(int row, int col) const { return grid_.cell(row, col); }
+  // Data row 1 .. data_rows(); any other row reads as an empty one.
+  [[nodiscard]] const BetRow& bet(int row) const;
   // Column 0 holds "消" (blanks around it allowed).
-  [[nodiscard]] bool erased(int row) const;
+  [[nodiscard]] bool erased(int row) const { return bet(row).erased; }
   // A bet that counts: a number in column 1 and not erased.
-  [[nodiscard]] bool live(int row) const;
+  [[nodiscard]] bool live(int row) const { return bet(row).live(); }
+
+  // A cell written as text, and what its row reads from it.
+  void set_cell(int row, int col, std::string_view text);
+  // A data row's erase mark, No., combination, odds, popularity and "連人気".
+  void put_bet(int row, const BetCells& cells);
+  // The amount cell of a data row: the amount and its text (empty for 0).
+  void set_amount(int row, std::int64_t amount, std::string_view text);
   // The No. text of bet i in this table's width (" 9", " 10", "  10").
   [[nodiscard]] std::string no_text(int i) const;
   // "消" in column 0, or empty.
@@ -106,8 +146,14 @@ class BetTable {
   [[nodiscard]] CellStyle DrawCell(int row, int col) const;
 
  private:
+  // Whether the row's bet is paid in the race set by set_race (which is not nullptr).
+  [[nodiscard]] bool paid(int row) const;
+  // Reads the cell's text into the row's field of its column.
+  void read_cell(int row, int col);
+
   BetType type_;
   Grid grid_;
+  std::vector<BetRow> rows_;  // by grid row; row 0 (the headings) unused
   std::array<Label, 4> totals_;
   const RacePayouts* race_ = nullptr;
 };

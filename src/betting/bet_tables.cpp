@@ -30,23 +30,13 @@ BetTables::BetTables()
 }
 
 std::size_t BetTables::sort_group(BetType t) {
-  switch (t) {
-    case BetType::kTansho:
-      return 0;
-    case BetType::kFukusho:
-      return 1;
-    case BetType::kSanrenpuku:
-    case BetType::kSanrentan:
-      return 3;
-    default:
-      return 2;
-  }
+  return static_cast<std::size_t>(bet_traits(t).sort_group);
 }
 
 void BetTables::set_race(const RacePayouts* payouts) {
   for (BetTable& t : tables_) t.set_race(payouts);
   // The colours follow the payouts, which the grids' texts do not show.
-  for (BetTable& t : tables_) t.grid().touch();
+  for (BetTable& t : tables_) t.view_grid().touch();
 }
 
 void BetTables::MouseDown(BetType t, int row, int col) {

@@ -1,6 +1,6 @@
 #include "betting/finish_rate.h"
 
-#include "support/text.h"
+#include "support/num_text.h"
 
 namespace rv {
 namespace {
@@ -33,7 +33,7 @@ const FinishRateTable& FinishRates() {
 
 std::string FinishRateText(const FinishRateTable& table, int runners, int block, int rank) {
   if (rank < 1) return {};
-  return fmt("%5.1f", table.Lookup(runners, block, rank));
+  return std::string(NumText::Fixed(table.Lookup(runners, block, rank), 5, 1).view());
 }
 
 }  // namespace rv

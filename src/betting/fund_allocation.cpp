@@ -24,10 +24,11 @@ AllocationMode AllocationModeOf(int item_index) {
 
 Allocation::Row Allocation::read(const BetTable& t, int row) {
   Row r;
-  r.live = t.live(row);
-  const std::string& odds = t.cell(row, BetColumns::kOdds);
-  r.counts = r.live && !is_blank(odds);
-  r.tenths = ParseTenths(odds).value_or(0);
+  const BetRow& b = t.bet(row);
+  r.live = b.live();
+  r.counts = r.live && b.has_odds;
+  // The odds as the cell shows them, one decimal: what the person sees is what is spread.
+  r.tenths = ParseTenths(t.cell(row, BetColumns::kOdds)).value_or(0);
   return r;
 }
 
@@ -39,8 +40,7 @@ std::vector<Allocation::Row>& Allocation::scratch() {
 Allocation::Allocation(const BetTable& t, AllocationMode mode, std::int64_t amount)
     : mode_(mode), amount_(amount) {
   const int rows = t.data_rows();
-  if (amount < kMinBet || t.grid().row_count() >= kMaxTableRows || rows < 1 ||
-      is_blank(t.cell(1, BetColumns::kOdds))) {
+  if (amount < kMinBet || t.grid().row_count() >= kMaxTableRows || rows < 1 || !t.bet(1).has_odds) {
     return;
   }
   rows_ = &scratch();
@@ -85,25 +85,25 @@ std::int64_t Allocation::amount_of(const Row& row) const {
 
 void Allocation::WriteRow(BetTable& t, int row) const {
   const BetColumns& c = t.columns();
-  Grid& g = t.grid();
   const bool inside = allocates() && row >= 1 && static_cast<std::size_t>(row) < rows_->size();
   const Row r = inside ? (*rows_)[static_cast<std::size_t>(row)] : Row{};
   const std::int64_t a = inside ? amount_of(r) : 0;
   if (a == 0) {
-    g.set(row, c.amount, {});
-    g.set(row, c.payback, {});
-    g.set(row, c.rate, {});
+    t.set_amount(row, 0, {});
+    t.set_cell(row, c.payback, {});
+    t.set_cell(row, c.rate, {});
     return;
   }
   const std::int64_t back = payback(a, r.tenths);
   if (mode_ == AllocationMode::kEqual) {
-    g.set(row, c.amount, unit_text_);
+    t.set_amount(row, a, unit_text_);
   } else {
-    g.set(row, c.amount, NumText::Int(a, 6));
+    t.set_amount(row, a, NumText::Int(a, 6));
   }
-  g.set(row, c.payback, NumText::Int(back, 7));
-  g.set(row, c.rate,
-        NumText::Fixed(static_cast<double>(back) / static_cast<double>(invested_) * 100, 7, 1));
+  t.set_cell(row, c.payback, NumText::Int(back, 7));
+  t.set_cell(
+      row, c.rate,
+      NumText::Fixed(static_cast<double>(back) / static_cast<double>(invested_) * 100, 7, 1));
 }
 
 void Allocation::WriteTotals(BetTable& t) const {

@@ -1,5 +1,7 @@
 #include "betting/hit_evaluation.h"
 
+#include <algorithm>
+
 #include "support/num_text.h"
 #include "support/text.h"
 
@@ -11,40 +13,52 @@ const PayoutEntries& RacePayoutEntries(const Day& day, int slot, BetType t) {
   return day.Payouts.table[static_cast<std::size_t>(slot)][static_cast<std::size_t>(bet_index(t))];
 }
 
-std::int64_t EvaluateBetRow(BetTable& t, int r, const PayoutEntries& entries) {
+PaidBets::PaidBets(const PayoutEntries& entries, BetType t) {
+  const BetTypeTraits& traits = bet_traits(t);
+  single_ = traits.horses == 1;
+  count_ = std::min(traits.pay_count, static_cast<int>(kMost));
+  for (int k = 0; k < count_; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    const PayoutEntry& e = entries[i];
+    entries_[i] = &e;
+    if (single_) {
+      key_[i] = inum(e.kumi);
+    } else if (e.kumi.size() == static_cast<std::size_t>(traits.columns.kumi_width)) {
+      key_[i] = traits.label_index(e.kumi);
+    }
+  }
+}
+
+std::int64_t EvaluateBetRow(BetTable& t, int r, const PaidBets& paid) {
   const BetColumns& c = t.columns();
-  Grid& g = t.grid();
   const BetType type = t.type();
-  const int count = kPayCount[static_cast<std::size_t>(bet_index(type))];
+  const BetRow& b = t.bet(r);
   // The row's last paid entry shows in its cells; every one adds to its return.
   const PayoutEntry* shown = nullptr;
   std::int64_t back = 0;
-  std::int64_t amount = 0;
   std::int64_t returned = 0;
-  if (t.live(r)) {
-    const std::string& kumi = g.cell(r, BetColumns::kKumi);
-    for (int k = 0; k < count; ++k) {
-      const PayoutEntry& e = entries[static_cast<std::size_t>(k)];
-      if (!IsPaid(e, type, kumi)) continue;
-      if (shown == nullptr) amount = num(g.cell(r, c.amount));
+  if (b.live()) {
+    for (int k = 0; k < paid.count(); ++k) {
+      if (!paid.hits(k, b)) continue;
+      const PayoutEntry& e = paid.entry(k);
       shown = &e;
-      back = static_cast<std::int64_t>(e.pay) * amount / 100;
+      back = static_cast<std::int64_t>(e.pay) * b.amount / 100;
       returned += back;
     }
   }
   if (shown == nullptr) {
-    g.set(r, c.result_pay, {});
-    g.set(r, c.result_return, {});
-    g.set(r, c.result_ninki, {});
+    t.set_cell(r, c.result_pay, {});
+    t.set_cell(r, c.result_return, {});
+    t.set_cell(r, c.result_ninki, {});
     return 0;
   }
-  g.set(r, c.result_pay, NumText::Int(shown->pay, 7));
-  if (type != BetType::kWakuren || static_cast<std::int64_t>(shown->pay) * amount > 0) {
-    g.set(r, c.result_return, NumText::Int(back, 7));
+  t.set_cell(r, c.result_pay, NumText::Int(shown->pay, 7));
+  if (type != BetType::kWakuren || static_cast<std::int64_t>(shown->pay) * b.amount > 0) {
+    t.set_cell(r, c.result_return, NumText::Int(back, 7));
   } else {
-    g.set(r, c.result_return, {});
+    t.set_cell(r, c.result_return, {});
   }
-  g.set(r, c.result_ninki, NumText::Int(shown->ninki, 3));
+  t.set_cell(r, c.result_ninki, NumText::Int(shown->ninki, 3));
   return returned;
 }
 
@@ -60,8 +74,9 @@ void ShowReturnTotal(BetTable& t, std::int64_t total) {
 }
 
 std::int64_t EvaluateBetTable(BetTable& t, const PayoutEntries& entries) {
+  const PaidBets paid(entries, t.type());
   std::int64_t total = 0;
-  for (int r = 1; r <= t.data_rows(); ++r) total += EvaluateBetRow(t, r, entries);
+  for (int r = 1; r <= t.data_rows(); ++r) total += EvaluateBetRow(t, r, paid);
   ShowReturnTotal(t, total);
   return total;
 }

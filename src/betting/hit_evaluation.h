@@ -18,9 +18,32 @@ namespace rv {
 // total of 0 empties it. Answers the total.
 std::int64_t EvaluateBetTable(BetTable& table, const PayoutEntries& entries);
 
+// The payout entries of one bet type, each as the key a row's bet matches (IsPaid): the
+// horse number the entry reads as (単勝, 複勝), or the combination index of an entry that
+// is exactly a label of the type; worked out once for a table's thousands of rows.
+class PaidBets {
+ public:
+  PaidBets(const PayoutEntries& entries, BetType t);
+  [[nodiscard]] int count() const { return count_; }
+  [[nodiscard]] const PayoutEntry& entry(int k) const {
+    return *entries_[static_cast<std::size_t>(k)];
+  }
+  [[nodiscard]] bool hits(int k, const BetRow& row) const {
+    const int bet = single_ ? row.horse : row.combo;
+    return bet > 0 && key_[static_cast<std::size_t>(k)] == bet;
+  }
+
+ private:
+  static constexpr std::size_t kMost = 8;  // the most entries of a type (ワイド's 7)
+  std::array<const PayoutEntry*, kMost> entries_{};
+  std::array<int, kMost> key_{};
+  int count_ = 0;
+  bool single_ = false;
+};
+
 // The same in pieces, for a walk that fills other columns too: one row's result cells, which
 // answers the row's return, and the return label from the total of every row.
-std::int64_t EvaluateBetRow(BetTable& table, int row, const PayoutEntries& entries);
+std::int64_t EvaluateBetRow(BetTable& table, int row, const PaidBets& paid);
 void ShowReturnTotal(BetTable& table, std::int64_t total);
 
 // The payout entries of a bet type of race `slot` of the loaded day, as the results tab shows

@@ -1,5 +1,6 @@
 #include "betting/selection_set.h"
 
+#include "model/bet_type_traits.h"
 #include "support/text.h"
 
 namespace rv {
@@ -10,16 +11,10 @@ bool SelectionSet::ticked(RankList list, int rank) const {
 }
 
 std::optional<OddsRange> SelectionSet::filter(BetType t) const {
-  switch (t) {
-    case BetType::kTansho:
-    case BetType::kWakuren:
-      return std::nullopt;
-    case BetType::kFukusho:
-      return filters[0];
-    default:
-      // 馬連 … ３連単 follow 複勝 in both orders, 枠連 left out.
-      return filters[static_cast<std::size_t>(bet_index(t) - 2)];
-  }
+  // 複勝 … ３連単 in order, 単勝 and 枠連 without one.
+  const int i = bet_traits(t).filter;
+  if (i < 0) return std::nullopt;
+  return filters[static_cast<std::size_t>(i)];
 }
 
 std::string SetNameField(std::string_view name) {

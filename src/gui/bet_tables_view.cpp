@@ -17,7 +17,7 @@ BetTablesView::BetTablesView(BetTables& tables, Binder& binder, QWidget* parent)
   tabs_->setObjectName("PageControl4");
   for (const BetType t : kBetTypes) {
     BetTable& table = tables[t];
-    auto* view = new GridView(table.grid(), tabs_);
+    auto* view = new GridView(table.view_grid(), tabs_);
     view->setObjectName(table.grid_name());
     view->set_cursor_rule(&BetTables::HandCursor);
     tabs_->addTab(view, qs(BetTypeTabName(t)));

@@ -2,9 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
-
-#include "support/text.h"
 
 namespace rv {
 namespace {
@@ -25,7 +24,7 @@ class ComboTable {
         for (int c = c_min; c <= c_max; ++c) {
           if (!member(a, b, c)) continue;
           index_[slot(a, b, c)] = static_cast<std::uint16_t>(labels_.size());
-          labels_.push_back(arity == 3 ? fmt("%2d-%2d-%2d", a, b, c) : fmt("%2d-%2d", a, b));
+          labels_.push_back(arity == 3 ? label_of({a, b, c}, 3) : label_of({a, b, c}, 2));
         }
       }
     }
@@ -50,6 +49,18 @@ class ComboTable {
   }
 
  private:
+  // Each number as "%2d" (1..18), joined by "-".
+  static std::string label_of(std::array<int, 3> n, int arity) {
+    std::string out;
+    for (int k = 0; k < arity; ++k) {
+      const int v = n[static_cast<std::size_t>(k)];
+      if (k > 0) out += '-';
+      out += v >= 10 ? static_cast<char>('0' + v / 10) : ' ';
+      out += static_cast<char>('0' + v % 10);
+    }
+    return out;
+  }
+
   static std::size_t slot(int a, int b, int c) {
     const int s = (a * kSide + b) * kSide + c;
     return static_cast<std::size_t>(s);

@@ -1,5 +1,6 @@
 #include "model/bet_type.h"
 
+#include "model/bet_type_traits.h"
 #include "support/text.h"
 
 namespace rv {
@@ -13,11 +14,10 @@ struct Names {
 const Names& names() {
   static const Names n = [] {
     Names out;
-    const char* name[] = {"単勝", "複勝", "枠連", "馬連", "ワイド", "馬単", "３連複", "３連単"};
-    const char* tab[] = {"単勝", "複勝", "枠連", "馬連", "ワイド", "馬単", "三連複", "三連単"};
-    for (int i = 0; i < kBetTypeCount; ++i) {
-      out.name[static_cast<std::size_t>(i)] = sj(name[i]);
-      out.tab[static_cast<std::size_t>(i)] = sj(tab[i]);
+    for (const BetType t : kBetTypes) {
+      const auto i = static_cast<std::size_t>(bet_index(t));
+      out.name[i] = sj(bet_traits(t).name);
+      out.tab[i] = sj(bet_traits(t).tab_name);
     }
     return out;
   }();
@@ -49,16 +49,7 @@ std::optional<BetType> BetTypeFromText(std::string_view sjis) {
 }
 
 int horses_per_bet(BetType t) {
-  switch (t) {
-    case BetType::kTansho:
-    case BetType::kFukusho:
-      return 1;
-    case BetType::kSanrenpuku:
-    case BetType::kSanrentan:
-      return 3;
-    default:
-      return 2;
-  }
+  return bet_traits(t).horses;
 }
 
 }  // namespace rv

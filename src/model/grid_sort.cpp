@@ -7,7 +7,7 @@
 
 namespace rv {
 
-void SortGridRows(Grid& grid, int col, bool descending, int secondary) {
+void SortGridRows(Grid& grid, int col, bool descending, int secondary, const RowSwapFn& also_swap) {
   const int first = grid.fixed_rows();
   const int n = grid.row_count() - first;
   if (col < 0 || col >= grid.col_count() || n < 2) return;
@@ -32,6 +32,7 @@ void SortGridRows(Grid& grid, int col, bool descending, int secondary) {
     const auto from = static_cast<std::size_t>(where[static_cast<std::size_t>(want - first)]);
     if (from == i) continue;
     grid.swap_rows(static_cast<int>(i) + first, static_cast<int>(from) + first);
+    if (also_swap) also_swap(static_cast<int>(i) + first, static_cast<int>(from) + first);
     const int displaced = at[i];
     at[from] = displaced;
     where[static_cast<std::size_t>(displaced - first)] = static_cast<int>(from);
@@ -40,8 +41,8 @@ void SortGridRows(Grid& grid, int col, bool descending, int secondary) {
   }
 }
 
-void SortBtn(Grid& grid, int col, bool descending) {
-  SortGridRows(grid, col, descending, col == 1 ? 2 : 1);
+void SortBtn(Grid& grid, int col, bool descending, const RowSwapFn& also_swap) {
+  SortGridRows(grid, col, descending, col == 1 ? 2 : 1, also_swap);
 }
 
 bool SortDirections::flip(int col) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "support/controls.h"
 
@@ -11,12 +12,15 @@ namespace rv {
 
 // Sorts the body rows by the text of column `col` (descending on request); rows with equal
 // text there stand in ascending order of column `secondary` (none when out of range), and
-// rows equal in both keep their order. Whole rows move.
-void SortGridRows(Grid& grid, int col, bool descending, int secondary);
+// rows equal in both keep their order. Whole rows move; `also_swap`, when given, is told of
+// every swap of two rows, so that what the owner keeps per row moves with them.
+using RowSwapFn = std::function<void(int a, int b)>;
+void SortGridRows(Grid& grid, int col, bool descending, int secondary,
+                  const RowSwapFn& also_swap = {});
 
 // The heading-press sort: by column `col`, descending on request; rows with equal text stay
 // ordered by column 1 (by column 2 when `col` is 1).
-void SortBtn(Grid& grid, int col, bool descending);
+void SortBtn(Grid& grid, int col, bool descending, const RowSwapFn& also_swap = {});
 
 // Per-column sort directions of a grid whose headings sort it: 1 ascending, -1 descending.
 // A press flips the column's direction and then sorts, so the first press sorts descending.

@@ -1,40 +1,20 @@
 #include "output/vote_lines.h"
 
 #include "jvdata/keiba_func.h"
+#include "support/num_text.h"
 #include "support/text.h"
 
 namespace rv {
 namespace {
 
-// The label tables decide what a combination of a type is; 単勝 and 複勝 have none.
-int LabelIndex(BetType t, std::string_view label) {
-  switch (t) {
-    case BetType::kWakuren:
-      return WakurenIndex(label);
-    case BetType::kUmaren:
-    case BetType::kWide:
-      return UmarenIndex(label);
-    case BetType::kUmatan:
-      return UmatanIndex(label);
-    case BetType::kSanrenpuku:
-      return SanrenpukuIndex(label);
-    case BetType::kSanrentan:
-      return SanrentanIndex(label);
-    default:
-      return 0;
-  }
-}
-
-bool filled(const BetTable& table, int row, int col) {
-  return !is_blank(table.cell(row, col));
-}
-
-// The numbers joined by "-", each in the given printf form.
-std::string joined(const Kumi& kumi, const char* form) {
+// The numbers joined by "-", each as "%02d" when zero-padded, else as "%d".
+std::string joined(const Kumi& kumi, bool zero_padded) {
   std::string out;
   for (int i = 0; i < kumi.count; ++i) {
     if (i > 0) out += '-';
-    out += fmt(form, kumi.n[static_cast<std::size_t>(i)]);
+    const int n = kumi.n[static_cast<std::size_t>(i)];
+    if (zero_padded && n >= 0 && n < 10) out += '0';
+    out += NumText::Int(n, 0).view();
   }
   return out;
 }
@@ -42,8 +22,8 @@ std::string joined(const Kumi& kumi, const char* form) {
 // "馬連 3行目の買い目「 1-x5」が正しくありません。"
 std::string problem_text(const BetTable& table, int row, const std::string& what,
                          std::string_view cell) {
-  return table.name() + fmt(" %d", row) + SJ("行目の") + what + SJ("「") + std::string(cell) +
-         SJ("」が正しくありません。");
+  return table.name() + " " + std::string(NumText::Int(row, 0).view()) + SJ("行目の") + what +
+         SJ("「") + std::string(cell) + SJ("」が正しくありません。");
 }
 
 }  // namespace
@@ -72,39 +52,18 @@ std::string BetFileHeader(const VoteRace& race) {
 }
 
 const char* PluginTypeCode(BetType t) {
-  static constexpr const char* kCodes[kBetTypeCount] = {"TAN",  "FUKU",   "WAKU",    "UMAFUKU",
-                                                        "WIDE", "UMATAN", "SANFUKU", "SANTAN"};
-  return kCodes[bet_index(t)];
+  return bet_traits(t).vote_code;
 }
 
 bool IsBetRow(const BetTable& table, int row) {
-  return filled(table, row, BetColumns::kKumi) && filled(table, row, BetColumns::kOdds) &&
-         filled(table, row, table.columns().amount);
+  const BetRow& b = table.bet(row);
+  return b.has_kumi && b.has_odds && b.has_amount;
 }
 
 int CountBetRows(const BetTable& table) {
   int n = 0;
   for (int row = 1; row <= table.data_rows(); ++row) n += IsBetRow(table, row) ? 1 : 0;
   return n;
-}
-
-std::optional<Kumi> ParseKumi(BetType t, std::string_view cell) {
-  Kumi kumi;
-  kumi.count = horses_per_bet(t);
-  if (kumi.count == 1) {
-    const int horse = all_digits(trim(cell)) ? inum(cell) : 0;
-    if (horse < 1 || horse > kMaxHorses || cell != fmt("%2d", horse)) return std::nullopt;
-    kumi.n[0] = horse;
-    return kumi;
-  }
-  // SanrentanIndex reads 8 characters of a longer text; a cell must be the label alone.
-  if (cell.size() != static_cast<std::size_t>(kumi.count * 3 - 1) || LabelIndex(t, cell) == 0) {
-    return std::nullopt;
-  }
-  for (int i = 0; i < kumi.count; ++i) {
-    kumi.n[static_cast<std::size_t>(i)] = inum(cell.substr(static_cast<std::size_t>(i) * 3, 2));
-  }
-  return kumi;
 }
 
 bool IsVoteAmount(std::string_view cell) {
@@ -115,16 +74,16 @@ bool IsVoteAmount(std::string_view cell) {
 std::string BetFileLine(const VoteRace& race, BetType t, const Kumi& kumi,
                         std::string_view kumi_cell, std::string_view amount_cell) {
   // Single horses keep the cell's own form (" 5"); combinations are written with zeros.
-  const std::string kumi_text = kumi.count == 1 ? std::string(kumi_cell) : joined(kumi, "%02d");
+  const std::string kumi_text = kumi.count == 1 ? std::string(kumi_cell) : joined(kumi, true);
   return FmtNum(race.race) + SJ("R ") + BetTypeName(t) + " " + kumi_text + " " +
          std::string(amount_cell);
 }
 
 std::string PluginLine(const VoteRace& race, BetType t, const Kumi& kumi,
                        std::string_view amount_cell) {
-  const char* form = t == BetType::kWakuren ? "%d" : "%02d";
   return race.year + race.month_day + "," + race.jyo + "," + race.race + "," + PluginTypeCode(t) +
-         ",NORMAL," + std::string(trim(amount_cell)) + "," + joined(kumi, form) + ",";
+         ",NORMAL," + std::string(trim(amount_cell)) + "," +
+         joined(kumi, bet_traits(t).vote_zero_padded) + ",";
 }
 
 VoteLines BuildVoteLines(VoteFileKind kind, const VoteRace& race, const BetTable& table) {
@@ -133,9 +92,12 @@ VoteLines BuildVoteLines(VoteFileKind kind, const VoteRace& race, const BetTable
   const int amount_col = table.columns().amount;
   for (int row = 1; row <= table.data_rows(); ++row) {
     if (!IsBetRow(table, row) || table.erased(row)) continue;
+    const BetRow& bet = table.bet(row);
+    // The lines quote the cells as they stand: a single horse in its own form, the amount.
     const std::string& kumi_cell = table.cell(row, BetColumns::kKumi);
     const std::string& amount_cell = table.cell(row, amount_col);
-    const std::optional<Kumi> kumi = ParseKumi(t, kumi_cell);
+    const std::optional<Kumi> kumi =
+        bet.kumi.count > 0 ? std::optional<Kumi>(bet.kumi) : std::nullopt;
     if (!kumi) {
       out.problem = problem_text(table, row, SJ("買い目"), kumi_cell);
       return out;

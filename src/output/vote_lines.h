@@ -40,16 +40,7 @@ const char* PluginTypeCode(BetType t);
 bool IsBetRow(const BetTable& table, int row);
 int CountBetRows(const BetTable& table);
 
-// The numbers of a combination, horses (brackets for 枠連) in the order of the label.
-struct Kumi {
-  std::array<int, 3> n{};
-  int count = 0;
-};
-
-// The numbers of a combination cell of the type: for 単勝 and 複勝 a horse number as " 5" or
-// "15", otherwise a label of the type's combination table (" 1- 5", " 1- 5- 7"). nullopt
-// for any other text, so a damaged cell never reaches a voting file.
-std::optional<Kumi> ParseKumi(BetType t, std::string_view cell);
+// Kumi and ParseKumi (betting/bet_table.h) read a combination cell.
 // An amount cell as allocation writes it: a whole number of yen above 0, blanks around it.
 bool IsVoteAmount(std::string_view cell);
 

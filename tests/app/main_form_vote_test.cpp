@@ -47,10 +47,10 @@ class VoteCommands : public ::testing::Test, protected testing::FormRig {
   void bet(BetType t, const char* kumi) {
     BetTable& table = form->bets[t];
     table.set_data_rows(1);
-    table.grid().set(1, BetColumns::kNo, table.no_text(1));
-    table.grid().set(1, BetColumns::kKumi, kumi);
-    table.grid().set(1, BetColumns::kOdds, "  12.3");
-    table.grid().set(1, table.columns().amount, "   300");
+    table.set_cell(1, BetColumns::kNo, table.no_text(1));
+    table.set_cell(1, BetColumns::kKumi, kumi);
+    table.set_cell(1, BetColumns::kOdds, "  12.3");
+    table.set_cell(1, table.columns().amount, "   300");
   }
   [[nodiscard]] std::string bet_file() const { return slurp(dir.path() / "kaime" / "090510.BET"); }
 

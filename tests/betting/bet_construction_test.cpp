@@ -221,12 +221,12 @@ TEST_F(BetConstructionTest, AClickInATableRecomputesItWithoutTheErasedBet) {
   BetTable& w = table(BetType::kWakuren);
   w.set_data_rows(3);
   for (int r = 1; r <= 3; ++r) {
-    w.grid().set(r, 1, fmt("%2d", r));
-    w.grid().set(r, 2, fmt("%2d-%2d", r, r + 1));
+    w.set_cell(r, 1, fmt("%2d", r));
+    w.set_cell(r, 2, fmt("%2d-%2d", r, r + 1));
   }
-  w.grid().set(1, 3, "    2.0");
-  w.grid().set(2, 3, "    8.0");
-  w.grid().set(3, 3, "    8.0");
+  w.set_cell(1, 3, "    2.0");
+  w.set_cell(2, 3, "    8.0");
+  w.set_cell(3, 3, "    8.0");
   amount.set_text("1000");
   tables.Click(BetType::kWakuren, 3, 0);  // two live bets left: 均等
   EXPECT_EQ(Rows(w, {6}), (std::vector<std::string>{"   500", "   500", ""}));

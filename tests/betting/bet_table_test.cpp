@@ -30,9 +30,9 @@ void fill(BetTable& t, const std::vector<Bet>& bets) {
   t.set_data_rows(static_cast<int>(bets.size()));
   for (std::size_t i = 0; i < bets.size(); ++i) {
     const int row = static_cast<int>(i) + 1;
-    t.grid().set(row, BetColumns::kNo, t.no_text(bets[i].no));
-    t.grid().set(row, BetColumns::kKumi, bets[i].kumi);
-    t.grid().set(row, BetColumns::kNinki, fmt("%3d", bets[i].ninki));
+    t.set_cell(row, BetColumns::kNo, t.no_text(bets[i].no));
+    t.set_cell(row, BetColumns::kKumi, bets[i].kumi);
+    t.set_cell(row, BetColumns::kNinki, fmt("%3d", bets[i].ninki));
   }
 }
 
@@ -86,7 +86,7 @@ TEST(BetTableRows, ClearLeavesOneEmptyRowAndLiveSkipsErasedAndUnnumberedRows) {
   BetTable t(BetType::kUmaren);
   fill(t, {{1, " 1- 2", 1}, {2, " 1- 3", 2}, {3, " 2- 3", 3}});
   t.set_erased(2, true);
-  t.grid().set(3, BetColumns::kNo, "   ");
+  t.set_cell(3, BetColumns::kNo, "   ");
   EXPECT_TRUE(t.live(1));
   EXPECT_FALSE(t.live(2));
   EXPECT_FALSE(t.live(3));
@@ -126,7 +126,7 @@ TEST(BetTableSort, NumbersOrderAsNumbersAndSortingByNumberBreaksTiesByCombinatio
   std::vector<Bet> bets;
   for (int i = 12; i >= 1; --i) bets.push_back({i, "", 1});
   fill(t, bets);
-  for (int r = 1; r <= t.data_rows(); ++r) t.grid().set(r, BetColumns::kKumi, fmt("%2d", r));
+  for (int r = 1; r <= t.data_rows(); ++r) t.set_cell(r, BetColumns::kKumi, fmt("%2d", r));
   tables.MouseDown(BetType::kTansho, 0, BetColumns::kNo);  // descending
   EXPECT_EQ(numbers(t), (std::vector<int>{12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
   tables.MouseDown(BetType::kTansho, 0, BetColumns::kNo);
@@ -139,6 +139,52 @@ TEST(BetTableSort, NumbersOrderAsNumbersAndSortingByNumberBreaksTiesByCombinatio
   EXPECT_EQ(f.cell(1, BetColumns::kKumi), "12");
   EXPECT_EQ(f.cell(2, BetColumns::kKumi), " 3");
   EXPECT_EQ(f.cell(3, BetColumns::kKumi), " 7");
+}
+
+TEST(BetTableSort, TheRowsMoveWithTheirTexts) {
+  BetTable t(BetType::kUmaren);
+  fill(t, {{1, " 1- 2", 3}, {2, " 1- 3", 1}, {3, " 2- 3", 2}});
+  t.set_erased(1, true);
+  t.Sort(BetColumns::kNinki, false);
+  ASSERT_EQ(numbers(t), (std::vector<int>{2, 3, 1}));
+  EXPECT_EQ(t.bet(1).ninki, 1);
+  EXPECT_EQ(t.bet(3).combo, 1);  // " 1- 2"
+  EXPECT_TRUE(t.bet(3).erased);
+  EXPECT_FALSE(t.bet(1).erased);
+}
+
+// What a row reads from a cell set as text: a combination only when the cell is exactly a
+// label of the table (or "%2d" of a horse), ranks as the cells write them.
+TEST(BetTableRows, ACellSetAsTextIsReadIntoItsRow) {
+  struct Case {
+    BetType type;
+    int col;
+    const char* text;  // UTF-8
+    int combo;         // BetRow::combo, or the horse for 単勝
+    int kumi;          // BetRow::kumi.count
+    int ninki;
+    bool erased;
+  };
+  const Case cases[] = {
+      {BetType::kUmaren, BetColumns::kKumi, " 1- 2", 1, 2, 0, false},
+      {BetType::kUmaren, BetColumns::kKumi, " 1-x2", 0, 0, 0, false},
+      {BetType::kUmaren, BetColumns::kKumi, " 1- 2 ", 0, 0, 0, false},
+      {BetType::kSanrentan, BetColumns::kKumi, "18-17-16", 4896, 3, 0, false},
+      {BetType::kTansho, BetColumns::kKumi, " 5", 5, 1, 0, false},
+      {BetType::kTansho, BetColumns::kKumi, "5", 5, 0, 0, false},
+      {BetType::kUmaren, BetColumns::kNinki, " 12", 0, 0, 12, false},
+      {BetType::kUmaren, BetColumns::kErase, " 消 ", 0, 0, 0, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    BetTable t(c.type);
+    t.set_cell(1, c.col, sj(c.text));
+    const BetRow& b = t.bet(1);
+    EXPECT_EQ(c.type == BetType::kTansho ? b.horse : b.combo, c.combo);
+    EXPECT_EQ(b.kumi.count, c.kumi);
+    EXPECT_EQ(b.ninki, c.ninki);
+    EXPECT_EQ(b.erased, c.erased);
+  }
 }
 
 TEST(BetTableSort, DirectionFlagsAreSharedWithinTheTwoHorseAndTheThreeHorseTables) {
@@ -219,7 +265,7 @@ TEST(BetTableDraw, PaidCombinationsOfTheTablesOwnBetTypeAreMagenta) {
   tables.set_race(&paid);
   const auto bg = [&](BetType t, const char* kumi) {
     BetTable& table = tables[t];
-    table.grid().set(1, BetColumns::kKumi, kumi);
+    table.set_cell(1, BetColumns::kKumi, kumi);
     return table.grid().style(1, BetColumns::kKumi).background;
   };
   EXPECT_EQ(bg(BetType::kTansho, " 3"), colors::kFuchsia);
@@ -272,7 +318,7 @@ TEST(BetTableTabs, TheActiveTypesTotalsAreHighlightedExceptOnTheBracketTab) {
 TEST(BetTableListing, EveryTableWithItsHeadingsRowsAndTotalsCellsExactlyAsHeld) {
   BetTables tables;
   BetTable& wide = tables[BetType::kWide];
-  wide.grid().set(1, BetColumns::kKumi, " 1- 2");
+  wide.set_cell(1, BetColumns::kKumi, " 1- 2");
   wide.total(BetTotal::kToshi).set_text("  1200");
   const std::vector<std::string> lines = BetTablesListing(tables);
   ASSERT_EQ(lines.size(), 8u * 4u);

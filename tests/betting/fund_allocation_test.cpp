@@ -13,9 +13,9 @@ using testing::Rows;
 void fill(BetTable& t, const std::vector<std::string>& odds) {
   t.set_data_rows(static_cast<int>(odds.size()));
   for (int r = 1; r <= static_cast<int>(odds.size()); ++r) {
-    t.grid().set(r, BetColumns::kNo, fmt("%3d", r));
-    t.grid().set(r, BetColumns::kKumi, fmt("%2d-%2d", 1, r + 1));
-    t.grid().set(r, BetColumns::kOdds, odds[static_cast<std::size_t>(r - 1)]);
+    t.set_cell(r, BetColumns::kNo, fmt("%3d", r));
+    t.set_cell(r, BetColumns::kKumi, fmt("%2d-%2d", 1, r + 1));
+    t.set_cell(r, BetColumns::kOdds, odds[static_cast<std::size_t>(r - 1)]);
   }
 }
 
@@ -116,9 +116,9 @@ TEST(Allocate, NothingToAllocateLeavesEmptyCellsAndNoStaleTotals) {
 
 TEST(Allocate, ThePlainTablesUseTheirOwnColumns) {
   BetTable t(BetType::kTansho);
-  t.grid().set(1, 1, " 1");
-  t.grid().set(1, 2, " 7");
-  t.grid().set(1, 3, "  12.5");
+  t.set_cell(1, 1, " 1");
+  t.set_cell(1, 2, " 7");
+  t.set_cell(1, 3, "  12.5");
   AllocateFunds(t, AllocationMode::kEqual, 3000);
   EXPECT_EQ(Rows(t, {5, 6, 7}), (std::vector<std::string>{"  3000|  37500| 1250.0"}));
   EXPECT_EQ(AllocationModeOf(0), AllocationMode::kEqual);

@@ -15,10 +15,10 @@ void fill(BetTable& t, const std::vector<std::pair<std::string, int>>& bets) {
   const BetColumns& c = t.columns();
   for (int r = 1; r <= static_cast<int>(bets.size()); ++r) {
     const auto& [kumi, amount] = bets[static_cast<std::size_t>(r - 1)];
-    t.grid().set(r, BetColumns::kNo, t.no_text(r));
-    t.grid().set(r, BetColumns::kKumi, kumi);
-    t.grid().set(r, BetColumns::kOdds, "    3.0");
-    t.grid().set(r, c.amount, amount > 0 ? fmt("%6d", amount) : "");
+    t.set_cell(r, BetColumns::kNo, t.no_text(r));
+    t.set_cell(r, BetColumns::kKumi, kumi);
+    t.set_cell(r, BetColumns::kOdds, "    3.0");
+    t.set_cell(r, c.amount, amount > 0 ? fmt("%6d", amount) : "");
   }
 }
 
@@ -89,7 +89,7 @@ TEST(EvaluateBetTable, ErasedBetsAndBetsWithoutAmountsReturnNothing) {
 
 TEST(EvaluateBetTable, EmptyRowsAndUnusedEntriesNeverMatch) {
   BetTable t(BetType::kFukusho);
-  t.grid().set(1, BetColumns::kNo, " 1");              // a numbered row without a horse
+  t.set_cell(1, BetColumns::kNo, " 1");                // a numbered row without a horse
   EXPECT_EQ(EvaluateBetTable(t, PayoutEntries{}), 0);  // five empty entries
   EXPECT_EQ(t.cell(1, 9), "");
   BetTable u(BetType::kUmatan);

@@ -31,13 +31,13 @@ void BetsViewTest::betTabsSortToggleAndHighlightThroughTheViews() {
   const int ninki[] = {4, 1, 9, 2, 4};
   umaren.set_data_rows(5);
   for (int r = 1; r <= 5; ++r) {
-    umaren.grid().set(r, BetColumns::kNo, umaren.no_text(r));
-    umaren.grid().set(r, BetColumns::kKumi, kumi[r - 1]);
-    umaren.grid().set(r, BetColumns::kOdds, fmt("%7.1f", 3.5 * ninki[r - 1]));
-    umaren.grid().set(r, BetColumns::kNinki, fmt("%3d", ninki[r - 1]));
-    umaren.grid().set(r, 5, fmt("%2d-%2d", r, r + 2));
-    umaren.grid().set(r, 9, "  0.0");
-    umaren.grid().set(r, 10, "  0.0");
+    umaren.set_cell(r, BetColumns::kNo, umaren.no_text(r));
+    umaren.set_cell(r, BetColumns::kKumi, kumi[r - 1]);
+    umaren.set_cell(r, BetColumns::kOdds, fmt("%7.1f", 3.5 * ninki[r - 1]));
+    umaren.set_cell(r, BetColumns::kNinki, fmt("%3d", ninki[r - 1]));
+    umaren.set_cell(r, 5, fmt("%2d-%2d", r, r + 2));
+    umaren.set_cell(r, 9, "  0.0");
+    umaren.set_cell(r, 10, "  0.0");
   }
   umaren.total(BetTotal::kTensu).set_text("  5");
   umaren.total(BetTotal::kToshi).set_text("  3000");

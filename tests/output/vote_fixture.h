@@ -25,11 +25,10 @@ inline void fill(BetTable& table, std::initializer_list<BetRow> bets) {
   int row = 0;
   for (const BetRow& b : bets) {
     ++row;
-    Grid& g = table.grid();
-    g.set(row, BetColumns::kNo, table.no_text(row));
-    g.set(row, BetColumns::kKumi, sj(b.kumi));
-    g.set(row, BetColumns::kOdds, sj(b.odds));
-    g.set(row, table.columns().amount, sj(b.amount));
+    table.set_cell(row, BetColumns::kNo, table.no_text(row));
+    table.set_cell(row, BetColumns::kKumi, sj(b.kumi));
+    table.set_cell(row, BetColumns::kOdds, sj(b.odds));
+    table.set_cell(row, table.columns().amount, sj(b.amount));
     table.set_erased(row, b.erased);
   }
 }

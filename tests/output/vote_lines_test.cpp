@@ -95,8 +95,8 @@ TEST(VoteLines, OnlyFilledRowsNotErasedAreWrittenInRowOrder) {
                {" 1- 5", "   300", ""},
                {"", "   300"},
                {" 1- 6"}});
-  table.grid().set(2, BetColumns::kErase, sj(" 消 "));  // a mark with blanks still erases
-  EXPECT_EQ(CountBetRows(table), 3);                    // the erased row counts
+  table.set_cell(2, BetColumns::kErase, sj(" 消 "));  // a mark with blanks still erases
+  EXPECT_EQ(CountBetRows(table), 3);                  // the erased row counts
   EXPECT_EQ(lines_of(VoteFileKind::kPlugin, table),
             (std::vector<std::string>{"20090510,05,11,WIDE,NORMAL,300,01-02,",
                                       "20090510,05,11,WIDE,NORMAL,300,01-06,"}));
