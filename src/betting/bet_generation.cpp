@@ -225,21 +225,9 @@ void build_multi(const Day& day, int slot, const SelectionSet& set, BetTable& ta
 bool HasOddsRecord(const Day& day, int slot, BetType t) {
   if (slot < 0 || slot >= kMaxRaces) return false;
   const auto s = static_cast<std::size_t>(slot);
-  // The race number of an odds record: bytes 26-27.
-  switch (t) {
-    case BetType::kUmaren:
-      return inum(day.O2Data[s].field(jv::head::RaceNum)) >= 1;
-    case BetType::kWide:
-      return inum(day.O3Data[s].field(jv::head::RaceNum)) >= 1;
-    case BetType::kUmatan:
-      return inum(day.O4Data[s].field(jv::head::RaceNum)) >= 1;
-    case BetType::kSanrenpuku:
-      return inum(day.O5Data[s].field(jv::head::RaceNum)) >= 1;
-    case BetType::kSanrentan:
-      return inum(day.O6Data[s].field(jv::head::RaceNum)) >= 1;
-    default:
-      return true;
-  }
+  const auto record = bet_traits(t).odds_record;
+  // An odds record is there when it names a race.
+  return record == nullptr || inum(jv::field(record(day, s), jv::head::RaceNum)) >= 1;
 }
 
 void BuildBetRows(const Day& day, int slot, const RunnerMarks& m, const SelectionSet& set,

@@ -74,6 +74,10 @@ struct BetTypeTraits {
 
   const char* vote_code;  // the voting plug-in's name of the type
   bool vote_zero_padded;  // the plug-in's numbers "%02d" (else "%d")
+
+  // The race's odds record of its own the type's bets need, or nullptr where the odds come
+  // with the win odds (O1), which every race with runners has.
+  std::string_view (*odds_record)(const Day& day, std::size_t slot);
 };
 
 namespace bet_traits_detail {
@@ -155,7 +159,8 @@ inline constexpr std::array<BetTypeTraits, kBetTypeCount> kBetTypeTraits = [] {
        d::pay_first(T::kTansho),
        d::pay_count(T::kTansho),
        "TAN",
-       true},
+       true,
+       nullptr},
       {T::kFukusho,
        "複勝",
        "複勝",
@@ -176,7 +181,8 @@ inline constexpr std::array<BetTypeTraits, kBetTypeCount> kBetTypeTraits = [] {
        d::pay_first(T::kFukusho),
        d::pay_count(T::kFukusho),
        "FUKU",
-       true},
+       true,
+       nullptr},
       {T::kWakuren,
        "枠連",
        "枠連",
@@ -197,7 +203,8 @@ inline constexpr std::array<BetTypeTraits, kBetTypeCount> kBetTypeTraits = [] {
        d::pay_first(T::kWakuren),
        d::pay_count(T::kWakuren),
        "WAKU",
-       false},
+       false,
+       nullptr},
       {T::kUmaren,
        "馬連",
        "馬連",
@@ -218,7 +225,8 @@ inline constexpr std::array<BetTypeTraits, kBetTypeCount> kBetTypeTraits = [] {
        d::pay_first(T::kUmaren),
        d::pay_count(T::kUmaren),
        "UMAFUKU",
-       true},
+       true,
+       [](const Day& d, std::size_t s) { return d.O2Data[s].view(); }},
       {T::kWide,
        "ワイド",
        "ワイド",
@@ -239,7 +247,8 @@ inline constexpr std::array<BetTypeTraits, kBetTypeCount> kBetTypeTraits = [] {
        d::pay_first(T::kWide),
        d::pay_count(T::kWide),
        "WIDE",
-       true},
+       true,
+       [](const Day& d, std::size_t s) { return d.O3Data[s].view(); }},
       {T::kUmatan,
        "馬単",
        "馬単",
@@ -260,7 +269,8 @@ inline constexpr std::array<BetTypeTraits, kBetTypeCount> kBetTypeTraits = [] {
        d::pay_first(T::kUmatan),
        d::pay_count(T::kUmatan),
        "UMATAN",
-       true},
+       true,
+       [](const Day& d, std::size_t s) { return d.O4Data[s].view(); }},
       {T::kSanrenpuku,
        "３連複",
        "三連複",
@@ -281,7 +291,8 @@ inline constexpr std::array<BetTypeTraits, kBetTypeCount> kBetTypeTraits = [] {
        d::pay_first(T::kSanrenpuku),
        d::pay_count(T::kSanrenpuku),
        "SANFUKU",
-       true},
+       true,
+       [](const Day& d, std::size_t s) { return d.O5Data[s].view(); }},
       {T::kSanrentan,
        "３連単",
        "三連単",
@@ -302,7 +313,8 @@ inline constexpr std::array<BetTypeTraits, kBetTypeCount> kBetTypeTraits = [] {
        d::pay_first(T::kSanrentan),
        d::pay_count(T::kSanrentan),
        "SANTAN",
-       true},
+       true,
+       [](const Day& d, std::size_t s) { return d.O6Data[s].view(); }},
   }};
 }();
 
