@@ -17,11 +17,11 @@ namespace rv {
 // Where a record came from; it decides whether an HR record keeps its data kind and date.
 enum class RecordOrigin { kStoredData, kRealTime };
 
-// When bytes 3-11 (data kind and creation date) are overwritten with "000000000".
+// When the data kind and creation date (DataKubun, MakeDate) are overwritten with "000000000".
 enum class ZeroRule { kAlways, kStoredDataOnly, kNever };
 
 struct DayFileKind {
-  std::string_view id;         // record id, bytes 1-2: "RA"
+  std::string_view id;         // record id (RecordSpec): "RA"
   std::string_view folder;     // "\\Data\\" or "\\CHG\\"
   std::string_view extension;  // ".jvRA"; the SE file adds the venue before it
   std::size_t line_length;     // the record length without CR LF
@@ -38,13 +38,13 @@ struct DayFileKind {
 
 // RA, SE, HR, O1..O6, DM, WE, TC.
 std::span<const DayFileKind> DayFileKinds();
-// The kind of a record by its id (bytes 1-2); nullptr for kinds without a day file.
+// The kind of a record by its id (RecordSpec); nullptr for kinds without a day file.
 const DayFileKind* FindDayFileKind(std::string_view record);
 
 // The day name of a date given as eight digits yyyymmdd; nullopt for anything else.
 std::optional<std::string> DayNameOfDate(std::string_view yyyymmdd);
 
-// The meeting date of a record (bytes 12-19) as "yyyy年mm月dd日"; nullopt when those bytes
+// The meeting date of a record (Year, MonthDay) as "yyyy年mm月dd日"; nullopt when those bytes
 // are not eight digits, so a damaged record can never name a file.
 std::optional<std::string> DayName(std::string_view record);
 

@@ -12,7 +12,7 @@
 // (the destructor flushes what is still pending as a last resort and logs what it cannot
 // write). Files are read when first touched, so a read error surfaces at once.
 //
-// Records that cannot name their file (date bytes 12-19 not eight digits, an SE venue code
+// Records that cannot name their file (Year and MonthDay not eight digits, an SE venue code
 // that is not a named two-digit code) or that are malformed (wrong length for their kind, a
 // line break inside) are not stored; each leaves a line in the error log. A file that cannot
 // be read or written raises FileError; what was stored before stays stored.

@@ -13,7 +13,7 @@
 
 namespace rv {
 
-// The race a voting file is for: bytes 12-27 of its RA record as they are stored.
+// The race a voting file is for: the race key of its RA record as it is stored.
 struct VoteRace {
   std::string year;       // "2009"
   std::string month_day;  // "0510"
