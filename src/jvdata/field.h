@@ -2,7 +2,8 @@
 // in a record: its 1-based byte position (as the format definition counts, the closing CR LF
 // being the record's last two bytes), its width, how the format initialises it, and for an
 // array the number of entries and the distance from one entry to the next. The layouts of
-// the record kinds (jvdata/layouts.h) are tables of these.
+// the record kinds (jvdata/layouts.h) are tables of these, each kind's written once as a .def
+// file that jvdata/layout_def.h expands.
 //
 //   field(line, jv::se::Umaban)        // the two bytes of a runner record's horse number
 //   jv::o1::TansyoOdds.at(i)          // win odds entry i (0-based) as a field of its own
