@@ -204,7 +204,7 @@ TEST_F(RaceOddsTest, FirstRecordOfTheRaceWinsAndMissingOnesLeaveZeros) {
   // No O1 record at all: the win tables stay cleared rather than reading as blanks.
   EXPECT_EQ(work(0).WinOdds[1], 0.0);
   EXPECT_EQ(work(0).OddsTime, "");
-  EXPECT_EQ(day->O1Data[0].view(), std::string(kO1Len, ' '));
+  EXPECT_EQ(day->O1Data[0].view(), std::string(O1Record::kSize, ' '));
 }
 
 TEST_F(RaceOddsTest, OneRaceReloadsAloneAndAgreesWithTheDayLoad) {
@@ -248,11 +248,11 @@ TEST_F(RaceOddsTest, TornOddsFileLosesOnlyTheTornRace) {
   put(jvfeed::o2(key(1), 4).pair(1, 2, 3.3, 1));
   put(jvfeed::o2(key(2), 4).pair(1, 2, 4.4, 1));
   flush();
-  std::filesystem::resize_file(data_file(".jvO2"), 2 * kO2Len - 1);
+  std::filesystem::resize_file(data_file(".jvO2"), 2 * O2Record::kSize - 1);
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   EXPECT_DOUBLE_EQ(work(0).UmarenOdds[1], 3.3);
   EXPECT_EQ(work(1).UmarenOdds[1], 0.0);
-  EXPECT_EQ(day->O2Data[1].view(), std::string(kO2Len, ' '));
+  EXPECT_EQ(day->O2Data[1].view(), std::string(O2Record::kSize, ' '));
 }
 
 }  // namespace
