@@ -176,42 +176,33 @@ void Binder::timer(QTimer* timer, TimerState& state, Handler on_timer) {
   }));
 }
 
-void Binder::toggle(QAction* action, Toggle& toggle, Handler on_user, CheckBy check_by) {
-  action->setCheckable(true);
-  if (!toggle.caption().empty()) action->setText(qs(toggle.caption()));
-  connect(action, &QAction::triggered, this,
-          [this, action, &toggle, h = std::move(on_user), check_by](bool checked) {
+template <typename View, typename Signal>
+void Binder::bind_toggle(View* view, Signal clicked, Toggle& toggle, Handler on_user,
+                         CheckBy check_by) {
+  view->setCheckable(true);
+  if (!toggle.caption().empty()) view->setText(qs(toggle.caption()));
+  connect(view, clicked, this,
+          [this, view, &toggle, h = std::move(on_user), check_by](bool checked) {
             if (check_by == CheckBy::kView) {
               toggle.set_checked(checked);
             } else {
-              action->setChecked(toggle.checked());
+              view->setChecked(toggle.checked());
             }
             run(h);
-            action->setChecked(toggle.checked());
+            view->setChecked(toggle.checked());
           });
-  adopt(bind_state(action, toggle, [](QAction& a, const Toggle& t) {
-    a.setChecked(t.checked());
-    apply_control(a, t);
+  adopt(bind_state(view, toggle, [](View& v, const Toggle& t) {
+    v.setChecked(t.checked());
+    apply_control(v, t);
   }));
 }
 
+void Binder::toggle(QAction* action, Toggle& toggle, Handler on_user, CheckBy check_by) {
+  bind_toggle(action, &QAction::triggered, toggle, std::move(on_user), check_by);
+}
+
 void Binder::toggle(QAbstractButton* button, Toggle& toggle, Handler on_user, CheckBy check_by) {
-  button->setCheckable(true);
-  if (!toggle.caption().empty()) button->setText(qs(toggle.caption()));
-  connect(button, &QAbstractButton::clicked, this,
-          [this, button, &toggle, h = std::move(on_user), check_by](bool checked) {
-            if (check_by == CheckBy::kView) {
-              toggle.set_checked(checked);
-            } else {
-              button->setChecked(toggle.checked());
-            }
-            run(h);
-            button->setChecked(toggle.checked());
-          });
-  adopt(bind_state(button, toggle, [](QAbstractButton& b, const Toggle& t) {
-    b.setChecked(t.checked());
-    apply_control(b, t);
-  }));
+  bind_toggle(button, &QAbstractButton::clicked, toggle, std::move(on_user), check_by);
 }
 
 namespace {

@@ -108,6 +108,11 @@ class Binder : public QObject {
   void adopt(std::unique_ptr<Binding> binding);
 
  private:
+  // A checkable command and a check box follow their toggle alike; `clicked` is the view's
+  // signal of a user's click.
+  template <typename View, typename Signal>
+  void bind_toggle(View* view, Signal clicked, Toggle& toggle, Handler on_user, CheckBy check_by);
+
   Dialogs& dialogs_;
   std::vector<std::unique_ptr<Binding>> bindings_;
   std::vector<QPointer<GridView>> grids_;
