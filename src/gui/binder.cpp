@@ -257,12 +257,19 @@ void Binder::radio(std::vector<QAbstractButton*> items, RadioGroup& group, const
   bind_radio(*this, std::move(items), group, on_user, &QAbstractButton::clicked);
 }
 
-void Binder::list(QComboBox* view, ListControl& list, Handler on_user) {
-  connect(view, &QComboBox::activated, this, [this, &list, h = std::move(on_user)](int i) {
-    if (i == list.item_index()) return;
-    list.set_item_index(i);
+template <typename View, typename Signal, typename State, typename Get, typename Set>
+void Binder::follow_index(View* view, Signal changed, State& state, Get get, Set set,
+                          Handler on_user) {
+  connect(view, changed, this, [this, &state, get, set, h = std::move(on_user)](int i) {
+    if (i == (state.*get)()) return;
+    (state.*set)(i);
     run(h);
   });
+}
+
+void Binder::list(QComboBox* view, ListControl& list, Handler on_user) {
+  follow_index(view, &QComboBox::activated, list, &ListControl::item_index,
+               &ListControl::set_item_index, std::move(on_user));
   adopt(bind_state(
       view, list, [shown = std::vector<std::string>()](QComboBox& w, const ListControl& l) mutable {
         const QSignalBlocker block(&w);
@@ -273,12 +280,8 @@ void Binder::list(QComboBox* view, ListControl& list, Handler on_user) {
 }
 
 void Binder::list(QListWidget* view, ListControl& list, Handler on_user) {
-  connect(view, &QListWidget::currentRowChanged, this,
-          [this, &list, h = std::move(on_user)](int row) {
-            if (row == list.item_index()) return;
-            list.set_item_index(row);
-            run(h);
-          });
+  follow_index(view, &QListWidget::currentRowChanged, list, &ListControl::item_index,
+               &ListControl::set_item_index, std::move(on_user));
   adopt(bind_state(
       view, list,
       [shown = std::vector<std::string>()](QListWidget& w, const ListControl& l) mutable {
@@ -342,11 +345,8 @@ void Binder::check_list(QListWidget* view, CheckListBox& list, Handler on_press,
 }
 
 void Binder::spin(QSpinBox* view, SpinEdit& spin, Handler on_user) {
-  connect(view, &QSpinBox::valueChanged, this, [this, &spin, h = std::move(on_user)](int v) {
-    if (v == spin.value()) return;
-    spin.set_value(v);
-    run(h);
-  });
+  follow_index(view, &QSpinBox::valueChanged, spin, &SpinEdit::value, &SpinEdit::set_value,
+               std::move(on_user));
   adopt(bind_state(view, spin, [](QSpinBox& w, const SpinEdit& s) {
     const QSignalBlocker block(&w);
     w.setRange(s.min(), s.max());
@@ -356,11 +356,8 @@ void Binder::spin(QSpinBox* view, SpinEdit& spin, Handler on_user) {
 }
 
 void Binder::tabs(QTabWidget* view, TabControl& tabs, Handler on_change) {
-  connect(view, &QTabWidget::currentChanged, this, [this, &tabs, h = std::move(on_change)](int i) {
-    if (i == tabs.tab_index()) return;
-    tabs.set_tab_index(i);
-    run(h);
-  });
+  follow_index(view, &QTabWidget::currentChanged, tabs, &TabControl::tab_index,
+               &TabControl::set_tab_index, std::move(on_change));
   adopt(bind_state(view, tabs, [](QTabWidget& w, const TabControl& t) {
     const QSignalBlocker block(&w);
     for (int i = 0; i < w.count() && i < static_cast<int>(t.captions().size()); ++i) {
