@@ -58,14 +58,17 @@ class GridBinding final : public Binder::Binding {
   QPointer<GridView> view_;
 };
 
-void apply_control(QWidget& w, const Control& c) {
-  set_shown(w, c.visible());
-  w.setEnabled(c.enabled());
+void show_view(QWidget& w, bool shown) {
+  set_shown(w, shown);
+}
+void show_view(QAction& a, bool shown) {
+  a.setVisible(shown);
 }
 
-void apply_control(QAction& a, const Control& c) {
-  a.setVisible(c.visible());
-  a.setEnabled(c.enabled());
+template <typename View>
+void apply_control(View& v, const Control& c) {
+  show_view(v, c.visible());
+  v.setEnabled(c.enabled());
 }
 
 // The items of a list view, rebuilt only when the texts differ from what it shows.
@@ -430,28 +433,25 @@ void Binder::command(QAbstractButton* button, Handler handler) {
   connect(button, &QAbstractButton::clicked, this, [this, h = std::move(handler)] { run(h); });
 }
 
-void Binder::command(QAction* action, Command& command, Handler handler) {
-  if (!command.caption().empty()) action->setText(qs(command.caption()));
+template <typename View, typename Signal>
+void Binder::bind_command(View* view, Signal clicked, Command& command, Handler handler) {
+  if (!command.caption().empty()) view->setText(qs(command.caption()));
   const bool connected = static_cast<bool>(handler);
   if (connected) {
-    connect(action, &QAction::triggered, this, [this, h = std::move(handler)] { run(h); });
+    connect(view, clicked, this, [this, h = std::move(handler)] { run(h); });
   }
-  adopt(bind_state(action, command, [connected](QAction& a, const Command& c) {
-    a.setVisible(c.visible());
-    a.setEnabled(connected && c.enabled());
+  adopt(bind_state(view, command, [connected](View& v, const Command& c) {
+    show_view(v, c.visible());
+    v.setEnabled(connected && c.enabled());
   }));
 }
 
+void Binder::command(QAction* action, Command& command, Handler handler) {
+  bind_command(action, &QAction::triggered, command, std::move(handler));
+}
+
 void Binder::command(QAbstractButton* button, Command& command, Handler handler) {
-  if (!command.caption().empty()) button->setText(qs(command.caption()));
-  const bool connected = static_cast<bool>(handler);
-  if (connected) {
-    connect(button, &QAbstractButton::clicked, this, [this, h = std::move(handler)] { run(h); });
-  }
-  adopt(bind_state(button, command, [connected](QAbstractButton& b, const Command& c) {
-    set_shown(b, c.visible());
-    b.setEnabled(connected && c.enabled());
-  }));
+  bind_command(button, &QAbstractButton::clicked, command, std::move(handler));
 }
 
 void Binder::menu(QMenu* menu, Command& command) {
