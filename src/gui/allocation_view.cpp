@@ -54,7 +54,7 @@ QWidget* allocation_box(MainForm& form, Binder& binder, QWidget* parent) {
   auto* col = new QVBoxLayout(box);
   col->setContentsMargins(0, 4, 0, 0);
 
-  col->addWidget(radio_box(binder, a.RadioGroup1, "RadioGroup1", QBoxLayout::LeftToRight, box,
+  col->addWidget(radio_box(binder, a.RadioGroup1, "RadioGroup1", Qt::Horizontal, box,
                            [&form] { form.RadioGroup1Click(); }));
 
   auto* amount_row = new QFormLayout;

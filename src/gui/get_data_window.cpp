@@ -98,8 +98,7 @@ GetDataWindow::GetDataWindow(TGetDataForm& form, Dialogs& dialogs, QWidget* pare
   note->setWordWrap(true);
   binder_.label(note, form.OddsNote);
 
-  auto* kind =
-      radio_box(binder_, form.DataKindGroup, "DataKindGroup", QBoxLayout::TopToBottom, this);
+  auto* kind = radio_box(binder_, form.DataKindGroup, "DataKindGroup", Qt::Vertical, this);
 
   auto* progress = new QLabel(this);
   progress->setObjectName("ProgressLabel");

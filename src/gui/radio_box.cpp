@@ -1,6 +1,9 @@
 #include "gui/radio_box.h"
 
+#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QRadioButton>
+#include <QVBoxLayout>
 #include <string>
 #include <vector>
 
@@ -9,10 +12,15 @@
 namespace rv::gui {
 
 QGroupBox* radio_box(Binder& binder, RadioGroup& group, const char* name,
-                     QBoxLayout::Direction direction, QWidget* parent, const Handler& on_user) {
+                     Qt::Orientation orientation, QWidget* parent, const Handler& on_user) {
   auto* box = new QGroupBox(qs(group.caption()), parent);
   box->setObjectName(name);
-  auto* items = new QBoxLayout(direction, box);
+  QBoxLayout* items = nullptr;
+  if (orientation == Qt::Horizontal) {
+    items = new QHBoxLayout(box);
+  } else {
+    items = new QVBoxLayout(box);
+  }
   std::vector<QAbstractButton*> buttons;
   for (const std::string& caption : group.items()) {
     auto* b = new QRadioButton(qs(caption), box);
