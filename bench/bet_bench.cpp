@@ -10,10 +10,7 @@ namespace {
 
 void BM_KaimeMakeBtnClick(benchmark::State& state) {
   bench::FullDayWindow w;
-  if (!w.open(static_cast<int>(state.range(0)))) {
-    state.SkipWithError("the day did not load with every bet");
-    return;
-  }
+  if (!w.open_or_skip(state, static_cast<int>(state.range(0)))) return;
   for (auto _ : state) {
     w.form->KaimeMakeBtnClick();
     benchmark::DoNotOptimize(w.form->bets[BetType::kSanrentan].cell(4896, 6).data());

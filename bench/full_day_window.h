@@ -4,6 +4,8 @@
 // trifecta bets, each allocated and checked against the payouts.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <filesystem>
 
 #include "app/main_form.h"
@@ -26,6 +28,12 @@ struct FullDayWindow : testing::FormRig {
     choose_day(0);
     return form->loaded_day.DatList.count() == kMaxRaces &&
            form->bets[BetType::kSanrentan].data_rows() == kTrifectaRows;
+  }
+  // open(mode), or the benchmark skipped with the reason when that is false.
+  bool open_or_skip(benchmark::State& state, int mode = 0) {
+    if (open(mode)) return true;
+    state.SkipWithError("the day did not load with every bet");
+    return false;
   }
 };
 

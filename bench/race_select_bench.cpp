@@ -71,10 +71,7 @@ class RowFloor {
 
 void BM_SelectRace(benchmark::State& state) {
   bench::FullDayWindow w;
-  if (!w.open()) {
-    state.SkipWithError("the day did not load with every bet");
-    return;
-  }
+  if (!w.open_or_skip(state)) return;
   RowFloor floor;
   Budget budget(state, 1.0);
   int slot = 0;
@@ -91,10 +88,7 @@ BENCHMARK(BM_SelectRace)->UseManualTime()->Unit(benchmark::kMicrosecond);
 // Every race of the day in turn, as a replay of the day does.
 void BM_SelectWholeDay(benchmark::State& state) {
   bench::FullDayWindow w;
-  if (!w.open()) {
-    state.SkipWithError("the day did not load with every bet");
-    return;
-  }
+  if (!w.open_or_skip(state)) return;
   RowFloor floor;
   Budget budget(state, 1.0 * kMaxRaces);
   for (auto _ : state) {

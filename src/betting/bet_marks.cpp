@@ -10,6 +10,13 @@ namespace {
 
 using Marks = std::array<std::uint8_t, kMaxHorses>;
 
+// The mark of a mark column (kJiku .. kErase); nullptr for any other column.
+const std::string* column_mark(int col) {
+  static const std::array<std::string, 4> kMarks = {sj("◎"), sj("▲"), sj("△"), sj("消")};
+  if (col < MarkColumns::kJiku || col > MarkColumns::kErase) return nullptr;
+  return &kMarks[static_cast<std::size_t>(col - MarkColumns::kJiku)];
+}
+
 // One way of choosing among the runners by mining rank: the check list of ranks, the win
 // odds range, the exclusion box and the choice among the candidates.
 struct MiningRule {
@@ -118,24 +125,8 @@ RunnerMarks ReadRunnerMarks(const Grid& g) {
 
 void StringGrid8Press(Grid& g, SortDirections& directions, int row, int col) {
   if (row >= 1 && row < g.row_count()) {
-    const std::string* mark = nullptr;
-    switch (col) {
-      case MarkColumns::kJiku:
-        mark = &SJ("◎");
-        break;
-      case MarkColumns::kHimo1:
-        mark = &SJ("▲");
-        break;
-      case MarkColumns::kHimo2:
-        mark = &SJ("△");
-        break;
-      case MarkColumns::kErase:
-        mark = &SJ("消");
-        break;
-      default:
-        return;
-    }
-    g.set(row, col, g.cell(row, col).empty() ? *mark : std::string());
+    const std::string* mark = column_mark(col);
+    if (mark != nullptr) g.set(row, col, g.cell(row, col).empty() ? *mark : std::string());
     return;
   }
   if (row == 0 && (col == 1 || col == 3 || col == 5 || col == 7 || col == 12 || col == 13)) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "betting/hit_evaluation.h"
 #include "model/grid_sort.h"
 #include "support/num_text.h"
 #include "support/text.h"
@@ -87,29 +88,6 @@ const std::string& BetTotalCaption(BetTotal k) {
 
 const char* BetTotalLabelName(BetType t, BetTotal k) {
   return bet_traits(t).total_names[static_cast<std::size_t>(k)];
-}
-
-bool IsPaid(const PayoutEntry& entry, BetType t, std::string_view kumi) {
-  if (bet_traits(t).horses == 1) {
-    const int horse = inum(kumi);
-    return horse > 0 && inum(entry.kumi) == horse;
-  }
-  return entry.kumi == kumi && !is_blank(kumi);
-}
-
-bool IsPaid(const PayoutEntry& entry, BetType t, const BetRow& row) {
-  const BetTypeTraits& traits = bet_traits(t);
-  if (traits.horses == 1) return row.horse > 0 && inum(entry.kumi) == row.horse;
-  // A combination stands in the row only when its cell is exactly the label.
-  return row.combo > 0 && entry.kumi == traits.label(row.combo);
-}
-
-int PaidEntry(const PayoutEntries& entries, BetType t, std::string_view kumi) {
-  const int count = bet_traits(t).pay_count;
-  for (int k = 1; k <= count; ++k) {
-    if (IsPaid(entries[static_cast<std::size_t>(k - 1)], t, kumi)) return k;
-  }
-  return 0;
 }
 
 BetTable::BetTable(BetType type) : type_(type) {
@@ -236,8 +214,9 @@ void BetTable::Sort(int col, bool descending) {
 bool BetTable::paid(int row) const {
   const PayoutEntries& entries = (*race_)[static_cast<std::size_t>(bet_index(type_))];
   const BetRow& b = bet(row);
-  for (int k = 0; k < bet_traits(type_).pay_count; ++k) {
-    if (IsPaid(entries[static_cast<std::size_t>(k)], type_, b)) return true;
+  const PaidBets paid(entries, type_);
+  for (int k = 0; k < paid.count(); ++k) {
+    if (paid.hits(k, b)) return true;
   }
   return false;
 }

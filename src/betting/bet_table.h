@@ -30,14 +30,6 @@ const std::string& BetTotalCaption(BetTotal k);
 // The label's name on the main window: "TanTensuLabel" … "SRTKaishuLabel".
 const char* BetTotalLabelName(BetType t, BetTotal k);
 
-// Whether a combination cell's text is the paid combination of a payout entry of its type.
-// 単勝 and 複勝 compare the horse number the text reads as (a number above 0); the other
-// types compare the text with the entry's label, a blank text never matching.
-bool IsPaid(const PayoutEntry& entry, BetType t, std::string_view kumi);
-
-// The payout entry of the type (1..its count) whose paid combination the text is, or 0.
-int PaidEntry(const PayoutEntries& entries, BetType t, std::string_view kumi);
-
 // The numbers of a combination, horses (brackets for 枠連) in the order of the label.
 struct Kumi {
   std::array<int, 3> n{};
@@ -68,10 +60,6 @@ struct BetRow {
   // A bet that counts: a number in column 1 and not erased.
   [[nodiscard]] bool live() const { return numbered && !erased; }
 };
-
-// Whether the row's bet is the paid combination of the entry: as IsPaid above reads the
-// row's combination cell.
-bool IsPaid(const PayoutEntry& entry, BetType t, const BetRow& row);
 
 // The first columns of a row as generation writes them: the texts and what they hold.
 struct BetCells {

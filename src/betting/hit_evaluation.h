@@ -18,7 +18,7 @@ namespace rv {
 // total of 0 empties it. Answers the total.
 std::int64_t EvaluateBetTable(BetTable& table, const PayoutEntries& entries);
 
-// The payout entries of one bet type, each as the key a row's bet matches (IsPaid): the
+// The payout entries of one bet type, each as the key a row's bet matches: the
 // horse number the entry reads as (単勝, 複勝), or the combination index of an entry that
 // is exactly a label of the type; worked out once for a table's thousands of rows.
 class PaidBets {

@@ -4,37 +4,24 @@
 namespace rv::cli {
 namespace {
 
-class CardCommand final : public CliCommand {
- public:
-  void parse(const std::vector<std::string>& args) override {
-    if (args.size() != 2) throw UsageError("card takes DAY and SLOT");
-    race_.parse(args[0], args[1]);
+void print_card(CliContext& ctx) {
+  const RaceCardControls& c = ctx.form.card;
+  for (const Label* l : {&c.Label1, &c.Label2, &c.Label3, &c.Label4, &c.Label6, &c.Label7}) {
+    print_line(ctx.out, l->text());
   }
-
-  int run(CliContext& ctx) override {
-    if (const int status = race_.show(ctx); status != 0) return status;
-    const RaceCardControls& c = ctx.form.card;
-    for (const Label* l : {&c.Label1, &c.Label2, &c.Label3, &c.Label4, &c.Label6, &c.Label7}) {
-      print_line(ctx.out, l->text());
-    }
-    const std::pair<const char*, const Grid*> grids[] = {{"StringGrid6", &c.StringGrid6},
-                                                         {"StringGrid26", &c.StringGrid26},
-                                                         {"StringGrid8", &c.StringGrid8}};
-    for (const auto& [name, grid] : grids) {
-      ctx.out << "## " << name << "\n";
-      print_grid(ctx.out, *grid);
-    }
-    return 0;
+  const std::pair<const char*, const Grid*> grids[] = {{"StringGrid6", &c.StringGrid6},
+                                                       {"StringGrid26", &c.StringGrid26},
+                                                       {"StringGrid8", &c.StringGrid8}};
+  for (const auto& [name, grid] : grids) {
+    ctx.out << "## " << name << "\n";
+    print_grid(ctx.out, *grid);
   }
-
- private:
-  RaceArgs race_;
-};
+}
 
 }  // namespace
 
 std::unique_ptr<CliCommand> make_card_command() {
-  return std::make_unique<CardCommand>();
+  return make_shown_race_command("card", print_card);
 }
 
 }  // namespace rv::cli

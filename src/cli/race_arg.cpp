@@ -1,6 +1,8 @@
 #include "cli/race_arg.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "cli/day_arg.h"
 #include "model/day.h"
@@ -36,6 +38,37 @@ void RaceArgs::parse(std::string_view day_arg, std::string_view slot_arg) {
 int RaceArgs::show(CliContext& ctx) const {
   if (const int status = LoadDayArg(ctx, day); status != 0) return status;
   return SelectRaceArg(ctx, slot);
+}
+
+namespace {
+
+class ShownRaceCommand final : public CliCommand {
+ public:
+  ShownRaceCommand(std::string_view name, void (*print)(CliContext&))
+      : name_(name), print_(print) {}
+
+  void parse(const std::vector<std::string>& args) override {
+    if (args.size() != 2) throw UsageError(std::string(name_) + " takes DAY and SLOT");
+    race_.parse(args[0], args[1]);
+  }
+
+  int run(CliContext& ctx) override {
+    if (const int status = race_.show(ctx); status != 0) return status;
+    print_(ctx);
+    return 0;
+  }
+
+ private:
+  std::string_view name_;
+  void (*print_)(CliContext&);
+  RaceArgs race_;
+};
+
+}  // namespace
+
+std::unique_ptr<CliCommand> make_shown_race_command(std::string_view name,
+                                                    void (*print)(CliContext& ctx)) {
+  return std::make_unique<ShownRaceCommand>(name, print);
 }
 
 }  // namespace rv::cli

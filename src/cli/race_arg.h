@@ -1,6 +1,7 @@
 // The DAY and SLOT arguments of the commands that work on one race of a stored day.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,10 @@ struct RaceArgs {
   void parse(std::string_view day_arg, std::string_view slot_arg);
   [[nodiscard]] int show(CliContext& ctx) const;
 };
+
+// A command of DAY and SLOT alone, `name` in its usage error: it shows the race as the window
+// would, then `print` writes out part of what the window shows.
+std::unique_ptr<CliCommand> make_shown_race_command(std::string_view name,
+                                                    void (*print)(CliContext& ctx));
 
 }  // namespace rv::cli

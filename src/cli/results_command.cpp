@@ -9,42 +9,29 @@
 namespace rv::cli {
 namespace {
 
-class ResultsCommand final : public CliCommand {
- public:
-  void parse(const std::vector<std::string>& args) override {
-    if (args.size() != 2) throw UsageError("results takes DAY and SLOT");
-    race_.parse(args[0], args[1]);
-  }
-
-  int run(CliContext& ctx) override {
-    if (const int status = race_.show(ctx); status != 0) return status;
-    const ResultsTab& tab = ctx.form.card.results;
-    std::string line;
-    for (const BetType t : kBetTypes) {
-      const ResultGroup& g = tab.group(t);
-      print_line(ctx.out, BetTypeName(t));
-      const std::pair<const Label*, const std::array<Label, 7>*> rows[] = {
-          {&g.KekkaCaption, &g.Kekka}, {&g.NinkiCaption, &g.Ninki}, {&g.HaitoCaption, &g.Haito}};
-      for (const auto& [caption, values] : rows) {
-        line = caption->text();
-        for (int k = 0; k < g.columns; ++k) {
-          line += '\t';
-          line += (*values)[static_cast<std::size_t>(k)].text();
-        }
-        print_line(ctx.out, line);
+void print_results(CliContext& ctx) {
+  const ResultsTab& tab = ctx.form.card.results;
+  std::string line;
+  for (const BetType t : kBetTypes) {
+    const ResultGroup& g = tab.group(t);
+    print_line(ctx.out, BetTypeName(t));
+    const std::pair<const Label*, const std::array<Label, 7>*> rows[] = {
+        {&g.KekkaCaption, &g.Kekka}, {&g.NinkiCaption, &g.Ninki}, {&g.HaitoCaption, &g.Haito}};
+    for (const auto& [caption, values] : rows) {
+      line = caption->text();
+      for (int k = 0; k < g.columns; ++k) {
+        line += '\t';
+        line += (*values)[static_cast<std::size_t>(k)].text();
       }
+      print_line(ctx.out, line);
     }
-    return 0;
   }
-
- private:
-  RaceArgs race_;
-};
+}
 
 }  // namespace
 
 std::unique_ptr<CliCommand> make_results_command() {
-  return std::make_unique<ResultsCommand>();
+  return make_shown_race_command("results", print_results);
 }
 
 }  // namespace rv::cli

@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
+#include "gui/radio_box.h"
 
 namespace rv::gui {
 namespace {
@@ -54,18 +54,8 @@ QWidget* allocation_box(MainForm& form, Binder& binder, QWidget* parent) {
   auto* col = new QVBoxLayout(box);
   col->setContentsMargins(0, 4, 0, 0);
 
-  auto* group = new QGroupBox(qs(a.RadioGroup1.caption()), box);
-  group->setObjectName("RadioGroup1");
-  auto* items = new QHBoxLayout(group);
-  std::vector<QAbstractButton*> buttons;
-  for (const std::string& caption : a.RadioGroup1.items()) {
-    auto* b = new QRadioButton(qs(caption), group);
-    items->addWidget(b);
-    buttons.push_back(b);
-  }
-  binder.radio(buttons, a.RadioGroup1, [&form] { form.RadioGroup1Click(); });
-  binder.control(group, a.RadioGroup1);
-  col->addWidget(group);
+  col->addWidget(radio_box(binder, a.RadioGroup1, "RadioGroup1", Qt::Horizontal, box,
+                           [&form] { form.RadioGroup1Click(); }));
 
   auto* amount_row = new QFormLayout;
   amount_row->addRow(u8("投資金額"), with_yen(yen_edit(

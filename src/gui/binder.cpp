@@ -58,14 +58,17 @@ class GridBinding final : public Binder::Binding {
   QPointer<GridView> view_;
 };
 
-void apply_control(QWidget& w, const Control& c) {
-  set_shown(w, c.visible());
-  w.setEnabled(c.enabled());
+void show_view(QWidget& w, bool shown) {
+  set_shown(w, shown);
+}
+void show_view(QAction& a, bool shown) {
+  a.setVisible(shown);
 }
 
-void apply_control(QAction& a, const Control& c) {
-  a.setVisible(c.visible());
-  a.setEnabled(c.enabled());
+template <typename View>
+void apply_control(View& v, const Control& c) {
+  show_view(v, c.visible());
+  v.setEnabled(c.enabled());
 }
 
 // The items of a list view, rebuilt only when the texts differ from what it shows.
@@ -176,42 +179,33 @@ void Binder::timer(QTimer* timer, TimerState& state, Handler on_timer) {
   }));
 }
 
-void Binder::toggle(QAction* action, Toggle& toggle, Handler on_user, CheckBy check_by) {
-  action->setCheckable(true);
-  if (!toggle.caption().empty()) action->setText(qs(toggle.caption()));
-  connect(action, &QAction::triggered, this,
-          [this, action, &toggle, h = std::move(on_user), check_by](bool checked) {
+template <typename View, typename Signal>
+void Binder::bind_toggle(View* view, Signal clicked, Toggle& toggle, Handler on_user,
+                         CheckBy check_by) {
+  view->setCheckable(true);
+  if (!toggle.caption().empty()) view->setText(qs(toggle.caption()));
+  connect(view, clicked, this,
+          [this, view, &toggle, h = std::move(on_user), check_by](bool checked) {
             if (check_by == CheckBy::kView) {
               toggle.set_checked(checked);
             } else {
-              action->setChecked(toggle.checked());
+              view->setChecked(toggle.checked());
             }
             run(h);
-            action->setChecked(toggle.checked());
+            view->setChecked(toggle.checked());
           });
-  adopt(bind_state(action, toggle, [](QAction& a, const Toggle& t) {
-    a.setChecked(t.checked());
-    apply_control(a, t);
+  adopt(bind_state(view, toggle, [](View& v, const Toggle& t) {
+    v.setChecked(t.checked());
+    apply_control(v, t);
   }));
 }
 
+void Binder::toggle(QAction* action, Toggle& toggle, Handler on_user, CheckBy check_by) {
+  bind_toggle(action, &QAction::triggered, toggle, std::move(on_user), check_by);
+}
+
 void Binder::toggle(QAbstractButton* button, Toggle& toggle, Handler on_user, CheckBy check_by) {
-  button->setCheckable(true);
-  if (!toggle.caption().empty()) button->setText(qs(toggle.caption()));
-  connect(button, &QAbstractButton::clicked, this,
-          [this, button, &toggle, h = std::move(on_user), check_by](bool checked) {
-            if (check_by == CheckBy::kView) {
-              toggle.set_checked(checked);
-            } else {
-              button->setChecked(toggle.checked());
-            }
-            run(h);
-            button->setChecked(toggle.checked());
-          });
-  adopt(bind_state(button, toggle, [](QAbstractButton& b, const Toggle& t) {
-    b.setChecked(t.checked());
-    apply_control(b, t);
-  }));
+  bind_toggle(button, &QAbstractButton::clicked, toggle, std::move(on_user), check_by);
 }
 
 namespace {
@@ -266,12 +260,19 @@ void Binder::radio(std::vector<QAbstractButton*> items, RadioGroup& group, const
   bind_radio(*this, std::move(items), group, on_user, &QAbstractButton::clicked);
 }
 
-void Binder::list(QComboBox* view, ListControl& list, Handler on_user) {
-  connect(view, &QComboBox::activated, this, [this, &list, h = std::move(on_user)](int i) {
-    if (i == list.item_index()) return;
-    list.set_item_index(i);
+template <typename View, typename Signal, typename State, typename Get, typename Set>
+void Binder::follow_index(View* view, Signal changed, State& state, Get get, Set set,
+                          Handler on_user) {
+  connect(view, changed, this, [this, &state, get, set, h = std::move(on_user)](int i) {
+    if (i == (state.*get)()) return;
+    (state.*set)(i);
     run(h);
   });
+}
+
+void Binder::list(QComboBox* view, ListControl& list, Handler on_user) {
+  follow_index(view, &QComboBox::activated, list, &ListControl::item_index,
+               &ListControl::set_item_index, std::move(on_user));
   adopt(bind_state(
       view, list, [shown = std::vector<std::string>()](QComboBox& w, const ListControl& l) mutable {
         const QSignalBlocker block(&w);
@@ -282,12 +283,8 @@ void Binder::list(QComboBox* view, ListControl& list, Handler on_user) {
 }
 
 void Binder::list(QListWidget* view, ListControl& list, Handler on_user) {
-  connect(view, &QListWidget::currentRowChanged, this,
-          [this, &list, h = std::move(on_user)](int row) {
-            if (row == list.item_index()) return;
-            list.set_item_index(row);
-            run(h);
-          });
+  follow_index(view, &QListWidget::currentRowChanged, list, &ListControl::item_index,
+               &ListControl::set_item_index, std::move(on_user));
   adopt(bind_state(
       view, list,
       [shown = std::vector<std::string>()](QListWidget& w, const ListControl& l) mutable {
@@ -351,11 +348,8 @@ void Binder::check_list(QListWidget* view, CheckListBox& list, Handler on_press,
 }
 
 void Binder::spin(QSpinBox* view, SpinEdit& spin, Handler on_user) {
-  connect(view, &QSpinBox::valueChanged, this, [this, &spin, h = std::move(on_user)](int v) {
-    if (v == spin.value()) return;
-    spin.set_value(v);
-    run(h);
-  });
+  follow_index(view, &QSpinBox::valueChanged, spin, &SpinEdit::value, &SpinEdit::set_value,
+               std::move(on_user));
   adopt(bind_state(view, spin, [](QSpinBox& w, const SpinEdit& s) {
     const QSignalBlocker block(&w);
     w.setRange(s.min(), s.max());
@@ -365,11 +359,8 @@ void Binder::spin(QSpinBox* view, SpinEdit& spin, Handler on_user) {
 }
 
 void Binder::tabs(QTabWidget* view, TabControl& tabs, Handler on_change) {
-  connect(view, &QTabWidget::currentChanged, this, [this, &tabs, h = std::move(on_change)](int i) {
-    if (i == tabs.tab_index()) return;
-    tabs.set_tab_index(i);
-    run(h);
-  });
+  follow_index(view, &QTabWidget::currentChanged, tabs, &TabControl::tab_index,
+               &TabControl::set_tab_index, std::move(on_change));
   adopt(bind_state(view, tabs, [](QTabWidget& w, const TabControl& t) {
     const QSignalBlocker block(&w);
     for (int i = 0; i < w.count() && i < static_cast<int>(t.captions().size()); ++i) {
@@ -442,28 +433,25 @@ void Binder::command(QAbstractButton* button, Handler handler) {
   connect(button, &QAbstractButton::clicked, this, [this, h = std::move(handler)] { run(h); });
 }
 
-void Binder::command(QAction* action, Command& command, Handler handler) {
-  if (!command.caption().empty()) action->setText(qs(command.caption()));
+template <typename View, typename Signal>
+void Binder::bind_command(View* view, Signal clicked, Command& command, Handler handler) {
+  if (!command.caption().empty()) view->setText(qs(command.caption()));
   const bool connected = static_cast<bool>(handler);
   if (connected) {
-    connect(action, &QAction::triggered, this, [this, h = std::move(handler)] { run(h); });
+    connect(view, clicked, this, [this, h = std::move(handler)] { run(h); });
   }
-  adopt(bind_state(action, command, [connected](QAction& a, const Command& c) {
-    a.setVisible(c.visible());
-    a.setEnabled(connected && c.enabled());
+  adopt(bind_state(view, command, [connected](View& v, const Command& c) {
+    show_view(v, c.visible());
+    v.setEnabled(connected && c.enabled());
   }));
 }
 
+void Binder::command(QAction* action, Command& command, Handler handler) {
+  bind_command(action, &QAction::triggered, command, std::move(handler));
+}
+
 void Binder::command(QAbstractButton* button, Command& command, Handler handler) {
-  if (!command.caption().empty()) button->setText(qs(command.caption()));
-  const bool connected = static_cast<bool>(handler);
-  if (connected) {
-    connect(button, &QAbstractButton::clicked, this, [this, h = std::move(handler)] { run(h); });
-  }
-  adopt(bind_state(button, command, [connected](QAbstractButton& b, const Command& c) {
-    set_shown(b, c.visible());
-    b.setEnabled(connected && c.enabled());
-  }));
+  bind_command(button, &QAbstractButton::clicked, command, std::move(handler));
 }
 
 void Binder::menu(QMenu* menu, Command& command) {

@@ -108,6 +108,19 @@ class Binder : public QObject {
   void adopt(std::unique_ptr<Binding> binding);
 
  private:
+  // A checkable command and a check box follow their toggle alike; `clicked` is the view's
+  // signal of a user's click.
+  template <typename View, typename Signal>
+  void bind_toggle(View* view, Signal clicked, Toggle& toggle, Handler on_user, CheckBy check_by);
+  // A command and a button follow their command state alike; `clicked` is the view's signal
+  // of a user's click.
+  template <typename View, typename Signal>
+  void bind_command(View* view, Signal clicked, Command& command, Handler handler);
+  // A view's index or value signal: the core state follows the user's change (a value it
+  // holds already is a refresh's echo), then on_user runs.
+  template <typename View, typename Signal, typename State, typename Get, typename Set>
+  void follow_index(View* view, Signal changed, State& state, Get get, Set set, Handler on_user);
+
   Dialogs& dialogs_;
   std::vector<std::unique_ptr<Binding>> bindings_;
   std::vector<QPointer<GridView>> grids_;

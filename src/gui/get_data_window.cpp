@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -21,6 +20,7 @@
 #include <vector>
 
 #include "gui/qt_text.h"
+#include "gui/radio_box.h"
 #include "gui/widget_state.h"
 
 namespace rv::gui {
@@ -98,17 +98,7 @@ GetDataWindow::GetDataWindow(TGetDataForm& form, Dialogs& dialogs, QWidget* pare
   note->setWordWrap(true);
   binder_.label(note, form.OddsNote);
 
-  auto* kind = new QGroupBox(qs(form.DataKindGroup.caption()), this);
-  kind->setObjectName("DataKindGroup");
-  auto* kind_layout = new QVBoxLayout(kind);
-  std::vector<QAbstractButton*> kinds;
-  for (const std::string& item : form.DataKindGroup.items()) {
-    auto* r = new QRadioButton(qs(item), kind);
-    kind_layout->addWidget(r);
-    kinds.push_back(r);
-  }
-  binder_.radio(kinds, form.DataKindGroup);
-  binder_.control(kind, form.DataKindGroup);
+  auto* kind = radio_box(binder_, form.DataKindGroup, "DataKindGroup", Qt::Vertical, this);
 
   auto* progress = new QLabel(this);
   progress->setObjectName("ProgressLabel");

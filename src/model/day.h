@@ -22,20 +22,6 @@ namespace rv {
 inline constexpr int kMaxRaces = 36;   // three venues of twelve races
 inline constexpr int kMaxHorses = 18;  // horse position 0..17 holds horse number 1..18
 
-// JV-Data record lengths, CR LF included, as the layouts give them.
-inline constexpr std::size_t kRaLen = jv::ra::kLayout.length;
-inline constexpr std::size_t kSeLen = jv::se::kLayout.length;
-inline constexpr std::size_t kUmLen = jv::um::kLayout.length;
-inline constexpr std::size_t kHrLen = jv::hr::kLayout.length;
-inline constexpr std::size_t kO1Len = jv::o1::kLayout.length;
-inline constexpr std::size_t kO2Len = jv::o2::kLayout.length;
-inline constexpr std::size_t kO3Len = jv::o3::kLayout.length;
-inline constexpr std::size_t kO4Len = jv::o4::kLayout.length;
-inline constexpr std::size_t kO5Len = jv::o5::kLayout.length;
-inline constexpr std::size_t kO6Len = jv::o6::kLayout.length;
-inline constexpr std::size_t kDmLen = jv::dm::kLayout.length;
-inline constexpr std::size_t kTcLen = jv::tc::kLayout.length;
-
 // One raw record, read in place by 1-based JV-Data byte position.
 template <std::size_t N>
 struct Record {
@@ -66,17 +52,18 @@ struct Record {
   }
 };
 
-using RaRecord = Record<kRaLen>;
-using SeRecord = Record<kSeLen>;
-using UmRecord = Record<kUmLen>;
-using HrRecord = Record<kHrLen>;
-using O1Record = Record<kO1Len>;
-using O2Record = Record<kO2Len>;
-using O3Record = Record<kO3Len>;
-using O4Record = Record<kO4Len>;
-using O5Record = Record<kO5Len>;
-using O6Record = Record<kO6Len>;
-using DmRecord = Record<kDmLen>;
+// Each record is as long as its layout says, CR LF included.
+using RaRecord = Record<jv::ra::kLayout.length>;
+using SeRecord = Record<jv::se::kLayout.length>;
+using UmRecord = Record<jv::um::kLayout.length>;
+using HrRecord = Record<jv::hr::kLayout.length>;
+using O1Record = Record<jv::o1::kLayout.length>;
+using O2Record = Record<jv::o2::kLayout.length>;
+using O3Record = Record<jv::o3::kLayout.length>;
+using O4Record = Record<jv::o4::kLayout.length>;
+using O5Record = Record<jv::o5::kLayout.length>;
+using O6Record = Record<jv::o6::kLayout.length>;
+using DmRecord = Record<jv::dm::kLayout.length>;
 
 // Payout entries 1..36 in bet-type order: 1-3 単勝, 4-8 複勝, 9-11 枠連, 12-14 馬連,
 // 15-21 ワイド, 22-27 馬単, 28-30 ３連複, 31-36 ３連単.

@@ -65,7 +65,7 @@ class HorseFiles {
     rel += ".jvUMA";
     const fs::path file = resolve_below(dir_, rel);
     if (!file_exists(file)) return;
-    if (!read_record_at(file, kUmLen, 0, dest.bytes.data())) dest.blank();
+    if (!read_record_at(file, UmRecord::kSize, 0, dest.bytes.data())) dest.blank();
   }
 
  private:
@@ -202,8 +202,9 @@ DayLoadResult LoadDay(Day& day, DayLoadControls& c, std::string_view date,
   try {
     create_blank_o1(day.Files);
 
-    const auto races = static_cast<int>(read_records(
-        day.Files.RaFile, kRaLen, day.RaData[0].bytes.data(), sizeof(RaRecord), kMaxRaces));
+    const auto races =
+        static_cast<int>(read_records(day.Files.RaFile, RaRecord::kSize, day.RaData[0].bytes.data(),
+                                      sizeof(RaRecord), kMaxRaces));
     // A race of more than 18 runners would spill into the next race's runners.
     if (const int bad = oversized_race(day, races); bad >= 0) {
       const std::string message = oversized_message(day, bad);

@@ -9,7 +9,7 @@ namespace rv {
 namespace {
 
 // A race's runner records are read in one run straight into its row of the model.
-static_assert(sizeof(SeRecord) == kSeLen && sizeof(RaRecord) == kRaLen);
+static_assert(sizeof(SeRecord) == SeRecord::kSize && sizeof(RaRecord) == RaRecord::kSize);
 
 // Date and venue, without the meeting numbers.
 constexpr jv::Field kDateVenue = jv::through(jv::head::Year, jv::head::JyoCD);
@@ -54,7 +54,7 @@ int ReadRunnerRecords(Day& day, std::string_view day_name, int slot, int count) 
   if (!file) return 0;
   auto& runners = day.SeData[static_cast<std::size_t>(slot)];
   return static_cast<int>(
-      read_records(*file, kSeLen, static_cast<std::size_t>(race - 1) * kMaxHorses,
+      read_records(*file, SeRecord::kSize, static_cast<std::size_t>(race - 1) * kMaxHorses,
                    runners[0].bytes.data(), sizeof(SeRecord), static_cast<std::size_t>(count)));
 }
 

@@ -50,7 +50,7 @@ bool any_above_zero(const HrEntry& e) {
 // Re-reads the race records from the start, a record with a blank year not taking a slot,
 // and each race's runners. Answers the slots filled.
 int reread_races(Day& day, const DayFiles& files, std::string_view date) {
-  RecordScanner scan(files.RaFile, kRaLen);
+  RecordScanner scan(files.RaFile, RaRecord::kSize);
   int s = 0;
   char head[kRecordHead];
   while (s < kMaxRaces && scan.next(head, sizeof head)) {

@@ -107,6 +107,29 @@ void set_final_odds(Grid& g, int row, int col, std::string_view field) {
   }
 }
 
+// The columns the entry card shares with its odds strip, at their places in each grid.
+struct HorseColumns {
+  int win_odds, win_rank, place_low, place_rank, mining_time, mining_rank, finish, popularity;
+};
+constexpr HorseColumns kEntryColumns{6, 7, 8, 9, 12, 15, 16, 17};
+constexpr HorseColumns kStripColumns{2, 3, 4, 5, 6, 7, 12, 13};
+
+// Row r of either grid: bracket and horse number in columns 0 and 1, then the shared columns.
+void set_horse_row(Grid& g, int r, const HorseColumns& c, const RaceWork& w, const SeRecord& se) {
+  const auto j = static_cast<std::size_t>(r - 1);
+  const auto h = static_cast<std::size_t>(r);
+  setf(g, r, 0, "%2d", inum(se.field(jv::se::Wakuban)));
+  setf(g, r, 1, "%2d", inum(se.field(jv::se::Umaban)));
+  set_odds(g, r, c.win_odds, w.WinOdds[h]);
+  set_rank(g, r, c.win_rank, w.WinNinki[h]);
+  set_odds(g, r, c.place_low, w.PlaceOddsLow[h]);
+  set_rank(g, r, c.place_rank, w.PlaceNinki[h]);
+  set_mining_time(g, r, c.mining_time, w.DmTime[j]);
+  set_rank(g, r, c.mining_rank, w.DmRank[j]);
+  set_stored_rank(g, r, c.finish, se.field(jv::se::KakuteiJyuni));
+  set_stored_rank(g, r, c.popularity, se.field(jv::se::Ninki));
+}
+
 }  // namespace
 
 RaceCardControls::RaceCardControls() {
@@ -281,10 +304,7 @@ void FillEntryCard(const Day& day, int slot, RaceCardControls& card) {
     const auto j = static_cast<std::size_t>(r - 1);
     const auto h = static_cast<std::size_t>(r);
     const SeRecord& se = horses[j];
-    const int bracket = inum(se.field(jv::se::Wakuban));
-    const int horse = inum(se.field(jv::se::Umaban));
-    setf(g, r, 0, "%2d", bracket);
-    setf(g, r, 1, "%2d", horse);
+    set_horse_row(g, r, kEntryColumns, w, se);
     g.set(r, 2, se.field(jv::se::Bamei));
     std::string sex_age = SeibetuName(se.field(jv::se::SexCD));
     sex_age += FmtNum(se.field(jv::se::Barei));
@@ -292,31 +312,13 @@ void FillEntryCard(const Day& day, int slot, RaceCardControls& card) {
     g.set(r, 4, se.field(jv::se::KisyuRyakusyo));
     setf(g, r, 5, "%.*s.%.*s", 2, se.field(jv::se::FutanKg).data(), 1,
          se.field(jv::se::FutanTenth).data());
-    set_odds(g, r, 6, w.WinOdds[h]);
-    set_rank(g, r, 7, w.WinNinki[h]);
-    set_odds(g, r, 8, w.PlaceOddsLow[h]);
-    set_rank(g, r, 9, w.PlaceNinki[h]);
     set_odds(g, r, 10, w.PlaceOddsHigh[h]);
     set_rank(g, r, 11, w.PlaceNinkiHigh[h]);
-    set_mining_time(g, r, 12, w.DmTime[j]);
     set_mining_error(g, r, 13, '+', w.DmGosaPlus[j]);
     set_mining_error(g, r, 14, '-', w.DmGosaMinus[j]);
-    set_rank(g, r, 15, w.DmRank[j]);
-    set_stored_rank(g, r, 16, se.field(jv::se::KakuteiJyuni));
-    set_stored_rank(g, r, 17, se.field(jv::se::Ninki));
     set_final_odds(g, r, 18, se.field(jv::se::Odds));
 
-    if (r >= g8.row_count()) continue;
-    setf(g8, r, 0, "%2d", bracket);
-    setf(g8, r, 1, "%2d", horse);
-    set_odds(g8, r, 2, w.WinOdds[h]);
-    set_rank(g8, r, 3, w.WinNinki[h]);
-    set_odds(g8, r, 4, w.PlaceOddsLow[h]);
-    set_rank(g8, r, 5, w.PlaceNinki[h]);
-    set_mining_time(g8, r, 6, w.DmTime[j]);
-    set_rank(g8, r, 7, w.DmRank[j]);
-    set_stored_rank(g8, r, 12, se.field(jv::se::KakuteiJyuni));
-    set_stored_rank(g8, r, 13, se.field(jv::se::Ninki));
+    if (r < g8.row_count()) set_horse_row(g8, r, kStripColumns, w, se);
   }
 }
 

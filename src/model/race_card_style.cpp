@@ -1,5 +1,6 @@
 #include "model/race_card_style.h"
 
+#include <array>
 #include <cstdio>
 
 #include "jvdata/keiba_func.h"
@@ -197,26 +198,16 @@ CellStyle results_body(const Day& day, int slot, int row, int col) {
 }  // namespace
 
 BracketColors BracketColorsOf(int bracket) {
-  switch (bracket) {
-    case 1:
-      return {colors::kWhite, colors::kBlack};
-    case 2:
-      return {colors::kGray, colors::kWhite};
-    case 3:
-      return {colors::kRed, colors::kWhite};
-    case 4:
-      return {colors::kBlue, colors::kWhite};
-    case 5:
-      return {colors::kYellow, colors::kBlack};
-    case 6:
-      return {colors::kLime, colors::kWhite};
-    case 7:
-      return {kOrange, colors::kWhite};
-    case 8:
-      return {colors::kFuchsia, colors::kWhite};
-    default:
-      return {colors::kWhite, colors::kBlack};
-  }
+  // Brackets 1 to 8; any other number shows as bracket 1.
+  static constexpr std::array<BracketColors, 8> kBrackets = {{{colors::kWhite, colors::kBlack},
+                                                              {colors::kGray, colors::kWhite},
+                                                              {colors::kRed, colors::kWhite},
+                                                              {colors::kBlue, colors::kWhite},
+                                                              {colors::kYellow, colors::kBlack},
+                                                              {colors::kLime, colors::kWhite},
+                                                              {kOrange, colors::kWhite},
+                                                              {colors::kFuchsia, colors::kWhite}}};
+  return kBrackets[static_cast<std::size_t>(bracket >= 1 && bracket <= 8 ? bracket - 1 : 0)];
 }
 
 Rgb RankColor(int rank) {

@@ -43,6 +43,7 @@ bool ApplyStartTimeChanges(Day& day, int auto_oz_get) {
     std::string& last = applied[static_cast<std::size_t>(ChangeKind::kStartTime)];
     const std::string before = last;
     bool rewritten = false;
+    constexpr std::size_t kTcLen = jv::tc::kLayout.length;
     RecordScanner scan(tc_file, kTcLen);
     char tc[kTcLen];
     while (scan.next(tc, kTcLen)) {

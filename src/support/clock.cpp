@@ -1,5 +1,6 @@
 #include "support/clock.h"
 
+#include <array>
 #include <chrono>
 #include <ctime>
 
@@ -18,6 +19,24 @@ sys_days to_days(const DateTime& t) {
 void put2(std::string& out, int v) {
   out += static_cast<char>('0' + (v / 10) % 10);
   out += static_cast<char>('0' + v % 10);
+}
+
+// The format letters of the fields printed as two digits.
+struct TwoDigitField {
+  std::string_view letters;
+  int DateTime::*value;
+};
+constexpr std::array<TwoDigitField, 5> kTwoDigitFields = {{{"mm", &DateTime::month},
+                                                           {"dd", &DateTime::day},
+                                                           {"hh", &DateTime::hour},
+                                                           {"nn", &DateTime::minute},
+                                                           {"ss", &DateTime::second}}};
+
+const TwoDigitField* two_digit_field(std::string_view pattern) {
+  for (const TwoDigitField& f : kTwoDigitFields) {
+    if (pattern.starts_with(f.letters)) return &f;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -81,20 +100,8 @@ std::string format_dt(const DateTime& t, std::string_view p) {
       out += static_cast<char>('0' + t.msec / 100 % 10);
       put2(out, t.msec % 100);
       i += 3;
-    } else if (rest.starts_with("mm")) {
-      put2(out, t.month);
-      i += 2;
-    } else if (rest.starts_with("dd")) {
-      put2(out, t.day);
-      i += 2;
-    } else if (rest.starts_with("hh")) {
-      put2(out, t.hour);
-      i += 2;
-    } else if (rest.starts_with("nn")) {
-      put2(out, t.minute);
-      i += 2;
-    } else if (rest.starts_with("ss")) {
-      put2(out, t.second);
+    } else if (const TwoDigitField* f = two_digit_field(rest)) {
+      put2(out, t.*f->value);
       i += 2;
     } else {
       const std::size_t n = sjis_char_len(p, i);

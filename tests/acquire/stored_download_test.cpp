@@ -44,6 +44,19 @@ class StoredDownloadTest : public DownloadTest {
     deliver("20261207140000", "RESULT", {Hr(kSat, 1), Hr(kSun, 1)});
   }
 
+  // The two race days delivered, jvlink.ini written, and the window opened over them.
+  TGetDataForm& open_two_days(std::string_view ini_text) {
+    two_days();
+    ini(ini_text);
+    return open_form();
+  }
+
+  // Neither a day file nor the time of a last download was kept.
+  void expect_nothing_stored() const {
+    EXPECT_TRUE(day_files().empty());
+    EXPECT_EQ(last_time(), "");
+  }
+
   [[nodiscard]] static std::string ra_file(int ymd) {
     return testing::day_file(
         to_utf8(fmt("\\Data\\%04d年%02d月%02d日.jvRA", ymd / 10000, ymd / 100 % 100, ymd % 100)));
@@ -145,9 +158,8 @@ TEST_F(StoredDownloadTest, NothingNewerEndsTheRunWithAMessageAndKeepsLastTime) {
 }
 
 TEST_F(StoredDownloadTest, JVLinkFailuresOutsideTheReadLoopAreShownWithTheirTexts) {
-  two_days();
-  ini("[fail]\nJVOpen.1=-301\nJVClose.1=-201\nJVSetUIProperties=-100\n");
-  TGetDataForm& form = open_form();
+  TGetDataForm& form =
+      open_two_days("[fail]\nJVOpen.1=-301\nJVClose.1=-201\nJVSetUIProperties=-100\n");
   start(kFrom);
   EXPECT_THAT(dialogs.messages(), ElementsAre("info:JVOpenエラー:認証エラーが発生しました。(-301)",
                                               "info:JVCloseエラー:(-201)"));
@@ -157,14 +169,11 @@ TEST_F(StoredDownloadTest, JVLinkFailuresOutsideTheReadLoopAreShownWithTheirText
       "info:JVSetUIPropertiesエラー：パラメータが不正あるいはレジストリへの保存に失敗しました。("
       "-100)");
   EXPECT_EQ(dialogs.shown[dialogs.shown.size() - 2], "beep");
-  EXPECT_TRUE(day_files().empty());
-  EXPECT_EQ(last_time(), "");
+  expect_nothing_stored();
 }
 
 TEST_F(StoredDownloadTest, FilesStillDownloadingAreWaitedForByTheStatusTimer) {
-  two_days();
-  ini("[download]\nseconds=0.05\n");
-  TGetDataForm& form = open_form();
+  TGetDataForm& form = open_two_days("[download]\nseconds=0.05\n");
   form.DateTimePicker1.set_value(kFrom);
   form.StartBtnClick();
   EXPECT_EQ(form.state(), TGetDataForm::State::kDownloading);
@@ -193,9 +202,7 @@ TEST_F(StoredDownloadTest, FilesStillDownloadingAreWaitedForByTheStatusTimer) {
 }
 
 TEST_F(StoredDownloadTest, AStatusErrorEndsTheDownloadWithoutReading) {
-  two_days();
-  ini("[download]\nseconds=0.05\n[fail]\nJVStatus.3=-502\n");
-  TGetDataForm& form = open_form();
+  TGetDataForm& form = open_two_days("[download]\nseconds=0.05\n[fail]\nJVStatus.3=-502\n");
   start(kFrom);
   EXPECT_THAT(
       dialogs.messages(),
@@ -203,14 +210,11 @@ TEST_F(StoredDownloadTest, AStatusErrorEndsTheDownloadWithoutReading) {
                   "など）(-502)"));
   EXPECT_FALSE(form.StatusTimer.enabled());
   EXPECT_EQ(form.state(), TGetDataForm::State::kIdle);
-  EXPECT_TRUE(day_files().empty());
-  EXPECT_EQ(last_time(), "");
+  expect_nothing_stored();
 }
 
 TEST_F(StoredDownloadTest, CancelWhileDownloadingClosesAtOnceAndStoresNothing) {
-  two_days();
-  ini("[download]\nseconds=0.05\n");
-  TGetDataForm& form = open_form();
+  TGetDataForm& form = open_two_days("[download]\nseconds=0.05\n");
   int ticks = 0;
   on_tick = [&] {
     if (++ticks == 3) {
@@ -231,8 +235,7 @@ TEST_F(StoredDownloadTest, CancelWhileDownloadingClosesAtOnceAndStoresNothing) {
   EXPECT_EQ(form.ProgressLabel.text(), sj("JVCancel:キャンセルされました"));
   EXPECT_EQ(form.state(), TGetDataForm::State::kIdle);
   EXPECT_FALSE(form.StatusTimer.enabled());
-  EXPECT_TRUE(day_files().empty());
-  EXPECT_EQ(last_time(), "");
+  expect_nothing_stored();
   // The cancel ended its own run; later read loops are not stopped by it.
   EXPECT_FALSE(CancelFlag);
 }

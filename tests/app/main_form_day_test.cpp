@@ -3,6 +3,7 @@
 
 #include "acquire/day_store.h"
 #include "app/main_form.h"
+#include "common/day_form_fixture.h"
 #include "common/form_rig.h"
 #include "common/temp_dir.h"
 #include "jvfeed/records.h"
@@ -16,14 +17,9 @@ namespace {
 
 using testing::write_bytes;
 
-class DayHandlers : public ::testing::Test, protected testing::FormRig {
+class DayHandlers : public testing::DayFormFixture {
  protected:
-  DayHandlers() {
-    set_app_clock(&clock_);
-    fs::create_directories(dir.path() / "DATA");
-    fs::create_directories(dir.path() / "CHG");
-  }
-  ~DayHandlers() override { set_app_clock(nullptr); }
+  DayHandlers() : DayFormFixture(DateTime{2026, 12, 6, 9, 0, 0}) {}
 
   // A stored day of `races` races at 中山, the first starting at 10:00.
   static void store_day(int ymd, int races) {
@@ -39,8 +35,6 @@ class DayHandlers : public ::testing::Test, protected testing::FormRig {
     }
     store.Flush();
   }
-
-  ManualClock clock_{DateTime{2026, 12, 6, 9, 0, 0}};
 };
 
 TEST_F(DayHandlers, ChoosingADayLoadsItWithTheSettingsAndSelectsTheFirstRace) {

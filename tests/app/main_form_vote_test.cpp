@@ -2,7 +2,10 @@
 // the race and day they take from the window.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
 #include <system_error>
+#include <utility>
 
 #include "acquire/day_store.h"
 #include "app/main_form.h"
@@ -39,8 +42,10 @@ class VoteCommands : public ::testing::Test, protected testing::FormRig {
     fs::current_path(cwd_, ec);
   }
 
-  MainForm& load_day() {
+  // The day loaded, with a bet in the table of each type listed (bet() below).
+  MainForm& load_day(std::initializer_list<std::pair<BetType, const char*>> bets) {
     choose_day(0);
+    for (const auto& [t, kumi] : bets) bet(t, kumi);
     return *form;
   }
   // A bet of 300 yen on the combination in row 1 of the type's table.
@@ -53,20 +58,22 @@ class VoteCommands : public ::testing::Test, protected testing::FormRig {
     table.set_cell(1, table.columns().amount, "   300");
   }
   [[nodiscard]] std::string bet_file() const { return slurp(dir.path() / "kaime" / "090510.BET"); }
+  // The bet file of the day as it must read: its header line, then `lines`.
+  static std::string day_bet_file(const std::string& lines) {
+    return sj("東京 09年  5月 10日  2回  6日 \r\n" + lines);
+  }
 
   fs::path cwd_ = fs::current_path();
 };
 
 TEST_F(VoteCommands, PatbetWritesTheActiveTabsTableOfTheRaceOnScreen) {
-  MainForm& f = load_day();
-  bet(BetType::kUmaren, " 1- 5");
-  bet(BetType::kTansho, " 5");
+  MainForm& f = load_day({{BetType::kUmaren, " 1- 5"}, {BetType::kTansho, " 5"}});
   f.bets.PageControl4.set_tab_index(bet_index(BetType::kUmaren));
   f.voting().TohyouBtnClick();
   EXPECT_EQ(dialogs.calls,
             std::vector<std::string>{
                 sj("confirm: [東京11R:馬連]に投票します。投票ファイルを出力しますか？")});
-  EXPECT_EQ(bet_file(), sj("東京 09年  5月 10日  2回  6日 \r\n11R 馬連 01-05    300\r\n"));
+  EXPECT_EQ(bet_file(), day_bet_file("11R 馬連 01-05    300\r\n"));
 
   f.bets.PageControl4.set_tab_index(-1);  // no bet tab: nothing happens
   dialogs.calls.clear();
@@ -76,14 +83,12 @@ TEST_F(VoteCommands, PatbetWritesTheActiveTabsTableOfTheRaceOnScreen) {
 }
 
 TEST_F(VoteCommands, MenuItemsTakeTheirOwnTypeWhicheverTabIsActive) {
-  MainForm& f = load_day();
-  bet(BetType::kTansho, " 5");
-  bet(BetType::kWakuren, " 1- 5");
+  MainForm& f = load_day({{BetType::kTansho, " 5"}, {BetType::kWakuren, " 1- 5"}});
   f.bets.PageControl4.set_tab_index(bet_index(BetType::kTansho));
   f.voting().N21Click();
-  EXPECT_EQ(bet_file(), sj("東京 09年  5月 10日  2回  6日 \r\n11R 枠連 01-05    300\r\n"));
+  EXPECT_EQ(bet_file(), day_bet_file("11R 枠連 01-05    300\r\n"));
   f.voting().N19Click();
-  EXPECT_EQ(bet_file(), sj("東京 09年  5月 10日  2回  6日 \r\n11R 単勝  5    300\r\n"));
+  EXPECT_EQ(bet_file(), day_bet_file("11R 単勝  5    300\r\n"));
   f.voting().N26Click();  // an empty table
   EXPECT_EQ(dialogs.calls.back(), "info: " + sj("買い目が作成されていません。"));
 
@@ -104,8 +109,7 @@ TEST_F(VoteCommands, BeforeADayIsLoadedTheCommandsAskForOne) {
 
 // Without the plug-in, as on a machine where it was never installed, nothing is written.
 TEST_F(VoteCommands, Rgt2VotesThroughThePluginOnlyWhenItIsInstalled) {
-  MainForm& f = load_day();
-  bet(BetType::kUmaren, " 1- 5");
+  MainForm& f = load_day({{BetType::kUmaren, " 1- 5"}});
   f.bets.PageControl4.set_tab_index(bet_index(BetType::kUmaren));
   f.voting().TohyoCSVBtnClick();
   EXPECT_EQ(dialogs.calls.back(),
@@ -124,8 +128,7 @@ TEST_F(VoteCommands, Rgt2VotesThroughThePluginOnlyWhenItIsInstalled) {
 }
 
 TEST_F(VoteCommands, BetFolderCommandChangesWhereTheFileGoes) {
-  MainForm& f = load_day();
-  bet(BetType::kUmaren, " 1- 5");
+  MainForm& f = load_day({{BetType::kUmaren, " 1- 5"}});
   const testing::TempDir chosen;
   desktop.folder_choice = chosen.path();
   f.voting().N28Click();

@@ -3,6 +3,7 @@
 
 #include "acquire/day_store.h"
 #include "app/main_form.h"
+#include "common/day_form_fixture.h"
 #include "common/form_rig.h"
 #include "common/temp_dir.h"
 #include "jvfeed/records.h"
@@ -17,14 +18,9 @@ namespace {
 
 using testing::write_bytes;
 
-class RaceSelect : public ::testing::Test, protected testing::FormRig {
+class RaceSelect : public testing::DayFormFixture {
  protected:
-  RaceSelect() {
-    set_app_clock(&clock_);
-    fs::create_directories(dir.path() / "DATA");
-    fs::create_directories(dir.path() / "CHG");
-  }
-  ~RaceSelect() override { set_app_clock(nullptr); }
+  RaceSelect() : DayFormFixture(DateTime{2026, 12, 7, 9, 0, 0}) {}
 
   // Races 1..runners.size() at 中山 on 2026-12-06; a race of 0 runners has no runner data.
   void store(const std::vector<int>& runners) {
@@ -46,7 +42,6 @@ class RaceSelect : public ::testing::Test, protected testing::FormRig {
     return *form;
   }
 
-  ManualClock clock_{DateTime{2026, 12, 7, 9, 0, 0}};
   DayStore store_{DayStore::Mode::kWriteBack};
 };
 

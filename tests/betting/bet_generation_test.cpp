@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <random>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "betting/bet_race.h"
 #include "jvdata/combo_labels.h"
@@ -30,6 +33,14 @@ std::vector<std::string> labels(const BetTable& t) {
   return out;
 }
 
+// The combinations each listed type's table holds, in row order.
+void expect_labels(BetRace& race,
+                   std::initializer_list<std::pair<BetType, std::vector<std::string>>> want) {
+  for (const auto& [t, rows] : want) {
+    EXPECT_EQ(labels(race.tables[t]), rows) << "bet type " << bet_index(t);
+  }
+}
+
 TEST(GenerateBets, AnAxisThatIsAlsoAFirstPartnerNeverPairsWithItself) {
   BetRace race;
   race.show();
@@ -40,8 +51,7 @@ TEST(GenerateBets, AnAxisThatIsAlsoAFirstPartnerNeverPairsWithItself) {
       Rows(race.tables[BetType::kUmaren], {0, 1, 2, 3, 4, 5}),
       (std::vector<std::string>{"|  1| 1- 2|" + fmt("%7.1f", testing::combo_tenths(k) / 10.0) +
                                 "|" + fmt("%3d", k) + "| 1- 2"}));
-  EXPECT_EQ(labels(race.tables[BetType::kWide]), (std::vector<std::string>{" 1- 2"}));
-  EXPECT_EQ(labels(race.tables[BetType::kUmatan]), (std::vector<std::string>{" 1- 2", " 2- 1"}));
+  expect_labels(race, {{BetType::kWide, {" 1- 2"}}, {BetType::kUmatan, {" 1- 2", " 2- 1"}}});
   // No ヒモ2 horse: no triples, one empty row each.
   for (const BetType t : {BetType::kSanrenpuku, BetType::kSanrentan}) {
     EXPECT_EQ(race.tables[t].data_rows(), 1);
@@ -80,12 +90,12 @@ TEST(GenerateBets, AnErasedHorseLeavesEveryBetTypeWhateverItsMarks) {
   race.show();
   race.mark({1, 2}, {1, 2, 3}, {1, 2, 3}, {2});
   generate(race);
-  EXPECT_EQ(labels(race.tables[BetType::kTansho]), (std::vector<std::string>{" 1"}));
-  EXPECT_EQ(labels(race.tables[BetType::kFukusho]), (std::vector<std::string>{" 1"}));
-  EXPECT_EQ(labels(race.tables[BetType::kUmaren]), (std::vector<std::string>{" 1- 3"}));
-  EXPECT_EQ(labels(race.tables[BetType::kUmatan]), (std::vector<std::string>{" 1- 3"}));
-  // Two horses left: no triple of three different horses.
-  EXPECT_EQ(labels(race.tables[BetType::kSanrenpuku]), (std::vector<std::string>{""}));
+  expect_labels(race, {{BetType::kTansho, {" 1"}},
+                       {BetType::kFukusho, {" 1"}},
+                       {BetType::kUmaren, {" 1- 3"}},
+                       {BetType::kUmatan, {" 1- 3"}},
+                       // Two horses left: no triple of three different horses.
+                       {BetType::kSanrenpuku, {""}}});
 }
 
 TEST(GenerateBets, WithdrawnHorsesDropOutWhenTheOddsRecordsArePresent) {
@@ -95,11 +105,11 @@ TEST(GenerateBets, WithdrawnHorsesDropOutWhenTheOddsRecordsArePresent) {
   race.show();
   race.mark({1, 2}, {2, 3, 9}, {4, 9});
   generate(race);
-  EXPECT_EQ(labels(race.tables[BetType::kTansho]), (std::vector<std::string>{" 1"}));
-  EXPECT_EQ(labels(race.tables[BetType::kUmaren]), (std::vector<std::string>{" 1- 3"}));
-  EXPECT_EQ(labels(race.tables[BetType::kWide]), (std::vector<std::string>{" 1- 3"}));
-  EXPECT_EQ(labels(race.tables[BetType::kUmatan]), (std::vector<std::string>{" 1- 3"}));
-  EXPECT_EQ(labels(race.tables[BetType::kSanrenpuku]), (std::vector<std::string>{" 1- 3- 4"}));
+  expect_labels(race, {{BetType::kTansho, {" 1"}},
+                       {BetType::kUmaren, {" 1- 3"}},
+                       {BetType::kWide, {" 1- 3"}},
+                       {BetType::kUmatan, {" 1- 3"}},
+                       {BetType::kSanrenpuku, {" 1- 3- 4"}}});
   EXPECT_EQ(labels(race.tables[BetType::kSanrentan]).size(), 6u);
   // The amounts follow: 3000 over one bet is 3000.
   EXPECT_EQ(race.tables[BetType::kUmaren].cell(1, 6), "  3000");
@@ -138,12 +148,10 @@ TEST(GenerateBets, OddsFiltersAreInclusiveWholeOdds) {
   // 複勝 low of horse 1 is 1.0.
   set.filters[0] = {1, 1};
   generate(race, set);
-  EXPECT_EQ(labels(race.tables[BetType::kUmaren]), (std::vector<std::string>{" 1- 3"}));
-  EXPECT_EQ(labels(race.tables[BetType::kFukusho]), (std::vector<std::string>{" 1"}));
+  expect_labels(race, {{BetType::kUmaren, {" 1- 3"}}, {BetType::kFukusho, {" 1"}}});
   set.filters[0] = {2, 1000};
   generate(race, set);
-  EXPECT_EQ(labels(race.tables[BetType::kFukusho]), (std::vector<std::string>{""}));
-  EXPECT_EQ(labels(race.tables[BetType::kTansho]), (std::vector<std::string>{" 1"}));  // no filter
+  expect_labels(race, {{BetType::kFukusho, {""}}, {BetType::kTansho, {" 1"}}});  // 単勝: no filter
 }
 
 TEST(GenerateBets, RenNinkiNeedsEveryHorseRankedAndItsFinishRatesFollowIt) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "betting/bet_race.h"
+#include "common/grid_cells.h"
 
 namespace rv {
 namespace {
@@ -174,13 +175,13 @@ TEST(StringGrid8Press, TogglesMarksAndSortsByTheRankHeadings) {
 
 TEST(ReadRunnerMarks, AnErasedHorseCarriesNoMarkAndRowsWithoutANumberAreSkipped) {
   Grid g(14, 4);
-  g.set(1, 1, " 3");
-  g.set(1, 8, sj("◎"));
-  g.set(1, 11, sj("消"));
-  g.set(2, 1, "  ");
-  g.set(2, 8, sj("◎"));
-  g.set(3, 1, "18");
-  g.set(3, 10, "x");  // any text is a mark
+  testing::set_cells(g, {{1, 1, " 3"},
+                         {1, 8, sj("◎")},
+                         {1, 11, sj("消")},
+                         {2, 1, "  "},
+                         {2, 8, sj("◎")},
+                         {3, 1, "18"},
+                         {3, 10, "x"}});  // any text is a mark
   const RunnerMarks m = ReadRunnerMarks(g);
   EXPECT_FALSE(m.usable[3]);
   EXPECT_FALSE(m.axis[3]);

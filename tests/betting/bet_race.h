@@ -71,34 +71,15 @@ class BetRace {
 
   // The odds records O1..O6 of the race are in the day (or not).
   void odds_records() {
-    const auto put = [this](auto& records, jvfeed::Kind kind) {
+    each_odds_records([this](auto& records, jvfeed::Kind kind) {
       records[kSlot].assign(jvfeed::odds(kind, key_, runners_).str());
-    };
-    put(day_->O1Data, jvfeed::Kind::O1);
-    put(day_->O2Data, jvfeed::Kind::O2);
-    put(day_->O3Data, jvfeed::Kind::O3);
-    put(day_->O4Data, jvfeed::Kind::O4);
-    put(day_->O5Data, jvfeed::Kind::O5);
-    put(day_->O6Data, jvfeed::Kind::O6);
+    });
   }
+  // The race's odds record of one kind taken out of the day again.
   void drop_record(jvfeed::Kind kind) {
-    switch (kind) {
-      case jvfeed::Kind::O2:
-        day_->O2Data[kSlot].blank();
-        break;
-      case jvfeed::Kind::O3:
-        day_->O3Data[kSlot].blank();
-        break;
-      case jvfeed::Kind::O4:
-        day_->O4Data[kSlot].blank();
-        break;
-      case jvfeed::Kind::O5:
-        day_->O5Data[kSlot].blank();
-        break;
-      default:
-        day_->O6Data[kSlot].blank();
-        break;
-    }
+    each_odds_records([kind](auto& records, jvfeed::Kind k) {
+      if (k == kind) records[kSlot].blank();
+    });
   }
 
   // The race card of the race: StringGrid8 with one row per runner.
@@ -129,6 +110,17 @@ class BetRace {
   BetTables tables;
 
  private:
+  // fn(records, kind) for each of the day's odds record arrays O1..O6.
+  template <typename Fn>
+  void each_odds_records(Fn fn) {
+    fn(day_->O1Data, jvfeed::Kind::O1);
+    fn(day_->O2Data, jvfeed::Kind::O2);
+    fn(day_->O3Data, jvfeed::Kind::O3);
+    fn(day_->O4Data, jvfeed::Kind::O4);
+    fn(day_->O5Data, jvfeed::Kind::O5);
+    fn(day_->O6Data, jvfeed::Kind::O6);
+  }
+
   template <typename Fn>
   void for_each_combination(Fn fn) {
     RaceWork& w = work();

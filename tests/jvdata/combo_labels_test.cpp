@@ -4,10 +4,13 @@
 
 #include <functional>
 
+#include "common/expect_each.h"
 #include "support/text.h"
 
 namespace rv {
 namespace {
+
+using testing::expect_each;
 
 struct Ordering {
   const char* name;
@@ -60,41 +63,33 @@ TEST(ComboLabels, EveryOrderingMapsLabelsToTheirPositionAndBack) {
 }
 
 TEST(ComboLabels, KnownPositions) {
-  EXPECT_EQ(WakurenIndex(" 1- 1"), 1);
-  EXPECT_EQ(WakurenIndex(" 8- 8"), 36);
-  EXPECT_EQ(UmarenIndex(" 1- 2"), 1);
-  EXPECT_EQ(UmarenIndex("17-18"), 153);
-  EXPECT_EQ(UmatanIndex("18-17"), 306);
-  EXPECT_EQ(SanrenpukuIndex(" 2- 3- 4"), 137);
-  EXPECT_EQ(SanrenpukuIndex("16-17-18"), 816);
-  EXPECT_EQ(SanrentanIndex(" 9-18-17"), 2448);
-  EXPECT_EQ(SanrentanIndex("10- 1- 2"), 2449);
-  EXPECT_EQ(SanrentanIndex("18-17-16"), 4896);
+  expect_each(WakurenIndex, {{" 1- 1", 1}, {" 8- 8", 36}});
+  expect_each(UmarenIndex, {{" 1- 2", 1}, {"17-18", 153}});
+  expect_each(UmatanIndex, {{"18-17", 306}});
+  expect_each(SanrenpukuIndex, {{" 2- 3- 4", 137}, {"16-17-18", 816}});
+  expect_each(SanrentanIndex, {{" 9-18-17", 2448}, {"10- 1- 2", 2449}, {"18-17-16", 4896}});
 }
 
 TEST(ComboLabels, AnythingButAnExactLabelGivesZero) {
-  EXPECT_EQ(UmarenIndex(" 8- 8"), 0);
-  EXPECT_EQ(UmarenIndex(" 2- 1"), 0);
-  EXPECT_EQ(UmatanIndex(" 3- 3"), 0);
-  EXPECT_EQ(WakurenIndex(" 2- 1"), 0);
-  EXPECT_EQ(WakurenIndex(" 1- 9"), 0);
+  expect_each(UmarenIndex, {{" 8- 8", 0}, {" 2- 1", 0}});
+  expect_each(UmatanIndex, {{" 3- 3", 0}});
+  expect_each(WakurenIndex, {{" 2- 1", 0}, {" 1- 9", 0}});
   for (const char* junk :
        {"1-2", " 1-2", "01- 2", " 1- 2 ", " 1_ 2", "", "  -  ", " 1- 0", "19- 1", " 1- 2- 3"}) {
     EXPECT_EQ(UmarenIndex(junk), 0) << "'" << junk << "'";
     EXPECT_EQ(UmatanIndex(junk), 0) << "'" << junk << "'";
   }
-  EXPECT_EQ(SanrenpukuIndex(" 1- 2- 3 "), 0);
-  EXPECT_EQ(SanrenpukuIndex(" 1- 2"), 0);
+  expect_each(SanrenpukuIndex, {{" 1- 2- 3 ", 0}, {" 1- 2", 0}});
 }
 
 TEST(ComboLabels, TrifectaReadsOnlyTheFirstEightCharacters) {
-  EXPECT_EQ(SanrentanIndex("18-17-16"), 4896);
-  EXPECT_EQ(SanrentanIndex("18-17-16 extra"), 4896);
-  EXPECT_EQ(SanrentanIndex(" 1- 2- 3-4"), 1);
-  EXPECT_EQ(SanrentanIndex(" 1- 1- 2"), 0);
-  EXPECT_EQ(SanrentanIndex("10-10- 2"), 0);
-  EXPECT_EQ(SanrentanIndex(" 1- 2- "), 0);
-  EXPECT_EQ(SanrentanIndex("09- 1- 2"), 0);
+  expect_each(SanrentanIndex, {{"18-17-16", 4896},
+                               {"18-17-16 extra", 4896},
+                               {" 1- 2- 3-4", 1},
+                               {" 1- 1- 2", 0},
+                               {"10-10- 2", 0},
+                               {" 1- 2- ", 0},
+                               {"09- 1- 2", 0}});
 }
 
 }  // namespace

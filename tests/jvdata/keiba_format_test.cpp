@@ -2,47 +2,43 @@
 
 #include <gtest/gtest.h>
 
+#include "common/expect_each.h"
 #include "support/text.h"
 
 namespace rv {
 namespace {
 
+using testing::expect_each;
+
 TEST(FmtNum, RightAlignsInTheFieldWidthAndBlanksZero) {
-  EXPECT_EQ(FmtNum("00"), "  ");
-  EXPECT_EQ(FmtNum("07"), " 7");
-  EXPECT_EQ(FmtNum("0480"), " 480");
-  EXPECT_EQ(FmtNum("18"), "18");
-  EXPECT_EQ(FmtNum("  "), "  ");
-  EXPECT_EQ(FmtNum("--"), "  ");
+  expect_each(
+      FmtNum,
+      {{"00", "  "}, {"07", " 7"}, {"0480", " 480"}, {"18", "18"}, {"  ", "  "}, {"--", "  "}});
 }
 
 TEST(FmtTenth, OneDecimalOneWiderOrOneNarrowerThanTheField) {
-  EXPECT_EQ(FmtTenth("0550"), " 55.0");
-  EXPECT_EQ(FmtTenth("540"), "54.0");
-  EXPECT_EQ(FmtTenth("0000"), "    ");
-  EXPECT_EQ(FmtTenthN("0550"), "55.0");
-  EXPECT_EQ(FmtTenthN("0015"), "1.5");
-  EXPECT_EQ(FmtTenthN("00015"), " 1.5");
-  EXPECT_EQ(FmtTenthN("9999"), "999.9");  // wider when the number needs it
-  EXPECT_EQ(FmtTenthN("0000"), "    ");
+  expect_each(FmtTenth, {{"0550", " 55.0"}, {"540", "54.0"}, {"0000", "    "}});
+  expect_each(FmtTenthN, {{"0550", "55.0"},
+                          {"0015", "1.5"},
+                          {"00015", " 1.5"},
+                          {"9999", "999.9"},  // wider when the number needs it
+                          {"0000", "    "}});
 }
 
 TEST(FmtTime, MinuteSecondsAndTenthOrBlanksWithoutATime) {
-  EXPECT_EQ(FmtTime("1345"), "134.5");
-  EXPECT_EQ(FmtTime("1053"), "1 5.3");
-  EXPECT_EQ(FmtTime("0583"), "058.3");
-  EXPECT_EQ(FmtTime("9999"), "     ");
-  EXPECT_EQ(FmtTime("0000"), "     ");
-  EXPECT_EQ(FmtTime("0999"), "     ");
-  EXPECT_EQ(FmtTime("    "), "     ");
-  EXPECT_EQ(FmtTime(""), "     ");
+  expect_each(FmtTime, {{"1345", "134.5"},
+                        {"1053", "1 5.3"},
+                        {"0583", "058.3"},
+                        {"9999", "     "},
+                        {"0000", "     "},
+                        {"0999", "     "},
+                        {"    ", "     "},
+                        {"", "     "}});
 }
 
 TEST(FmtTime2, DotsBetweenMinuteSecondsAndTenth) {
-  EXPECT_EQ(FmtTime2("1345"), "1.34.5");
-  EXPECT_EQ(FmtTime2("0583"), "  58.3");
-  EXPECT_EQ(FmtTime2("0000"), "      ");
-  EXPECT_EQ(FmtTime2(" 583"), "  58.3");
+  expect_each(FmtTime2,
+              {{"1345", "1.34.5"}, {"0583", "  58.3"}, {"0000", "      "}, {" 583", "  58.3"}});
 }
 
 TEST(AddMinutes, HoursAndMinutesAsFourDigits) {
@@ -87,13 +83,9 @@ TEST(ZenNum, SingleDigitHorsesBecomeFullWidth) {
 }
 
 TEST(MonthChar, TwelveMonthsInOneCharacter) {
-  EXPECT_EQ(MonthChar("01"), "1");
-  EXPECT_EQ(MonthChar("09"), "9");
-  EXPECT_EQ(MonthChar("10"), "a");
-  EXPECT_EQ(MonthChar("12"), "c");
-  EXPECT_EQ(MonthChar("13"), "");
-  EXPECT_EQ(MonthChar("1"), "");
-  EXPECT_EQ(MonthChar("00"), "");
+  expect_each(
+      MonthChar,
+      {{"01", "1"}, {"09", "9"}, {"10", "a"}, {"12", "c"}, {"13", ""}, {"1", ""}, {"00", ""}});
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "common/temp_dir.h"
 #include "feed_reader.h"
@@ -181,6 +183,17 @@ int tenths(std::string_view field) {
   return inum(field);
 }
 
+// The filled entries of a single-horse payout block of an HR record: `count` entries of 13
+// bytes from byte `pos`, each with the horse it pays.
+std::vector<std::pair<int, std::string_view>> paid_horses(std::string_view hr, int pos, int count) {
+  std::vector<std::pair<int, std::string_view>> out;
+  for (int k = 0; k < count; ++k) {
+    const auto e = fld(hr, sz(pos + 13 * k), 13);
+    if (!is_blank(e)) out.emplace_back(inum(e.substr(0, 2)), e);
+  }
+  return out;
+}
+
 TEST_F(GeneratedWeekend, PayoutsFollowTheFinishAndTheFinalOdds) {
   int races = 0;
   for (const std::string date : {"20261205", "20261206"}) {
@@ -213,20 +226,14 @@ TEST_F(GeneratedWeekend, PayoutsFollowTheFinishAndTheFinalOdds) {
         if (p >= 1 && p <= paid) placed.insert(h);
       }
       std::set<int> paid_win;
-      for (int k = 0; k < 3; ++k) {
-        const auto e = fld(hr, sz(103 + 13 * k), 13);
-        if (is_blank(e)) continue;
-        const int h = inum(e.substr(0, 2));
+      for (const auto& [h, e] : paid_horses(hr, 103, 3)) {
         paid_win.insert(h);
         EXPECT_EQ(num(e.substr(2, 9)), tenths(odds_at(o.at(Kind::O1), win_array(), h)) * 10);
         EXPECT_EQ(e.substr(11, 2), rank_at(o.at(Kind::O1), win_array(), h));
       }
       EXPECT_EQ(paid_win, winners);
       std::set<int> paid_place;
-      for (int k = 0; k < 5; ++k) {
-        const auto e = fld(hr, sz(142 + 13 * k), 13);
-        if (is_blank(e)) continue;
-        const int h = inum(e.substr(0, 2));
+      for (const auto& [h, e] : paid_horses(hr, 142, 5)) {
         paid_place.insert(h);
         const auto y = num(e.substr(2, 9));
         EXPECT_GE(y, tenths(odds_at(o.at(Kind::O1), place_array(), h)) * 10);

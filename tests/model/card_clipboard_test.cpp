@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/grid_cells.h"
 #include "model/card_day.h"
 
 namespace rv {
@@ -15,11 +16,7 @@ TEST(CardClipboard, HeaderLinesThenTabSeparatedRowsEndingInCrLf) {
   card.Label4.set_text("L4");
   card.Label6.set_text("not copied");
   Grid g(3, 3);
-  g.set(0, 0, "a");
-  g.set(0, 1, "b");
-  g.set(0, 2, "c");
-  g.set(1, 1, " 1");
-  g.set(2, 2, "z");
+  testing::set_cells(g, {{0, 0, "a"}, {0, 1, "b"}, {0, 2, "c"}, {1, 1, " 1"}, {2, 2, "z"}});
   EXPECT_EQ(CardClipboardText(card, g), "L1\r\nL2\r\nL3\r\nL4\r\na\tb\tc\r\n\t 1\t\r\n\t\tz\r\n");
   // A range beyond the grid is clamped to it; a part of the grid is copied as asked.
   EXPECT_EQ(CardClipboardText(card, g, -3, -1, 9, 9), CardClipboardText(card, g));

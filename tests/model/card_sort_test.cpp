@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "common/grid_cells.h"
 #include "model/card_day.h"
 #include "model/grid_sort.h"
 
@@ -21,70 +22,74 @@ std::vector<std::string> column(const Grid& g, int col) {
   return out;
 }
 
-// A race of six whose final odds and positions are given per horse (0 = none).
-void six_runners(CardDay& d, const int (&odds_tenths)[6], const int (&finish)[6]) {
-  const auto key = d.race(0, 11, 6);
-  for (int h = 1; h <= 6; ++h) {
-    const auto i = static_cast<std::size_t>(h - 1);
-    d.put_runner(0, jvfeed::se(key, {.horse = h,
-                                     .runners = 6,
-                                     .finish = finish[i],
-                                     .popularity = finish[i],
-                                     .odds_tenths = odds_tenths[i]}));
-    d.odds(0, h, 2.0 + h, 7 - h);
+// The entry card of a race of six whose final odds and positions are given per horse
+// (0 = none).
+struct SixRunners {
+  SixRunners(const int (&odds_tenths)[6], const int (&finish)[6]) {
+    const auto key = d.race(0, 11, 6);
+    for (int h = 1; h <= 6; ++h) {
+      const auto i = static_cast<std::size_t>(h - 1);
+      d.put_runner(0, jvfeed::se(key, {.horse = h,
+                                       .runners = 6,
+                                       .finish = finish[i],
+                                       .popularity = finish[i],
+                                       .odds_tenths = odds_tenths[i]}));
+      d.odds(0, h, 2.0 + h, 7 - h);
+    }
   }
-}
+  void show() { ShowRace(d.day(), 0, card, d.on_screen); }
+  // Shows the race with the sort buttons on `sort`.
+  void show(CardSort sort) {
+    card.SortButtons.set_item_index(static_cast<int>(sort));
+    show();
+  }
+  // Sorts the card shown again as the sort buttons on `sort` ask.
+  void resort(CardSort sort) {
+    card.SortButtons.set_item_index(static_cast<int>(sort));
+    SortEntryCard(card);
+  }
+  [[nodiscard]] std::vector<std::string> entries(int col) const {
+    return column(card.StringGrid26, col);
+  }
+
+  CardDay d;
+  RaceCardControls card;
+};
 
 TEST(EntryCardSort, PopularityButtonPutsHorsesWithoutFinalOddsFirst) {
-  CardDay d;
-  six_runners(d, {0, 123, 25, 0, 25, 1000}, {0, 0, 0, 0, 0, 0});
-  RaceCardControls card;
-  card.SortButtons.set_item_index(static_cast<int>(CardSort::kNinki));
-  ShowRace(d.day(), 0, card, d.on_screen);
-  EXPECT_EQ(column(card.StringGrid26, 1),
-            (std::vector<std::string>{" 1", " 4", " 3", " 5", " 2", " 6"}));
-  EXPECT_EQ(column(card.StringGrid26, 18),
+  SixRunners race({0, 123, 25, 0, 25, 1000}, {0, 0, 0, 0, 0, 0});
+  race.show(CardSort::kNinki);
+  EXPECT_EQ(race.entries(1), (std::vector<std::string>{" 1", " 4", " 3", " 5", " 2", " 6"}));
+  EXPECT_EQ(race.entries(18),
             (std::vector<std::string>{"     ", "     ", "  2.5", "  2.5", " 12.3", "100.0"}));
 
-  card.SortButtons.set_item_index(static_cast<int>(CardSort::kUmaban));
-  SortEntryCard(card);
-  EXPECT_EQ(column(card.StringGrid26, 1),
-            (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5", " 6"}));
+  race.resort(CardSort::kUmaban);
+  EXPECT_EQ(race.entries(1), (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5", " 6"}));
 }
 
 TEST(EntryCardSort, FinishAndFinalPopularityButtonsUseTheResultColumns) {
-  CardDay d;
-  six_runners(d, {50, 30, 0, 40, 20, 10}, {3, 1, 0, 2, 5, 4});
-  RaceCardControls card;
-  card.SortButtons.set_item_index(static_cast<int>(CardSort::kChakujun));
-  ShowRace(d.day(), 0, card, d.on_screen);
+  SixRunners race({50, 30, 0, 40, 20, 10}, {3, 1, 0, 2, 5, 4});
+  race.show(CardSort::kChakujun);
   // A horse without a result ("　") sorts after every two-digit position.
-  EXPECT_EQ(column(card.StringGrid26, 1),
-            (std::vector<std::string>{" 2", " 4", " 1", " 6", " 5", " 3"}));
-  card.SortButtons.set_item_index(static_cast<int>(CardSort::kKakuteiNinki));
-  SortEntryCard(card);
-  EXPECT_EQ(column(card.StringGrid26, 17),
-            (std::vector<std::string>{"01", "02", "03", "04", "05", "\x81\x40"}));
+  EXPECT_EQ(race.entries(1), (std::vector<std::string>{" 2", " 4", " 1", " 6", " 5", " 3"}));
+  race.resort(CardSort::kKakuteiNinki);
+  EXPECT_EQ(race.entries(17), (std::vector<std::string>{"01", "02", "03", "04", "05", "\x81\x40"}));
   EXPECT_EQ(CardSortButtonOf(CardSort::kKakuteiNinki).primary, 17);
 }
 
 TEST(EntryCardSort, RankColumnPressesAlternateDirectionFromDescending) {
-  CardDay d;
-  six_runners(d, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0});
-  RaceCardControls card;
-  ShowRace(d.day(), 0, card, d.on_screen);
+  SixRunners race({0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0});
+  race.show();
   EXPECT_TRUE(IsEntryCardSortColumn(7));
-  EXPECT_FALSE(StringGrid26Press(card, 2));  // the name column does not sort
-  EXPECT_TRUE(StringGrid26Press(card, 7));
-  EXPECT_EQ(column(card.StringGrid26, 7),
-            (std::vector<std::string>{" 6", " 5", " 4", " 3", " 2", " 1"}));
-  EXPECT_TRUE(StringGrid26Press(card, 7));
-  EXPECT_EQ(column(card.StringGrid26, 7),
-            (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5", " 6"}));
+  EXPECT_FALSE(StringGrid26Press(race.card, 2));  // the name column does not sort
+  EXPECT_TRUE(StringGrid26Press(race.card, 7));
+  EXPECT_EQ(race.entries(7), (std::vector<std::string>{" 6", " 5", " 4", " 3", " 2", " 1"}));
+  EXPECT_TRUE(StringGrid26Press(race.card, 7));
+  EXPECT_EQ(race.entries(7), (std::vector<std::string>{" 1", " 2", " 3", " 4", " 5", " 6"}));
   // Showing a race again starts every column from ascending, so the next press descends.
-  ShowRace(d.day(), 0, card, d.on_screen);
-  StringGrid26Press(card, 7);
-  EXPECT_EQ(card.StringGrid26.cell(1, 7), " 6");
+  race.show();
+  StringGrid26Press(race.card, 7);
+  EXPECT_EQ(race.card.StringGrid26.cell(1, 7), " 6");
 }
 
 TEST(GridSort, HeadingSortKeepsEqualRowsInNumberOrderBothWays) {
@@ -100,10 +105,7 @@ TEST(GridSort, HeadingSortKeepsEqualRowsInNumberOrderBothWays) {
   SortBtn(g, 4, dir.flip(4));
   EXPECT_EQ(column(g, 1), (std::vector<std::string>{"2", "6", "4", "1", "3", "5"}));
   // Sorting by the number column orders ties by column 2.
-  g.set(1, 1, "9");
-  g.set(2, 1, "9");
-  g.set(1, 2, "b");
-  g.set(2, 2, "a");
+  testing::set_cells(g, {{1, 1, "9"}, {2, 1, "9"}, {1, 2, "b"}, {2, 2, "a"}});
   SortBtn(g, 1, false);
   EXPECT_EQ(g.cell(5, 2), "a");
   EXPECT_EQ(g.cell(6, 2), "b");

@@ -84,7 +84,7 @@ TEST_F(LoadDayTest, MissingRunnerFileOfOneVenueLeavesItsRacesBlank) {
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   EXPECT_EQ(controls.DatList.count(), 6);
   EXPECT_EQ(day->SeData[2][0].field(1, 2), "SE");
-  EXPECT_EQ(day->SeData[3][0].view(), std::string(kSeLen, ' '));
+  EXPECT_EQ(day->SeData[3][0].view(), std::string(SeRecord::kSize, ' '));
   // The venue whose runners are all final decides alone.
   EXPECT_TRUE(day->AllResultsIn);
 }
@@ -99,11 +99,11 @@ TEST_F(LoadDayTest, RunnersLandByRaceAndHorseNumberAndHorseRecordsByPedigree) {
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
 
   EXPECT_EQ(day->SeData[0][2].field(29, 2), "03");
-  EXPECT_EQ(day->SeData[0][3].view(), std::string(kSeLen, ' '));  // beyond the 3 runners
+  EXPECT_EQ(day->SeData[0][3].view(), std::string(SeRecord::kSize, ' '));  // beyond the 3 runners
   EXPECT_EQ(day->SeData[1][3].field(29, 2), "04");
   EXPECT_EQ(day->SeData[1][0].field(1, 2), "  ");
   EXPECT_EQ(day->UmData[0][1].view(), um.str());
-  EXPECT_EQ(day->UmData[0][0].view(), std::string(kUmLen, ' '));
+  EXPECT_EQ(day->UmData[0][0].view(), std::string(UmRecord::kSize, ' '));
   EXPECT_FALSE(day->AllResultsIn);  // the blank places of race 2 are not final
 }
 
@@ -119,20 +119,20 @@ TEST_F(LoadDayTest, TheNextDayKeepsNothingOfTheRacesItLacks) {
                        jvfeed::um("2022100002").str());
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   ASSERT_EQ(day->Work[1].SanrentanNinki[1], 1);
-  ASSERT_NE(day->UmData[1][1].view(), std::string(kUmLen, ' '));
+  ASSERT_NE(day->UmData[1][1].view(), std::string(UmRecord::kSize, ' '));
   const auto k = jvfeed::key(20261213, kNakayama, 1);
   put(jvfeed::ra(k, {.runners = 3}));
   put(jvfeed::se(k, {.data_kind = '7', .horse = 1, .runners = 3}));
   ASSERT_EQ(load("2026年12月13日"), DayLoadResult::kLoaded);
 
   for (std::size_t s : {0U, 1U}) {
-    EXPECT_EQ(day->O1Data[s].view(), std::string(kO1Len, ' ')) << s;
-    EXPECT_EQ(day->O6Data[s].view(), std::string(kO6Len, ' ')) << s;
+    EXPECT_EQ(day->O1Data[s].view(), std::string(O1Record::kSize, ' ')) << s;
+    EXPECT_EQ(day->O6Data[s].view(), std::string(O6Record::kSize, ' ')) << s;
     EXPECT_EQ(day->Work[s].WinOdds[1], 0.0) << s;
     EXPECT_EQ(day->Work[s].SanrentanOdds[1], 0.0) << s;
     EXPECT_EQ(day->Work[s].SanrentanNinki[1], 0) << s;
   }
-  EXPECT_EQ(day->UmData[1][1].view(), std::string(kUmLen, ' '));
+  EXPECT_EQ(day->UmData[1][1].view(), std::string(UmRecord::kSize, ' '));
 }
 
 TEST_F(LoadDayTest, MissingRaceFileRefusesAndKeepsThePreviousRecords) {
@@ -162,7 +162,7 @@ TEST_F(LoadDayTest, RaceOfNineteenRunnersStopsTheLoadAndShowsNothing) {
             "データに誤りがあるため、この日のデータは読み込みませんでした。");
   EXPECT_EQ(controls.DatList.count(), 0);
   EXPECT_EQ(day->slots_in_use(), 0);
-  EXPECT_EQ(day->SeData[0][0].view(), std::string(kSeLen, ' '));
+  EXPECT_EQ(day->SeData[0][0].view(), std::string(SeRecord::kSize, ' '));
   EXPECT_EQ(controls.SeiRecLabel.text(), "");
   EXPECT_EQ(day->Date, "");
 }
@@ -180,10 +180,10 @@ TEST_F(LoadDayTest, TornFilesLoseOnlyTheirTornRecord) {
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   EXPECT_EQ(controls.DatList.count(), 2);
   EXPECT_EQ(day->RaData[1].field(26, 2), "02");
-  EXPECT_EQ(day->RaData[2].view(), std::string(kRaLen, ' '));
+  EXPECT_EQ(day->RaData[2].view(), std::string(RaRecord::kSize, ' '));
   EXPECT_EQ(day->SeData[0][0].field(29, 2), "01");
-  EXPECT_EQ(day->SeData[0][1].view(), std::string(kSeLen, ' '));
-  EXPECT_EQ(day->HrData[2].view(), std::string(kHrLen, ' '));
+  EXPECT_EQ(day->SeData[0][1].view(), std::string(SeRecord::kSize, ' '));
+  EXPECT_EQ(day->HrData[2].view(), std::string(HrRecord::kSize, ' '));
 }
 
 TEST_F(LoadDayTest, PayoutRecordsLandByRaceWhateverTheirOrder) {
@@ -197,7 +197,7 @@ TEST_F(LoadDayTest, PayoutRecordsLandByRaceWhateverTheirOrder) {
   write_lines(data_file(".jvHR"), {hr3.line(), other_day.line(), hr1.line()});
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   EXPECT_EQ(day->HrData[0].field(103, 2), "02");
-  EXPECT_EQ(day->HrData[1].view(), std::string(kHrLen, ' '));
+  EXPECT_EQ(day->HrData[1].view(), std::string(HrRecord::kSize, ' '));
   EXPECT_EQ(day->HrData[2].field(103, 2), "05");
   // The results tab's tables are ready at once.
   EXPECT_EQ(day->Payouts.table[2][0][0].kumi, " 5");
@@ -212,8 +212,8 @@ TEST_F(LoadDayTest, BlankWinOddsFileIsMadeForDaysOfMoreThanSixRaces) {
   race(kNakayama, 7);
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   const std::string o1 = testing::slurp(data_file(".jvO1"));
-  EXPECT_EQ(o1.size(), 7 * kO1Len);
-  EXPECT_EQ(o1.substr(0, kO1Len), std::string(kO1Len - 2, ' ') + "\r\n");
+  EXPECT_EQ(o1.size(), 7 * O1Record::kSize);
+  EXPECT_EQ(o1.substr(0, O1Record::kSize), std::string(O1Record::kSize - 2, ' ') + "\r\n");
   EXPECT_EQ(day->Work[6].WinOdds[1], 0.0);  // blank records belong to no race
 }
 

@@ -10,17 +10,17 @@ TEST(DayModel, StartsZeroedAndSlotsInUseFollowTheRaceYear) {
   EXPECT_EQ(day->RaData[0].bytes[0], '\0');
   EXPECT_EQ(day->slots_in_use(), 0);
   day->blank_records();
-  EXPECT_EQ(day->O6Data[35].view(), std::string(kO6Len, ' '));
+  EXPECT_EQ(day->O6Data[35].view(), std::string(O6Record::kSize, ' '));
   EXPECT_EQ(day->slots_in_use(), 0);
 
-  std::string ra(kRaLen, ' ');
+  std::string ra(RaRecord::kSize, ' ');
   ra.replace(11, 4, "2026");
   ra.replace(881, 2, "16");
   day->RaData[0].assign(ra);
   day->RaData[1].assign(ra);
   ra.replace(11, 4, "0000");
   day->RaData[2].assign(ra);
-  day->RaData[3].assign(std::string(kRaLen, ' ').replace(11, 4, "2026"));
+  day->RaData[3].assign(std::string(RaRecord::kSize, ' ').replace(11, 4, "2026"));
   // Slots in use are contiguous from 0: a "0000" year ends the day.
   EXPECT_EQ(day->slots_in_use(), 2);
   EXPECT_EQ(day->runners(0), 16);
@@ -28,7 +28,7 @@ TEST(DayModel, StartsZeroedAndSlotsInUseFollowTheRaceYear) {
   // A short record is padded with blanks rather than keeping the previous bytes.
   day->HrData[0].assign("HR");
   EXPECT_EQ(day->HrData[0].field(1, 4), "HR  ");
-  EXPECT_EQ(day->HrData[0].field(kHrLen, 2), "");
+  EXPECT_EQ(day->HrData[0].field(HrRecord::kSize, 2), "");
 }
 
 TEST(DayModel, ResetClearsEverythingTheLoadersFill) {

@@ -141,7 +141,7 @@ TEST_F(PayoutsTest, MiningPredictionsRankWithTheRunnerRecordWinning) {
   EXPECT_EQ((std::array<int, 5>{w.DmRank[0], w.DmRank[1], w.DmRank[2], w.DmRank[3], w.DmRank[4]}),
             (std::array<int, 5>{1, 2, 3, 0, 4}));
   EXPECT_EQ(day->DmData[0].field(1, 2), "DM");
-  EXPECT_EQ(day->DmData[1].view(), std::string(kDmLen, ' '));
+  EXPECT_EQ(day->DmData[1].view(), std::string(DmRecord::kSize, ' '));
 }
 
 }  // namespace

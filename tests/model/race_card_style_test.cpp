@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/grid_cells.h"
 #include "model/card_day.h"
 
 namespace rv {
@@ -185,11 +186,7 @@ TEST(EntryCardDrawing, ColumnGroupsRanksAndWatchedJockeys) {
 
 TEST(RunnerGridDrawing, RankColoursIncludeGreenForThird) {
   Grid g(14, 4);
-  g.set(1, 0, " 4");
-  g.set(1, 3, " 1");
-  g.set(2, 3, " 2");
-  g.set(3, 3, " 3");
-  g.set(3, 13, "03");
+  testing::set_cells(g, {{1, 0, " 4"}, {1, 3, " 1"}, {2, 3, " 2"}, {3, 3, " 3"}, {3, 13, "03"}});
   EXPECT_EQ(StringGrid8DrawCell(g, 0, 4).background, colors::kAqua);
   EXPECT_EQ(StringGrid8DrawCell(g, 1, 0).background, colors::kBlue);
   EXPECT_EQ(StringGrid8DrawCell(g, 1, 1).background, colors::kCream);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 #include "day_fixture.h"
 #include "jvdata/combo_labels.h"
@@ -22,7 +25,30 @@ class RaceOddsTest : public testing::DayFixture {
     return jvfeed::key(kYmd, kNakayama, race, kaiji);
   }
   const RaceWork& work(int slot = 0) { return day->Work[static_cast<std::size_t>(slot)]; }
+
+  // Win odds and the place odds range of one horse.
+  struct WinPlace {
+    Odds win, low, high;
+  };
+  // The O1 record of race `race` with horses 1, 2, … at the listed odds.
+  jvfeed::Record win_place_o1(int race, int runners, std::initializer_list<WinPlace> horses) {
+    jvfeed::Record o1 = jvfeed::o1(key(race), runners);
+    int h = 0;
+    for (const WinPlace& o : horses) {
+      ++h;
+      o1.win(h, o.win).place(h, o.low, o.high);
+    }
+    return o1;
+  }
 };
+
+// The rank each listed horse has in a table by horse number: {horse, rank} pairs.
+void expect_ranks(const std::array<int, kMaxHorses + 1>& ranks,
+                  std::initializer_list<std::pair<int, int>> horse_ranks) {
+  for (const auto& [horse, rank] : horse_ranks) {
+    EXPECT_EQ(ranks[static_cast<std::size_t>(horse)], rank) << "horse " << horse;
+  }
+}
 
 TEST_F(RaceOddsTest, WinFieldsReadAsValueWithdrawnOrBlank) {
   race(kNakayama, 1, {.runners = 6});
@@ -47,31 +73,21 @@ TEST_F(RaceOddsTest, WinFieldsReadAsValueWithdrawnOrBlank) {
   EXPECT_EQ(w.WinOdds[7], 0.0);  // beyond the registered runners nothing is read
 
   // Only numeric win odds above 0 are ranked and have a win rate.
-  EXPECT_EQ(w.WinNinki[1], 0);
-  EXPECT_EQ(w.WinNinki[2], 0);
-  EXPECT_EQ(w.WinNinki[5], 0);
-  EXPECT_EQ(w.WinNinki[4], 1);
-  EXPECT_EQ(w.WinNinki[6], 2);
+  expect_ranks(w.WinNinki, {{1, 0}, {2, 0}, {5, 0}, {4, 1}, {6, 2}});
   EXPECT_DOUBLE_EQ(w.WinRate[4], 80 / 3.4);
   EXPECT_EQ(w.WinRate[5], 0.0);
   // Place ranks do not need win odds.
-  EXPECT_EQ(w.PlaceNinki[5], 1);
-  EXPECT_EQ(w.PlaceNinki[4], 2);
-  EXPECT_EQ(w.PlaceNinki[6], 3);
+  expect_ranks(w.PlaceNinki, {{5, 1}, {4, 2}, {6, 3}});
   EXPECT_DOUBLE_EQ(w.PlaceOddsHigh[6], 45.5);
 }
 
 TEST_F(RaceOddsTest, PlaceMarkersAndABlankPlaceFieldCostTheWinRank) {
   race(kNakayama, 1, {.runners = 4});
-  put(jvfeed::o1(key(), 4)
-          .win(1, 2.0)
-          .place(1, Odds::blank(), Odds::blank())
-          .win(2, 4.0)
-          .place(2, Odds::stars(), Odds::stars())
-          .win(3, 6.0)
-          .place(3, 1.5, 2.0)
-          .win(4, 8.0)
-          .place(4, Odds::dashes(), Odds::dashes()));
+  put(win_place_o1(1, 4,
+                   {{2.0, Odds::blank(), Odds::blank()},
+                    {4.0, Odds::stars(), Odds::stars()},
+                    {6.0, 1.5, 2.0},
+                    {8.0, Odds::dashes(), Odds::dashes()}}));
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   const RaceWork& w = work();
   EXPECT_EQ(w.PlaceOddsLow[1], kOddsBlank);
@@ -79,9 +95,7 @@ TEST_F(RaceOddsTest, PlaceMarkersAndABlankPlaceFieldCostTheWinRank) {
   EXPECT_EQ(w.PlaceOddsLow[2], kOddsWithdrawn);
   EXPECT_EQ(w.PlaceOddsHigh[4], kOddsWithdrawn);
   // Horse 1 has the shortest win odds but no numeric place odds: no win rank at all.
-  EXPECT_EQ(w.WinNinki[1], 0);
-  EXPECT_EQ(w.WinNinki[2], 0);
-  EXPECT_EQ(w.WinNinki[3], 1);
+  expect_ranks(w.WinNinki, {{1, 0}, {2, 0}, {3, 1}});
   EXPECT_DOUBLE_EQ(w.WinRate[1], 40.0);  // the rate does not depend on the rank
   // One ranked horse: no spread to score against.
   EXPECT_EQ(w.WinRateStdDev, 0.0);
@@ -90,35 +104,18 @@ TEST_F(RaceOddsTest, PlaceMarkersAndABlankPlaceFieldCostTheWinRank) {
 
 TEST_F(RaceOddsTest, TiesBreakBySecondValueThenHorseNumber) {
   race(kNakayama, 1, {.runners = 5});
-  put(jvfeed::o1(key(), 5)
-          .win(1, 5.0)
-          .place(1, 2.0, 3.0)
-          .win(2, 5.0)
-          .place(2, 1.8, 3.0)
-          .win(3, 8.0)
-          .place(3, 2.5, 4.0)
-          .win(4, 8.0)
-          .place(4, 2.5, 4.0)
-          .win(5, 12.0)
-          .place(5, 1.8, 2.9));
+  put(win_place_o1(
+      1, 5,
+      {{5.0, 2.0, 3.0}, {5.0, 1.8, 3.0}, {8.0, 2.5, 4.0}, {8.0, 2.5, 4.0}, {12.0, 1.8, 2.9}}));
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   const RaceWork& w = work();
-  EXPECT_EQ(w.WinNinki[2], 1);  // equal win odds: the lower place odds first
-  EXPECT_EQ(w.WinNinki[1], 2);
-  EXPECT_EQ(w.WinNinki[3], 3);  // equal both: the lower horse number first
-  EXPECT_EQ(w.WinNinki[4], 4);
-  EXPECT_EQ(w.WinNinki[5], 5);
+  // Equal win odds: the lower place odds first (2, 1); equal both: the lower horse number
+  // first (3, 4).
+  expect_ranks(w.WinNinki, {{2, 1}, {1, 2}, {3, 3}, {4, 4}, {5, 5}});
   // By lowest place odds, ties by the highest: 5 (1.8/2.9), 2 (1.8/3.0), 1, 3, 4.
-  EXPECT_EQ(w.PlaceNinki[5], 1);
-  EXPECT_EQ(w.PlaceNinki[2], 2);
-  EXPECT_EQ(w.PlaceNinki[1], 3);
-  EXPECT_EQ(w.PlaceNinki[3], 4);
-  EXPECT_EQ(w.PlaceNinki[4], 5);
+  expect_ranks(w.PlaceNinki, {{5, 1}, {2, 2}, {1, 3}, {3, 4}, {4, 5}});
   // By highest place odds, ties by the lowest: 5 (2.9), 2 (3.0/1.8), 1 (3.0/2.0), 3, 4.
-  EXPECT_EQ(w.PlaceNinkiHigh[5], 1);
-  EXPECT_EQ(w.PlaceNinkiHigh[2], 2);
-  EXPECT_EQ(w.PlaceNinkiHigh[1], 3);
-  EXPECT_EQ(w.PlaceNinkiHigh[3], 4);
+  expect_ranks(w.PlaceNinkiHigh, {{5, 1}, {2, 2}, {1, 3}, {3, 4}});
   // Numeric order, not digit order: 12.0 ranks after 8.0.
   EXPECT_EQ(w.WinNinki[5], 5);
 }
@@ -126,16 +123,10 @@ TEST_F(RaceOddsTest, TiesBreakBySecondValueThenHorseNumber) {
 TEST_F(RaceOddsTest, WinRateDeviationAndScores) {
   race(kNakayama, 1, {.runners = 4});
   race(kNakayama, 2, {.runners = 3});
-  put(jvfeed::o1(key(1), 4)
-          .win(1, 2.0)
-          .place(1, 1.1, 1.2)
-          .win(2, 4.0)
-          .place(2, 1.5, 1.9)
-          .win(3, 8.0)
-          .place(3, 2.0, 3.0)
+  put(win_place_o1(1, 4, {{2.0, 1.1, 1.2}, {4.0, 1.5, 1.9}, {8.0, 2.0, 3.0}})
           .win(4, Odds::stars()));
   // All ranked horses at one rate: the deviation is 0 and no score is given.
-  put(jvfeed::o1(key(2), 3).win(1, 5.0).place(1, 2.0, 2.0).win(2, 5.0).place(2, 2.0, 2.0));
+  put(win_place_o1(2, 3, {{5.0, 2.0, 2.0}, {5.0, 2.0, 2.0}}));
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   const RaceWork& w = work(0);
   const double mean = (40.0 + 20.0 + 10.0) / 3;
@@ -204,13 +195,13 @@ TEST_F(RaceOddsTest, FirstRecordOfTheRaceWinsAndMissingOnesLeaveZeros) {
   // No O1 record at all: the win tables stay cleared rather than reading as blanks.
   EXPECT_EQ(work(0).WinOdds[1], 0.0);
   EXPECT_EQ(work(0).OddsTime, "");
-  EXPECT_EQ(day->O1Data[0].view(), std::string(kO1Len, ' '));
+  EXPECT_EQ(day->O1Data[0].view(), std::string(O1Record::kSize, ' '));
 }
 
 TEST_F(RaceOddsTest, OneRaceReloadsAloneAndAgreesWithTheDayLoad) {
   for (int r = 1; r <= 4; ++r) {
     race(kNakayama, r, {.runners = 10});
-    put(jvfeed::o1(key(r), 10).win(1, 2.0 + r).place(1, 1.1, 1.4).win(2, 9.0).place(2, 2.0, 3.0));
+    put(win_place_o1(r, 10, {{2.0 + r, 1.1, 1.4}, {9.0, 2.0, 3.0}}));
     put(jvfeed::o6(key(r), 10).triple(1, 2, 3, 100.0 + r, r));
   }
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
@@ -231,7 +222,7 @@ TEST_F(RaceOddsTest, OneRaceReloadsAloneAndAgreesWithTheDayLoad) {
   }
 
   // New odds for race 3 only: its reload changes it alone.
-  put(jvfeed::o1(key(3), 10).win(1, 30.0).place(1, 5.0, 6.0).win(2, 1.5).place(2, 1.1, 1.2));
+  put(win_place_o1(3, 10, {{30.0, 5.0, 6.0}, {1.5, 1.1, 1.2}}));
   flush();
   day->Work[2].AxisMark[0] = 1;
   LoadRaceOdds(*day, 2);
@@ -248,11 +239,11 @@ TEST_F(RaceOddsTest, TornOddsFileLosesOnlyTheTornRace) {
   put(jvfeed::o2(key(1), 4).pair(1, 2, 3.3, 1));
   put(jvfeed::o2(key(2), 4).pair(1, 2, 4.4, 1));
   flush();
-  std::filesystem::resize_file(data_file(".jvO2"), 2 * kO2Len - 1);
+  std::filesystem::resize_file(data_file(".jvO2"), 2 * O2Record::kSize - 1);
   ASSERT_EQ(load(), DayLoadResult::kLoaded);
   EXPECT_DOUBLE_EQ(work(0).UmarenOdds[1], 3.3);
   EXPECT_EQ(work(1).UmarenOdds[1], 0.0);
-  EXPECT_EQ(day->O2Data[1].view(), std::string(kO2Len, ' '));
+  EXPECT_EQ(day->O2Data[1].view(), std::string(O2Record::kSize, ' '));
 }
 
 }  // namespace
