@@ -82,21 +82,27 @@ constexpr std::string_view kBlanks = "          ";
 // unless every horse is ranked.
 class RenNinki {
  public:
-  explicit RenNinki(const RaceWork& w) : w_(w) {}
+  // Each horse's "%2d" is formatted once a race, not once a bet.
+  explicit RenNinki(const RaceWork& w) {
+    for (std::size_t h = 0; h < w.WinNinki.size(); ++h) {
+      rank_[h] = w.WinNinki[h];
+      text_[h] = NumText::Int(rank_[h], 2);
+    }
+  }
   // The text, and the ranks into `ranks` (all 0 when the text is empty).
   std::string_view operator()(const Horses3& h, int n, std::array<int, 3>& ranks) {
     ranks = {};
     std::size_t len = 0;
     for (int i = 0; i < n; ++i) {
-      const int rank = w_.WinNinki[h[static_cast<std::size_t>(i)]];
+      const auto horse = static_cast<std::size_t>(h[static_cast<std::size_t>(i)]);
+      const int rank = rank_[horse];
       if (rank < 1) {
         ranks = {};
         return {};
       }
       ranks[static_cast<std::size_t>(i)] = rank;
       if (i > 0) buf_[len++] = '-';
-      const NumText t = NumText::Int(rank, 2);
-      const std::string_view v = t.view();
+      const std::string_view v = text_[horse].view();
       if (len + v.size() > buf_.size()) {
         ranks = {};
         return {};
@@ -108,7 +114,8 @@ class RenNinki {
   }
 
  private:
-  const RaceWork& w_;
+  std::array<int, kMaxHorses + 1> rank_{};
+  std::array<NumText, kMaxHorses + 1> text_;
   std::array<char, 32> buf_{};
 };
 

@@ -90,7 +90,7 @@ const char* BetTotalLabelName(BetType t, BetTotal k) {
   return bet_traits(t).total_names[static_cast<std::size_t>(k)];
 }
 
-BetTable::BetTable(BetType type) : type_(type) {
+BetTable::BetTable(BetType type) : type_(type), cols_(bet_columns(type)) {
   const BetColumns& c = columns();
   grid_.reset(c.count, 2);
   rows_.resize(2);
@@ -133,7 +133,7 @@ const BetRow& BetTable::bet(int row) const {
 void BetTable::read_cell(int row, int col) {
   if (row < 1 || row > data_rows()) return;
   BetRow& b = rows_[static_cast<std::size_t>(row)];
-  const std::string& text = grid_.cell(row, col);
+  const std::string_view text = grid_.cell(row, col);
   const BetColumns& c = columns();
   if (col == BetColumns::kErase) {
     b.erased = trim(text) == SJ("消");
@@ -157,12 +157,6 @@ void BetTable::read_cell(int row, int col) {
     b.has_amount = !is_blank(text);
     b.amount = num(text);
   }
-}
-
-void BetTable::set_cell(int row, int col, std::string_view text) {
-  grid_.set(row, col, text);
-  const BetColumns& c = columns();
-  if (col <= BetColumns::kNinki || col == c.ren_ninki || col == c.amount) read_cell(row, col);
 }
 
 void BetTable::put_bet(int row, const BetCells& cells) {

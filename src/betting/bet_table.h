@@ -104,7 +104,7 @@ class BetTable {
   // Empties the four total labels (texts only; colours stay).
   void ClearTotals();
 
-  [[nodiscard]] const std::string& cell(int row, int col) const { return grid_.cell(row, col); }
+  [[nodiscard]] std::string_view cell(int row, int col) const { return grid_.cell(row, col); }
   // Data row 1 .. data_rows(); any other row reads as an empty one.
   [[nodiscard]] const BetRow& bet(int row) const;
   // Column 0 holds "消" (blanks around it allowed).
@@ -113,7 +113,11 @@ class BetTable {
   [[nodiscard]] bool live(int row) const { return bet(row).live(); }
 
   // A cell written as text, and what its row reads from it.
-  void set_cell(int row, int col, std::string_view text);
+  void set_cell(int row, int col, std::string_view text) {
+    grid_.set(row, col, text);
+    if (col <= BetColumns::kNinki || col == cols_.ren_ninki || col == cols_.amount)
+      read_cell(row, col);
+  }
   // A data row's erase mark, No., combination, odds, popularity and "連人気".
   void put_bet(int row, const BetCells& cells);
   // The amount cell of a data row: the amount and its text (empty for 0).
@@ -140,6 +144,7 @@ class BetTable {
   void read_cell(int row, int col);
 
   BetType type_;
+  const BetColumns& cols_;
   Grid grid_;
   std::vector<BetRow> rows_;  // by grid row; row 0 (the headings) unused
   std::array<Label, 4> totals_;

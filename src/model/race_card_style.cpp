@@ -237,7 +237,7 @@ CellStyle StringGrid26DrawCell(const Grid& grid, int row, int col,
   }
   s.background = colors::kWhite;
   s.text = colors::kBlack;
-  const std::string& text = grid.cell(row, col);
+  const std::string_view text = grid.cell(row, col);
   switch (col) {
     case 0: {
       const BracketColors c = BracketColorsOf(inum(text));
@@ -284,7 +284,7 @@ CellStyle StringGrid8DrawCell(const Grid& grid, int row, int col) {
   }
   s.background = colors::kWhite;
   s.text = colors::kBlack;
-  const std::string& text = grid.cell(row, col);
+  const std::string_view text = grid.cell(row, col);
   switch (col) {
     case 0:
       s.background = BracketColorsOf(inum(text)).background;

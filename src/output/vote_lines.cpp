@@ -94,8 +94,8 @@ VoteLines BuildVoteLines(VoteFileKind kind, const VoteRace& race, const BetTable
     if (!IsBetRow(table, row) || table.erased(row)) continue;
     const BetRow& bet = table.bet(row);
     // The lines quote the cells as they stand: a single horse in its own form, the amount.
-    const std::string& kumi_cell = table.cell(row, BetColumns::kKumi);
-    const std::string& amount_cell = table.cell(row, amount_col);
+    const std::string_view kumi_cell = table.cell(row, BetColumns::kKumi);
+    const std::string_view amount_cell = table.cell(row, amount_col);
     const std::optional<Kumi> kumi =
         bet.kumi.count > 0 ? std::optional<Kumi>(bet.kumi) : std::nullopt;
     if (!kumi) {

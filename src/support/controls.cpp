@@ -5,15 +5,11 @@
 #include <cstring>
 
 namespace rv {
-namespace {
-const std::string kEmpty;
-}
-
 void Grid::reset(int cols, int rows, int fixed_rows) {
   cols_ = std::max(0, cols);
   rows_ = std::max(0, rows);
   fixed_rows_ = fixed_rows;
-  cells_.assign(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_), std::string());
+  cells_.assign(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_), CellText());
   widths_.assign(static_cast<std::size_t>(cols_), 64);
   touch();
 }
@@ -21,7 +17,7 @@ void Grid::reset(int cols, int rows, int fixed_rows) {
 void Grid::set_col_count(int cols) {
   cols = std::max(0, cols);
   if (cols == cols_) return;
-  std::vector<std::string> next(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows_));
+  std::vector<CellText> next(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows_));
   for (int r = 0; r < rows_; ++r) {
     for (int c = 0; c < std::min(cols, cols_); ++c) {
       next[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) +
@@ -47,44 +43,9 @@ void Grid::set_row_count(int rows) {
   touch();
 }
 
-const std::string& Grid::cell(int row, int col) const {
-  if (row < 0 || col < 0 || row >= rows_ || col >= cols_) return kEmpty;
-  return cells_[index(row, col)];
-}
-
-namespace {
-
-// Cells are short: compared a word at a time, without a library call.
-bool same_text(const std::string& cell, std::string_view text) {
-  const std::size_t n = text.size();
-  if (cell.size() != n) return false;
-  const char* a = cell.data();
-  const char* b = text.data();
-  if (n < 8) {
-    for (std::size_t i = 0; i < n; ++i) {
-      if (a[i] != b[i]) return false;
-    }
-    return true;
-  }
-  const auto word = [](const char* p) {
-    std::uint64_t w = 0;
-    std::memcpy(&w, p, sizeof w);
-    return w;
-  };
-  for (std::size_t i = 0; i + 8 < n; i += 8) {
-    if (word(a + i) != word(b + i)) return false;
-  }
-  return word(a + n - 8) == word(b + n - 8);
-}
-
-}  // namespace
-
-void Grid::set(int row, int col, std::string_view text) {
-  if (row < 0 || col < 0 || row >= rows_ || col >= cols_) return;
-  std::string& c = cells_[index(row, col)];
-  if (same_text(c, text)) return;
-  c.assign(text);
-  touch();
+std::string_view Grid::cell(int row, int col) const {
+  if (row < 0 || col < 0 || row >= rows_ || col >= cols_) return {};
+  return cells_[index(row, col)].view();
 }
 
 void Grid::clear_row(int row) {
@@ -97,7 +58,7 @@ void Grid::clear_body() {
 
 void Grid::swap_rows(int a, int b) {
   if (a == b || a < 0 || b < 0 || a >= rows_ || b >= rows_) return;
-  for (int c = 0; c < cols_; ++c) cells_[index(a, c)].swap(cells_[index(b, c)]);
+  for (int c = 0; c < cols_; ++c) swap(cells_[index(a, c)], cells_[index(b, c)]);
   touch();
 }
 

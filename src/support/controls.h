@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/cell_text.h"
 #include "support/clock.h"
 
 namespace rv {
@@ -121,8 +122,15 @@ class Grid : public Control {
   void set_col_count(int cols);
   void set_row_count(int rows);
 
-  [[nodiscard]] const std::string& cell(int row, int col) const;
-  void set(int row, int col, std::string_view text);
+  [[nodiscard]] std::string_view cell(int row, int col) const;
+  // Inline: the bet tables write tens of thousands of cells at each race selection.
+  void set(int row, int col, std::string_view text) {
+    if (row < 0 || col < 0 || row >= rows_ || col >= cols_) return;
+    CellText& c = cells_[index(row, col)];
+    if (c.equals(text)) return;
+    c.assign(text);
+    touch();
+  }
   void clear_row(int row);
   // Empties every cell below the headings.
   void clear_body();
@@ -152,7 +160,7 @@ class Grid : public Control {
   int fixed_rows_ = 1;
   int sel_row_ = 1;
   int sel_col_ = 0;
-  std::vector<std::string> cells_;
+  std::vector<CellText> cells_;
   std::vector<int> widths_;
   StyleFn style_;
 };

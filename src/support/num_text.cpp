@@ -11,12 +11,30 @@ namespace rv {
 
 namespace {
 
+// "00" … "99": two digits a division.
+constexpr auto kPairs = [] {
+  std::array<char, 200> t{};
+  for (int i = 0; i < 100; ++i) {
+    t[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+    t[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+  }
+  return t;
+}();
+
 // The decimal digits of u written backwards, ending before `end`; answers the first.
 char* digits_before(char* end, std::uint64_t u) {
-  do {
-    *--end = static_cast<char>('0' + u % 10);
-    u /= 10;
-  } while (u != 0);
+  while (u >= 100) {
+    const std::size_t pair = 2 * static_cast<std::size_t>(u % 100);
+    u /= 100;
+    *--end = kPairs[pair + 1];
+    *--end = kPairs[pair];
+  }
+  if (u >= 10) {
+    *--end = kPairs[2 * u + 1];
+    *--end = kPairs[2 * u];
+  } else {
+    *--end = static_cast<char>('0' + u);
+  }
   return end;
 }
 
@@ -54,60 +72,68 @@ char* fixed_before(char* end, std::uint64_t digits, int precision, bool negative
 
 }  // namespace
 
-void NumText::place(const char* text, std::size_t n, int width) {
+void NumText::align(const char* first, int width) {
+  const char* start = buf_.data();
+  const auto n = static_cast<std::size_t>(end() - first);
   const std::size_t w = width > 0 ? static_cast<std::size_t>(width) : 0;
-  const std::size_t pad = n < w ? w - n : 0;
-  if (pad + n > buf_.size()) {
-    long_.assign(pad, ' ');
-    long_.append(text, n);
-    return;
+  if (n >= w) {
+    begin_ = static_cast<std::size_t>(first - start);
+  } else if (w <= kBlankTail) {
+    // The tail was blanked before the digits went in.
+    begin_ = buf_.size() - w;
+  } else if (w <= buf_.size()) {
+    char* p = buf_.data() + (first - start);
+    for (std::size_t i = n; i < w; ++i) *--p = ' ';
+    begin_ = buf_.size() - w;
+  } else {
+    long_.assign(w - n, ' ');
+    long_.append(first, n);
   }
-  // A handful of bytes: plain loops beat the library calls.
-  char* out = buf_.data();
-  for (std::size_t i = 0; i < pad; ++i) *out++ = ' ';
-  for (std::size_t i = 0; i < n; ++i) *out++ = text[i];
-  len_ = pad + n;
+}
+
+char* NumText::blank_tail() {
+  static constexpr char kBlanks[kBlankTail + 1] = "                ";
+  std::memcpy(end() - kBlankTail, kBlanks, kBlankTail);
+  return end();
 }
 
 NumText NumText::Int(std::int64_t v, int width) {
   NumText t;
-  char tmp[24];
-  char* p = digits_before(tmp + sizeof tmp, magnitude(v));
+  char* p = digits_before(t.blank_tail(), magnitude(v));
   if (v < 0) *--p = '-';
-  t.place(p, static_cast<std::size_t>(tmp + sizeof tmp - p), width);
+  t.align(p, width);
   return t;
 }
 
 NumText NumText::Fixed(double v, int width, int precision) {
   NumText t;
   if (const std::optional<std::uint64_t> d = certain_digits(v, precision)) {
-    char tmp[32];
-    char* p = fixed_before(tmp + sizeof tmp, *d, precision, std::signbit(v));
-    t.place(p, static_cast<std::size_t>(tmp + sizeof tmp - p), width);
+    t.align(fixed_before(t.blank_tail(), *d, precision, std::signbit(v)), width);
     return t;
   }
   // Near a half, or too large for the short way: printf's own rounding.
   std::array<char, 64> tmp;
   const auto r =
       std::to_chars(tmp.data(), tmp.data() + tmp.size(), v, std::chars_format::fixed, precision);
-  if (r.ec == std::errc()) {
-    t.place(tmp.data(), static_cast<std::size_t>(r.ptr - tmp.data()), width);
+  const auto n = static_cast<std::size_t>(r.ptr - tmp.data());
+  if (r.ec == std::errc() && n <= t.buf_.size()) {
+    char* first = t.blank_tail() - n;
+    std::memcpy(first, tmp.data(), n);
+    t.align(first, width);
     return t;
   }
-  const int n = std::snprintf(nullptr, 0, "%*.*f", width, precision, v);
-  if (n > 0) {
-    t.long_.resize(static_cast<std::size_t>(n) + 1);
+  const int len = std::snprintf(nullptr, 0, "%*.*f", width, precision, v);
+  if (len > 0) {
+    t.long_.resize(static_cast<std::size_t>(len) + 1);
     std::snprintf(t.long_.data(), t.long_.size(), "%*.*f", width, precision, v);
-    t.long_.resize(static_cast<std::size_t>(n));
+    t.long_.resize(static_cast<std::size_t>(len));
   }
   return t;
 }
 
 NumText NumText::Tenths(std::int64_t tenths, int width) {
   NumText t;
-  char tmp[32];
-  char* p = fixed_before(tmp + sizeof tmp, magnitude(tenths), 1, tenths < 0);
-  t.place(p, static_cast<std::size_t>(tmp + sizeof tmp - p), width);
+  t.align(fixed_before(t.blank_tail(), magnitude(tenths), 1, tenths < 0), width);
   return t;
 }
 

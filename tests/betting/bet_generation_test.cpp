@@ -29,7 +29,7 @@ void generate(BetRace& race, const SelectionSet& set = OpenSet(), std::int64_t a
 
 std::vector<std::string> labels(const BetTable& t) {
   std::vector<std::string> out;
-  for (int r = 1; r <= t.data_rows(); ++r) out.push_back(t.cell(r, BetColumns::kKumi));
+  for (int r = 1; r <= t.data_rows(); ++r) out.emplace_back(t.cell(r, BetColumns::kKumi));
   return out;
 }
 

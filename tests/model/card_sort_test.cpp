@@ -18,7 +18,7 @@ using testing::CardDay;
 
 std::vector<std::string> column(const Grid& g, int col) {
   std::vector<std::string> out;
-  for (int r = 1; r < g.row_count(); ++r) out.push_back(g.cell(r, col));
+  for (int r = 1; r < g.row_count(); ++r) out.emplace_back(g.cell(r, col));
   return out;
 }
 

@@ -106,7 +106,7 @@ TEST_P(GeneratedCardTest, EveryRaceShowsConsistentCards) {
     }
     std::sort(numbers.begin(), numbers.end());
     std::vector<std::string> shown_numbers;
-    for (int r = 1; r <= n; ++r) shown_numbers.push_back(card.StringGrid26.cell(r, 1));
+    for (int r = 1; r <= n; ++r) shown_numbers.emplace_back(card.StringGrid26.cell(r, 1));
     EXPECT_EQ(shown_numbers, numbers) << s;
     const ResultGroup& win = card.results.group(BetType::kTansho);
     for (int k = 0; k < 3; ++k) {

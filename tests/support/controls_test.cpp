@@ -29,6 +29,39 @@ TEST(GridState, RowsThatComeBackStartEmptyAndVersionsMoveOnlyOnChange) {
   EXPECT_EQ(g.cell(3, 0), "");
 }
 
+// Texts on both sides of the inline limit and of the word compares, written over each other
+// in every order, and moved between cells.
+TEST(GridState, CellsHoldAnyTextWhateverItReplaces) {
+  const std::string texts[] = {"",
+                               "a",
+                               "abc",
+                               "abcd",
+                               "abcdefg",
+                               "abcdefgh",
+                               "abcdefghijklmno",
+                               "abcdefghijklmnop",
+                               std::string(40, 'z'),
+                               "abcdefgX",
+                               "abcXefg"};
+  Grid g(2, 2);
+  for (const std::string& before : texts) {
+    for (const std::string& after : texts) {
+      g.set(1, 0, before);
+      const auto v = g.version();
+      g.set(1, 0, after);
+      EXPECT_EQ(g.cell(1, 0), after) << before;
+      EXPECT_EQ(g.version() != v, before != after) << before << " -> " << after;
+      g.set(1, 1, before);
+      g.swap_rows(0, 1);
+      EXPECT_EQ(g.cell(0, 0), after);
+      EXPECT_EQ(g.cell(0, 1), before);
+      const Grid copy = g;
+      g.swap_rows(0, 1);
+      EXPECT_EQ(copy.cell(0, 1), before);
+    }
+  }
+}
+
 TEST(ListState, SelectionFallsBackToNoneWhenOutOfRange) {
   ListControl l;
   l.add("a");

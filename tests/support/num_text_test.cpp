@@ -66,6 +66,9 @@ TEST(NumText, IntegersAndTenthsPadLeftAndNeverCut) {
   EXPECT_EQ(NumText::Int(-42, 6).view(), "   -42");
   EXPECT_EQ(NumText::Int(1234567, 3).view(), "1234567");
   EXPECT_EQ(NumText::Int(0, 0).view(), "0");
+  EXPECT_EQ(NumText::Int(42, 30).view(), std::string(28, ' ') + "42");
+  EXPECT_EQ(NumText::Int(std::numeric_limits<std::int64_t>::min(), 0).view(),
+            "-9223372036854775808");
   EXPECT_EQ(NumText::Tenths(123, 7).view(), "   12.3");
   EXPECT_EQ(NumText::Tenths(5, 0).view(), "0.5");
   EXPECT_EQ(NumText::Tenths(-5, 5).view(), " -0.5");

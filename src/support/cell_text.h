@@ -1,0 +1,121 @@
+// The text of one grid cell. A bet table holds tens of thousands of cells and rewrites them at
+// every race selection, and nearly all of them are short (numbers, combinations, marks), so
+// up to 15 bytes live inside the cell: comparing and copying one is a few word moves, and a
+// grid of them is one allocation. A longer text (a horse name, a heading) goes to the heap.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace rv {
+
+class CellText {
+ public:
+  CellText() = default;
+  CellText(const CellText& o) { assign(o.view()); }
+  CellText(CellText&& o) noexcept { take(o); }
+  CellText& operator=(const CellText& o) {
+    if (this != &o) assign(o.view());
+    return *this;
+  }
+  CellText& operator=(CellText&& o) noexcept {
+    if (this != &o) {
+      release();
+      take(o);
+    }
+    return *this;
+  }
+  ~CellText() { release(); }
+
+  [[nodiscard]] std::string_view view() const {
+    return len_ == kLong ? std::string_view(*heap()) : std::string_view(bytes_, len_);
+  }
+  [[nodiscard]] bool equals(std::string_view t) const;
+  void assign(std::string_view t);
+  void clear() {
+    release();
+    len_ = 0;
+  }
+  friend void swap(CellText& a, CellText& b) noexcept {
+    char bytes[kInline];
+    std::memcpy(bytes, a.bytes_, kInline);
+    std::memcpy(a.bytes_, b.bytes_, kInline);
+    std::memcpy(b.bytes_, bytes, kInline);
+    std::swap(a.len_, b.len_);
+  }
+
+ private:
+  static constexpr std::size_t kInline = 15;
+  static constexpr std::uint8_t kLong = 0xFF;
+
+  // In the long form the first bytes hold the owned string's address.
+  [[nodiscard]] std::string* heap() const {
+    std::string* p = nullptr;
+    std::memcpy(&p, bytes_, sizeof p);
+    return p;
+  }
+  void release() {
+    if (len_ == kLong) delete heap();
+  }
+  void take(CellText& o) {
+    std::memcpy(bytes_, o.bytes_, kInline);
+    len_ = o.len_;
+    o.len_ = 0;
+  }
+
+  char bytes_[kInline]{};
+  std::uint8_t len_ = 0;
+};
+
+inline bool CellText::equals(std::string_view t) const {
+  const std::size_t n = t.size();
+  if (len_ == kLong) return *heap() == t;
+  if (n != len_) return false;
+  const char* a = bytes_;
+  const char* b = t.data();
+  if (n < 4) {
+    for (std::size_t i = 0; i < n; ++i) {
+      if (a[i] != b[i]) return false;
+    }
+    return true;
+  }
+  if (n < 8) {
+    // 4 to 7 bytes: the first and the last four, which overlap.
+    std::uint32_t x[2];
+    std::uint32_t y[2];
+    std::memcpy(&x[0], a, 4);
+    std::memcpy(&x[1], a + n - 4, 4);
+    std::memcpy(&y[0], b, 4);
+    std::memcpy(&y[1], b + n - 4, 4);
+    return x[0] == y[0] && x[1] == y[1];
+  }
+  // 8 to 15 bytes: the first and the last eight, which overlap.
+  std::uint64_t x[2];
+  std::uint64_t y[2];
+  std::memcpy(&x[0], a, 8);
+  std::memcpy(&x[1], a + n - 8, 8);
+  std::memcpy(&y[0], b, 8);
+  std::memcpy(&y[1], b + n - 8, 8);
+  return x[0] == y[0] && x[1] == y[1];
+}
+
+inline void CellText::assign(std::string_view t) {
+  if (t.size() <= kInline) {
+    release();
+    if (!t.empty()) std::memcpy(bytes_, t.data(), t.size());
+    len_ = static_cast<std::uint8_t>(t.size());
+    return;
+  }
+  if (len_ == kLong) {
+    heap()->assign(t);
+    return;
+  }
+  auto* p = new std::string(t);
+  std::memcpy(bytes_, &p, sizeof p);
+  len_ = kLong;
+}
+
+}  // namespace rv
