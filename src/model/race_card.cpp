@@ -1,10 +1,10 @@
 #include "model/race_card.h"
 
-#include <cstdarg>
 #include <cstdio>
 
 #include "jvdata/keiba_func.h"
 #include "model/card_sort.h"
+#include "support/num_text.h"
 #include "support/text.h"
 
 namespace rv {
@@ -41,20 +41,10 @@ void init_grid(Grid& g, const char* const (&headings)[N], const int (&widths)[N]
 }
 
 // A cell from a printf format, without a heap string per cell.
-__attribute__((format(printf, 4, 5))) void setf(Grid& g, int row, int col, const char* format,
-                                                ...) {
-  char buf[64];
-  va_list ap;
-  va_start(ap, format);
-  const int n = std::vsnprintf(buf, sizeof buf, format, ap);
-  va_end(ap);
-  g.set(row, col, std::string_view(buf, n < 0 ? 0 : std::min<std::size_t>(n, sizeof buf - 1)));
-}
-
 // Odds and ranks as the entry card prints them: blanks when there is nothing to show.
 void set_odds(Grid& g, int row, int col, double odds) {
   if (odds > 0) {
-    setf(g, row, col, "%5.1f", odds);
+    g.set(row, col, NumText::Fixed(odds, 5, 1));
   } else {
     g.set(row, col, "     ");
   }
@@ -62,7 +52,7 @@ void set_odds(Grid& g, int row, int col, double odds) {
 
 void set_rank(Grid& g, int row, int col, int rank) {
   if (rank >= 1) {
-    setf(g, row, col, "%2d", rank);
+    g.set(row, col, NumText::Int(rank, 2));
   } else {
     g.set(row, col, SJ("　"));
   }
@@ -74,9 +64,10 @@ void set_mining_time(Grid& g, int row, int col, int t) {
     g.set(row, col, {});
     return;
   }
-  char d[8];
-  std::snprintf(d, sizeof d, "%05d", t);
-  setf(g, row, col, "%c.%c%c.%c%c", d[0], d[1], d[2], d[3], d[4]);
+  const NumText digits = NumText::Int(100000 + t, 0);
+  const std::string_view d = digits.view().substr(1);  // "%05d"
+  const char text[] = {d[0], '.', d[1], d[2], '.', d[3], d[4]};
+  g.set(row, col, std::string_view(text, sizeof text));
 }
 
 // A mining error band of 4 digits shown with its sign as "+s.hh".
@@ -85,9 +76,10 @@ void set_mining_error(Grid& g, int row, int col, char sign, int v) {
     g.set(row, col, "      ");
     return;
   }
-  char d[8];
-  std::snprintf(d, sizeof d, "%04d", v);
-  setf(g, row, col, "%c%c.%c%c", sign, d[1], d[2], d[3]);
+  const NumText digits = NumText::Int(10000 + v, 0);
+  const std::string_view d = digits.view().substr(1);  // "%04d"
+  const char text[] = {sign, d[1], '.', d[2], d[3]};
+  g.set(row, col, std::string_view(text, sizeof text));
 }
 
 // The stored two digits of a final position or popularity when it reads at least 1.
@@ -103,7 +95,7 @@ void set_final_odds(Grid& g, int row, int col, std::string_view field) {
   if (is_blank(field) || field == "0000") {
     g.set(row, col, "     ");
   } else {
-    setf(g, row, col, "%5.1f", static_cast<double>(inum(field)) / 10.0);
+    g.set(row, col, NumText::Fixed(static_cast<double>(inum(field)) / 10.0, 5, 1));
   }
 }
 
@@ -118,8 +110,8 @@ constexpr HorseColumns kStripColumns{2, 3, 4, 5, 6, 7, 12, 13};
 void set_horse_row(Grid& g, int r, const HorseColumns& c, const RaceWork& w, const SeRecord& se) {
   const auto j = static_cast<std::size_t>(r - 1);
   const auto h = static_cast<std::size_t>(r);
-  setf(g, r, 0, "%2d", inum(se.field(jv::se::Wakuban)));
-  setf(g, r, 1, "%2d", inum(se.field(jv::se::Umaban)));
+  g.set(r, 0, NumText::Int(inum(se.field(jv::se::Wakuban)), 2));
+  g.set(r, 1, NumText::Int(inum(se.field(jv::se::Umaban)), 2));
   set_odds(g, r, c.win_odds, w.WinOdds[h]);
   set_rank(g, r, c.win_rank, w.WinNinki[h]);
   set_odds(g, r, c.place_low, w.PlaceOddsLow[h]);
@@ -266,7 +258,7 @@ void FillResultsCard(Day& day, int slot, RaceCardControls& card) {
     const SeRecord& se = horses[static_cast<std::size_t>(r - 1)];
     g.set(r, 0, se.field(jv::se::Wakuban));
     if (const int horse = inum(se.field(jv::se::Umaban)); horse > 0) {
-      setf(g, r, 1, "%2d", horse);
+      g.set(r, 1, NumText::Int(horse, 2));
     } else {
       g.set(r, 1, {});
     }
@@ -310,8 +302,9 @@ void FillEntryCard(const Day& day, int slot, RaceCardControls& card) {
     sex_age += FmtNum(se.field(jv::se::Barei));
     g.set(r, 3, sex_age);
     g.set(r, 4, se.field(jv::se::KisyuRyakusyo));
-    setf(g, r, 5, "%.*s.%.*s", 2, se.field(jv::se::FutanKg).data(), 1,
-         se.field(jv::se::FutanTenth).data());
+    const std::string_view kg = se.field(jv::se::FutanKg);
+    const char burden[] = {kg[0], kg[1], '.', se.field(jv::se::FutanTenth)[0]};
+    g.set(r, 5, std::string_view(burden, sizeof burden));
     set_odds(g, r, 10, w.PlaceOddsHigh[h]);
     set_rank(g, r, 11, w.PlaceNinkiHigh[h]);
     set_mining_error(g, r, 13, '+', w.DmGosaPlus[j]);

@@ -70,36 +70,33 @@ class CellText {
   std::uint8_t len_ = 0;
 };
 
+namespace cell_text {
+// Whether n bytes (sizeof(W) <= n <= 2 sizeof(W)) are equal: the first and the last
+// sizeof(W) of them, which overlap, compared as two words.
+template <typename W>
+bool same_ends(const char* a, const char* b, std::size_t n) {
+  W x[2];
+  W y[2];
+  std::memcpy(&x[0], a, sizeof(W));
+  std::memcpy(&x[1], a + n - sizeof(W), sizeof(W));
+  std::memcpy(&y[0], b, sizeof(W));
+  std::memcpy(&y[1], b + n - sizeof(W), sizeof(W));
+  return x[0] == y[0] && x[1] == y[1];
+}
+}  // namespace cell_text
+
 inline bool CellText::equals(std::string_view t) const {
   const std::size_t n = t.size();
   if (len_ == kLong) return *heap() == t;
   if (n != len_) return false;
   const char* a = bytes_;
   const char* b = t.data();
-  if (n < 4) {
-    for (std::size_t i = 0; i < n; ++i) {
-      if (a[i] != b[i]) return false;
-    }
-    return true;
+  if (n >= 8) return cell_text::same_ends<std::uint64_t>(a, b, n);
+  if (n >= 4) return cell_text::same_ends<std::uint32_t>(a, b, n);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (a[i] != b[i]) return false;
   }
-  if (n < 8) {
-    // 4 to 7 bytes: the first and the last four, which overlap.
-    std::uint32_t x[2];
-    std::uint32_t y[2];
-    std::memcpy(&x[0], a, 4);
-    std::memcpy(&x[1], a + n - 4, 4);
-    std::memcpy(&y[0], b, 4);
-    std::memcpy(&y[1], b + n - 4, 4);
-    return x[0] == y[0] && x[1] == y[1];
-  }
-  // 8 to 15 bytes: the first and the last eight, which overlap.
-  std::uint64_t x[2];
-  std::uint64_t y[2];
-  std::memcpy(&x[0], a, 8);
-  std::memcpy(&x[1], a + n - 8, 8);
-  std::memcpy(&y[0], b, 8);
-  std::memcpy(&y[1], b + n - 8, 8);
-  return x[0] == y[0] && x[1] == y[1];
+  return true;
 }
 
 inline void CellText::assign(std::string_view t) {
