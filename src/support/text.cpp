@@ -112,18 +112,6 @@ void put_fld(std::string& rec, std::size_t pos, std::size_t len, std::string_vie
   for (std::size_t i = 0; i < len; ++i) rec[pos - 1 + i] = i < text.size() ? text[i] : pad;
 }
 
-std::string_view trim(std::string_view s) {
-  std::size_t b = 0;
-  std::size_t e = s.size();
-  while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-  while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-  return s.substr(b, e - b);
-}
-
-bool is_blank(std::string_view s) {
-  return trim(s).empty();
-}
-
 bool all_digits(std::string_view s) {
   if (s.empty()) return false;
   for (const char c : s) {

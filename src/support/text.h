@@ -50,8 +50,20 @@ double dnum(std::string_view s, double def = 0.0);
 bool all_digits(std::string_view s);
 
 // Blanks (ASCII spaces, tabs and control characters) removed at both ends.
-std::string_view trim(std::string_view s);
-bool is_blank(std::string_view s);
+// Inline: the bet tables ask both of every cell they write.
+inline std::string_view trim(std::string_view s) {
+  std::size_t b = 0;
+  std::size_t e = s.size();
+  while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
+  while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
+  return s.substr(b, e - b);
+}
+inline bool is_blank(std::string_view s) {
+  for (const char c : s) {
+    if (static_cast<unsigned char>(c) > ' ') return false;
+  }
+  return true;
+}
 
 // ASCII letters folded to upper case; Shift-JIS trail bytes are left alone.
 std::string upper_ascii(std::string_view s);
