@@ -6,6 +6,7 @@
 #include "acquire/jvlink_sim.h"
 #include "common/temp_dir.h"
 #include "feed_reader.h"
+#include "jvdata/layouts.h"
 #include "jvfeed/feed.h"
 #include "support/text.h"
 
@@ -213,6 +214,9 @@ TEST(FeedDays, AWeekendIsServedByTheStandInRecordForRecord) {
   const std::string newest = last;
   EXPECT_EQ(jv.JVOpen("RACE", newest, 1, readcount, downloadcount, last), -1);
 
+  // The real-time data of the weekend as it stands on the Wednesday after: all of it out.
+  const ManualClock wednesday(o.now);
+  const AppClockScope clock(&wednesday);
   const std::string key = names_in(dir.path() / "0B30").begin()->substr(0, 16);
   ASSERT_EQ(jv.JVRTOpen("0B30", key), 0);
   std::vector<std::string> odds;
@@ -224,7 +228,14 @@ TEST(FeedDays, AWeekendIsServedByTheStandInRecordForRecord) {
     if (rc <= 0) break;
     odds.push_back(buff);
   }
-  EXPECT_EQ(odds, feed.at("0B30/" + key + ".jvd"));
+  // The odds as last announced: the end of the file, the records of its last time.
+  const std::vector<std::string>& file = feed.at("0B30/" + key + ".jvd");
+  const auto last_time = jv::field(file.back(), jv::odds::HappyoTime);
+  const auto first_of_last = std::find_if(file.begin(), file.end(), [&](const std::string& r) {
+    return jv::field(r, jv::odds::HappyoTime) == last_time;
+  });
+  EXPECT_EQ(odds, std::vector<std::string>(first_of_last, file.end()));
+  EXPECT_EQ(odds.size(), 6U);
   EXPECT_EQ(jv.JVClose(), 0);
   EXPECT_EQ(jv.JVRTOpen("0B30", key.substr(0, 14) + "12"), -1);  // no such race
   EXPECT_EQ(jv.JVRTOpen("0B12", "20261206"), 0);
