@@ -116,6 +116,55 @@ TEST(FeedDays, TodaysOddsAreAnnouncedThroughTheMorningUpToEachStart) {
   EXPECT_EQ(data_kinds(records_in(feed, "0B12/20261206"), "HR"), std::set<std::string>{"1"});
 }
 
+// Whatever the seed, today's meeting has a going change and a late start to announce during
+// the day, and every race several odds announcements and its results.
+TEST(FeedDays, TodayHasAGoingChangeALateStartAndSeveralAnnouncementsPerRace) {
+  for (const std::uint64_t seed : {1, 2, 3, 4}) {
+    SCOPED_TRACE(seed);
+    rv::testing::TempDir dir;
+    auto o = testing::weekend(dir.path(), seed);
+    o.plan.venues = 1;
+    o.plan.races = 6;
+    o.plan.announcements = 5;
+    o.now = DateTime{2026, 12, 6, 8, 0};
+    write_feed(o);
+    const auto feed = read_feed(dir.path());
+
+    const auto results = records_in(feed, "0B12/20261206");
+    std::string last_start;
+    for (const auto& r : results) {
+      if (jv::field(r, jv::rec::RecordSpec) == "RA") last_start = jv::field(r, jv::ra::HassoTime);
+    }
+    int going_changes = 0;
+    int late_starts = 0;
+    for (const auto& r : records_in(feed, "0B14/20261206")) {
+      if (jv::field(r, jv::rec::RecordSpec) == "WE" && jv::field(r, jv::we::HenkoID) == "2") {
+        ++going_changes;
+        EXPECT_LT(jv::field(r, jv::we::HappyoTime).substr(4), last_start);
+        EXPECT_NE(jv::field(r, jv::we::SibaBabaCD), jv::field(r, jv::we::SibaBabaCDBefore));
+      } else if (jv::field(r, jv::rec::RecordSpec) == "TC") {
+        ++late_starts;
+        EXPECT_LT(jv::field(r, jv::tc::HappyoTime).substr(4), jv::field(r, jv::tc::MaeHassoTime));
+      }
+    }
+    EXPECT_GE(going_changes, 1);
+    EXPECT_GE(late_starts, 1);
+
+    const auto races = names_in(dir.path() / "0B30");
+    EXPECT_EQ(races.size(), 6U);
+    for (const auto& name : races) {
+      std::set<std::string> times;
+      for (const auto& r : records_in(feed, "0B30/" + name)) {
+        times.emplace(jv::field(r, jv::odds::HappyoTime));
+      }
+      EXPECT_GE(times.size(), 4U) << name;
+    }
+    EXPECT_EQ(std::count_if(results.begin(), results.end(),
+                            [](const std::string& r) { return r.starts_with("RA"); }),
+              6);
+  }
+}
+
 TEST(FeedDays, RequestedEdgeCasesReachTheFiles) {
   rv::testing::TempDir dir;
   auto o = testing::weekend(dir.path());
