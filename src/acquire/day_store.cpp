@@ -15,21 +15,20 @@ namespace {
 
 constexpr std::string_view kDataFolder = "\\Data\\";
 
-// The record's id, data kind, creation date and race key, safe to print in the log.
-std::string record_head(std::string_view record) {
+void log_dropped(std::string_view why, std::string_view record) {
+  AppendErrorLog(SJ("保存できないレコード（") + std::string(why) + SJ("）：") +
+                 RecordHeadForLog(record));
+}
+
+}  // namespace
+
+std::string RecordHeadForLog(std::string_view record) {
   std::string head(jv::field(record, jv::head::All));
   for (char& c : head) {
     if (static_cast<unsigned char>(c) < 0x20) c = '?';
   }
   return head;
 }
-
-void log_dropped(std::string_view why, std::string_view record) {
-  AppendErrorLog(SJ("保存できないレコード（") + std::string(why) + SJ("）：") +
-                 record_head(record));
-}
-
-}  // namespace
 
 DayStore::~DayStore() {
   if (pending_files() == 0) return;

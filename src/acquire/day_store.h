@@ -31,6 +31,9 @@
 
 namespace rv {
 
+// The record's id, data kind, creation date and race key, safe to print in the error log.
+std::string RecordHeadForLog(std::string_view record);
+
 class DayStore {
  public:
   enum class Mode { kImmediate, kWriteBack };

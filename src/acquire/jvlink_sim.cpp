@@ -4,8 +4,11 @@
 #include <array>
 #include <iostream>
 
+#include "acquire/day_store.h"
+#include "acquire/jvlink_realtime.h"
 #include "support/app_dir.h"
 #include "support/clock.h"
+#include "support/error_log.h"
 #include "support/files.h"
 #include "support/text.h"
 
@@ -139,6 +142,15 @@ int JVLinkSim::JVRTOpen(std::string_view dataspec, std::string_view key) {
   auto file = find_realtime_file(feed_, dataspec, key);
   if (!file) return -1;
   open_stream(Stream::Realtime, {StreamFile{std::move(*file), -1}});
+  realtime_spec_ = dataspec;
+  realtime_key_ = key;
+  realtime_at_ = app_clock().now();
+  // A file that cannot be read fails at JVRead, as a stored one does.
+  const int rc = load(files_.front());
+  if (rc == -503 || (rc == 0 && records_.records.empty())) {
+    close_stream();
+    return -1;
+  }
   return 0;
 }
 
@@ -173,13 +185,7 @@ int JVLinkSim::read_next(std::string& buff, int& size, std::string& filename) {
   const StreamFile& f = files_[current_];
   if (!loaded_) {
     if (f.download_slot >= downloads_done()) return -3;
-    try {
-      if (!read_feed_lines(f.file.path, records_)) return -503;
-    } catch (const FileError&) {
-      return -403;
-    }
-    loaded_ = true;
-    next_record_ = 0;
+    if (const int rc = load(f); rc != 0) return rc;
   }
   if (next_record_ < records_.records.size()) {
     const long long number = records_served_ + 1;
@@ -200,6 +206,26 @@ int JVLinkSim::read_next(std::string& buff, int& size, std::string& filename) {
   records_.records.clear();
   ++current_;
   return stream_ == Stream::Stored ? -1 : 0;
+}
+
+int JVLinkSim::load(const StreamFile& f) {
+  try {
+    if (!read_feed_lines(f.file.path, records_)) return -503;
+  } catch (const FileError&) {
+    return -403;
+  }
+  if (stream_ == Stream::Realtime) {
+    RealtimeRelease out =
+        release_realtime(realtime_spec_, realtime_key_, records_.records, realtime_at_);
+    for (const DamagedRecord& d : out.damaged) {
+      AppendErrorLog(SJ("JV-Link: 壊れたレコードを飛ばしました（") + realtime_spec_ + "\\" +
+                     f.file.name + " " + d.why + SJ("）：") + RecordHeadForLog(d.record));
+    }
+    records_.records = std::move(out.records);
+  }
+  loaded_ = true;
+  next_record_ = 0;
+  return 0;
 }
 
 int JVLinkSim::JVClose() {

@@ -24,7 +24,11 @@
 //   never 0, so a cancelled read cannot pass for a complete one; a new open needs no
 //   JVClose. Files whose download finished stay downloaded.
 // - JVRTOpen: "0B30" + 16-digit race key, "0B12"/"0B13"/"0B14" + yyyymmdd; -111 for another
-//   dataspec, -114 for a malformed key, -1 when the feed has no file for the key.
+//   dataspec, -114 for a malformed key, -1 when the feed has no file for the key or nothing
+//   of it is out yet. What is out follows app_clock() at the open (acquire/jvlink_realtime.h):
+//   the latest odds announcement, the results of the races run ten minutes ago, the
+//   announcements made so far, every prediction. A damaged record is skipped and leaves a
+//   line in the error log, as the download does with one it cannot store.
 // - JVClose and JVCancel always succeed (0), also before JVInit; so does JVSetUIProperties.
 #pragma once
 
@@ -39,6 +43,7 @@
 #include "acquire/jvlink.h"
 #include "acquire/jvlink_feed.h"
 #include "acquire/jvlink_sim_config.h"
+#include "support/clock.h"
 
 namespace rv {
 
@@ -76,6 +81,9 @@ class JVLinkSim final : public JVLink {
   void open_stream(Stream kind, std::vector<StreamFile> files);
   void close_stream();
   int read_next(std::string& buff, int& size, std::string& filename);
+  // The current file into records_; 0, or -503 when it is gone and -403 when it cannot be
+  // read.
+  int load(const StreamFile& f);
 
   std::filesystem::path feed_;
   MonotonicClock clock_;
@@ -94,6 +102,10 @@ class JVLinkSim final : public JVLink {
   std::size_t next_record_ = 0;
   long long records_served_ = 0;  // over the whole stream
   std::set<long long> record_faults_fired_;
+  // The real-time open: what it asked for, and the moment whose data it serves.
+  std::string realtime_spec_;
+  std::string realtime_key_;
+  DateTime realtime_at_;
 };
 
 }  // namespace rv

@@ -9,6 +9,7 @@
 #include "app/version.h"
 #include "cli/console_services.h"
 #include "support/app_dir.h"
+#include "support/clock.h"
 #include "support/text.h"
 
 namespace rv::cli {
@@ -16,11 +17,22 @@ namespace {
 
 struct Options {
   std::optional<fs::path> appdir;
+  std::optional<DateTime> clock;  // --clock: the moment the command runs at
   bool version = false;
   bool answer_yes = true;
   std::string command;
   std::vector<std::string> args;
 };
+
+// --clock yyyymmddhhmm: a moment to the minute.
+DateTime parse_clock(std::string_view value) {
+  const DateTime t =
+      value.size() == 12 && all_digits(value) ? parse_dt(std::string(value) + "00") : DateTime{};
+  if (!t.valid()) {
+    throw UsageError("--clock needs a moment as yyyymmddhhmm: '" + std::string(value) + "'");
+  }
+  return t;
+}
 
 // The options of the tool itself count anywhere on the line; whatever else follows the
 // command belongs to it.
@@ -37,6 +49,11 @@ Options parse_options(const std::vector<std::string>& args) {
       o.appdir = fs::path(args[i]);
     } else if (a.starts_with("--appdir=")) {
       o.appdir = fs::path(a.substr(9));
+    } else if (a == "--clock") {
+      if (++i == args.size()) throw UsageError("--clock needs a moment as yyyymmddhhmm");
+      o.clock = parse_clock(args[i]);
+    } else if (a.starts_with("--clock=")) {
+      o.clock = parse_clock(std::string_view(a).substr(8));
     } else if (!o.command.empty()) {
       o.args.push_back(a);
     } else if (a.starts_with("-")) {
@@ -50,7 +67,9 @@ Options parse_options(const std::vector<std::string>& args) {
 
 void print_usage(std::ostream& err, std::string_view why) {
   err << "ravelin-cli: " << why << "\n"
-      << "usage: ravelin-cli [--appdir DIR] [--no] [--version] COMMAND [ARGS]\n"
+      << "usage: ravelin-cli [--appdir DIR] [--clock yyyymmddhhmm] [--no] [--version] COMMAND "
+         "[ARGS]\n"
+      << "  --clock yyyymmddhhmm  run the command on a clock fixed at that moment\n"
       << "commands:";
   for (const CliCommandEntry& c : cli_commands()) {
     err << "\n  " << c.name;
@@ -110,6 +129,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return 2;
   }
   set_app_dir(dir);
+  // Everything from the start-up on asks this clock, so the command sees that moment.
+  const ManualClock fixed(opt.clock.value_or(DateTime{}));
+  const AppClockScope clock_scope(opt.clock ? &fixed : nullptr);
 
   ConsoleDialogs dialogs(err, opt.answer_yes);
   ConsoleDesktop desktop;

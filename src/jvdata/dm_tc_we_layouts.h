@@ -15,6 +15,14 @@ inline constexpr auto kFields = join(head::kFields, kOwnFields);
 inline constexpr Layout kLayout{Kind::DM, "DM", 303, kFields};
 }  // namespace dm
 
+// The race-keyed announcements of a race day (start-time changes, and the scratches, jockey
+// and course changes the program keeps no layout of) carry their announcement time MMDDhhmm
+// right after the race key.
+namespace announcement {
+using namespace head;
+inline constexpr Field HappyoTime{"HappyoTime", 28, 8, N};
+}  // namespace announcement
+
 // A changed start time, announced at HappyoTime (MMDDhhmm).
 namespace tc {
 using namespace head;

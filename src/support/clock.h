@@ -67,4 +67,19 @@ class ManualClock final : public Clock {
 const Clock& app_clock();
 void set_app_clock(const Clock* clock);
 
+// Installs a clock for a scope (none: leaves the clock as it is) and puts back the one that
+// was there before.
+class AppClockScope {
+ public:
+  explicit AppClockScope(const Clock* clock) : before_(&app_clock()) {
+    if (clock != nullptr) set_app_clock(clock);
+  }
+  ~AppClockScope() { set_app_clock(before_); }
+  AppClockScope(const AppClockScope&) = delete;
+  AppClockScope& operator=(const AppClockScope&) = delete;
+
+ private:
+  const Clock* before_;
+};
+
 }  // namespace rv

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "common/temp_dir.h"
+#include "jvfeed/records.h"
 
 namespace rv {
 namespace {
@@ -58,7 +59,8 @@ TEST(JVLinkFactory, EnvironmentNamesTheFeedAndTheControlServesIt) {
   EnvScope env("JVLINK_SIM_FEED", elsewhere.c_str());
   EXPECT_FALSE(jvlink_installed());  // the AppDir folder does not count any more
 
-  write_bytes(elsewhere / "0B12" / "20240406.jvd", "RA1\r\n");
+  const std::string ra = jvfeed::ra(jvfeed::key(20240406, 6, 11)).str();
+  write_bytes(elsewhere / "0B12" / "20240406.jvd", ra);
   EXPECT_TRUE(jvlink_installed());
   const auto jv = create_jvlink();
   ASSERT_EQ(jv->JVInit("SA730152/SD418967/Ravelin/Ver.1.05"), 0);
@@ -66,8 +68,8 @@ TEST(JVLinkFactory, EnvironmentNamesTheFeedAndTheControlServesIt) {
   std::string buff;
   std::string name;
   int size = 0;
-  EXPECT_EQ(jv->JVRead(buff, size, name), 5);
-  EXPECT_EQ(buff, "RA1\r\n");
+  EXPECT_EQ(jv->JVRead(buff, size, name), static_cast<int>(ra.size()));
+  EXPECT_EQ(buff, ra);
   EXPECT_EQ(jv->JVClose(), 0);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "acquire/jvlink_sim_config.h"
+#include "jvfeed/records.h"
 #include "sim_fixture.h"
 
 namespace rv {
@@ -119,7 +120,7 @@ TEST_F(SimTest, InjectedCodesReplaceTheCallOfEachOperation) {
       "JVClose.1=-1\n"
       "JVCancel.1=-1\n");
   stored("20240406120000_a.jvd", {"A1", "A2"});
-  put("0B13/20240406.jvd", "DM\r\n");
+  realtime("0B13/20240406.jvd", {jvfeed::dm(jvfeed::key(20240406, 6, 11))});
   auto jv = make(false);
   EXPECT_EQ(jv->JVInit(kSid), -103);
   EXPECT_EQ(jv->JVStatus(), -201);  // the failed init left the control uninitialised...
@@ -140,7 +141,7 @@ TEST_F(SimTest, InjectedCodesReplaceTheCallOfEachOperation) {
   EXPECT_EQ(jv->JVRTOpen("0B13", "20240406"), -202);
   EXPECT_EQ(jv->JVClose(), 0);
   EXPECT_EQ(jv->JVRTOpen("0B13", "20240406"), 0);
-  EXPECT_EQ(trace(*jv), "DM .");
+  EXPECT_EQ(trace(*jv, id_of), "DM .");
 }
 
 TEST_F(SimTest, InjectedRecordFaultTakesTheRecordsPlaceOncePerStream) {
@@ -157,10 +158,14 @@ TEST_F(SimTest, InjectedRecordFaultTakesTheRecordsPlaceOncePerStream) {
   ASSERT_EQ(open(*jv, "20240406120000"), 0);
   EXPECT_EQ(trace(*jv), "B1 B2 E-403");
 
-  put("0B30/2024040606010211.jvd", "O1\r\nO2\r\nO3\r\n");
+  const auto race = jvfeed::key(20240406, 6, 11, 1, 2);
+  realtime("0B30/2024040606010211.jvd",
+           {jvfeed::odds(jvfeed::Kind::O1, race, 16, '1', "04061000"),
+            jvfeed::odds(jvfeed::Kind::O2, race, 16, '1', "04061000"),
+            jvfeed::odds(jvfeed::Kind::O3, race, 16, '1', "04061000")});
   ASSERT_EQ(jv->JVClose(), 0);
   ASSERT_EQ(jv->JVRTOpen("0B30", "2024040606010211"), 0);
-  EXPECT_EQ(trace(*jv), "O1 O2 E-403");
+  EXPECT_EQ(trace(*jv, id_of), "O1 O2 E-403");
 }
 
 TEST_F(SimTest, AnUnreadableIniIsReportedAndIgnored) {

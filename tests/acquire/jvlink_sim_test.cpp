@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "jvfeed/records.h"
 #include "sim_fixture.h"
 #include "support/text.h"
 
@@ -50,7 +51,7 @@ TEST_F(SimTest, NothingButCloseCancelAndSettingsWorksBeforeASuccessfulInit) {
 
 TEST_F(SimTest, OneOpenAtATime) {
   stored("20240406120000_a.jvd", {"RA1"});
-  put("0B12/20240406.jvd", "RA1\r\n");
+  realtime("0B12/20240406.jvd", {jvfeed::ra(jvfeed::key(20240406, 6, 11))});
   auto jv = make();
   std::string buff;
   std::string name;
@@ -198,19 +199,27 @@ TEST_F(SimTest, AFileThatVanishesOrCannotBeReadIsAReadError) {
 }
 
 TEST_F(SimTest, RealTimeOpenServesTheFileOfItsKey) {
-  put("0B30/2024040606010211.jvd", "O1 odds\r\nO2 odds\r\n");
-  put("0B12/20240406.jvd", "RA\r\nSE\r\nHR");
-  put("0B13/20240406.jvd", "DM\r\n");
-  put("0B14/20240406.jvd", "WE\r\nTC\r\n");
+  const auto race = jvfeed::key(20240406, 6, 11, 1, 2);
+  realtime("0B30/2024040606010211.jvd",
+           {jvfeed::odds(jvfeed::Kind::O1, race, 16, '1', "04061000"),
+            jvfeed::odds(jvfeed::Kind::O2, race, 16, '1', "04061000")});
+  std::string results;
+  for (const std::string& r :
+       {jvfeed::ra(race).str(), jvfeed::se(race).str(), jvfeed::hr(race).str()})
+    results += r;
+  put("0B12/20240406.jvd", results.substr(0, results.size() - 2));  // the last line ends early
+  realtime("0B13/20240406.jvd", {jvfeed::dm(race)});
+  realtime("0B14/20240406.jvd",
+           {jvfeed::we(race, "04060800", 1, {}), jvfeed::tc(race, "04061200", "1550", "1540")});
   auto jv = make();
   const std::pair<const char*, const char*> cases[] = {{"0B30", "2024040606010211"},
                                                        {"0B12", "20240406"},
                                                        {"0B13", "20240406"},
                                                        {"0B14", "20240406"}};
-  const char* expected[] = {"O1 odds O2 odds .", "RA SE HR .", "DM .", "WE TC ."};
+  const char* expected[] = {"O1 O2 .", "RA SE HR .", "DM .", "WE TC ."};
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     ASSERT_EQ(jv->JVRTOpen(cases[i].first, cases[i].second), 0) << cases[i].first;
-    EXPECT_EQ(trace(*jv), expected[i]);
+    EXPECT_EQ(trace(*jv, id_of), expected[i]);
     EXPECT_EQ(jv->JVClose(), 0);
   }
   // No file for the key: -1 and nothing open.

@@ -91,6 +91,33 @@ TEST_F(Cli, UsageErrorsExitWithTwoBeforeStartingUp) {
   EXPECT_FALSE(fs::exists(app_.path() / "ErrorLog.txt"));
 }
 
+TEST_F(Cli, ClockRunsTheCommandAtTheMomentGiven) {
+  with_feed();
+  const Result r = run_cli({"--clock", "202612061030", "--appdir", dir(), "days"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> log = read_lines(app_.path() / "ErrorLog.txt");
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(to_utf8(log[0]), "ソフト起動：2026/12/06 10:30:00");
+
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--clock", "2026120610", "days"},
+        {"--clock", "2026120610300", "days"},
+        {"--clock", "20261206103x", "days"},
+        {"--clock", "202612061060", "days"},
+        {"--clock", "202602301030", "days"},
+        {"--clock=", "days"},
+        {"days", "--clock"}}) {
+    std::vector<std::string> full = {"--appdir", dir()};
+    full.insert(full.end(), args.begin(), args.end());
+    const Result bad = run_cli(full);
+    EXPECT_EQ(bad.status, 2) << args[0] << " " << args[1];
+    EXPECT_NE(bad.err.find("ravelin-cli: --clock needs a moment as yyyymmddhhmm"),
+              std::string::npos)
+        << bad.err;
+    EXPECT_NE(bad.err.find("[--clock yyyymmddhhmm]"), std::string::npos) << bad.err;
+  }
+}
+
 TEST_F(Cli, RacesLoadsTheDayAndPrintsTheRaceList) {
   with_feed();
   std::vector<std::string> ra;

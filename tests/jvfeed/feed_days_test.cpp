@@ -6,6 +6,7 @@
 #include "acquire/jvlink_sim.h"
 #include "common/temp_dir.h"
 #include "feed_reader.h"
+#include "jvdata/layouts.h"
 #include "jvfeed/feed.h"
 #include "support/text.h"
 
@@ -115,6 +116,55 @@ TEST(FeedDays, TodaysOddsAreAnnouncedThroughTheMorningUpToEachStart) {
   EXPECT_EQ(data_kinds(records_in(feed, "0B12/20261206"), "HR"), std::set<std::string>{"1"});
 }
 
+// Whatever the seed, today's meeting has a going change and a late start to announce during
+// the day, and every race several odds announcements and its results.
+TEST(FeedDays, TodayHasAGoingChangeALateStartAndSeveralAnnouncementsPerRace) {
+  for (const std::uint64_t seed : {1, 2, 3, 4}) {
+    SCOPED_TRACE(seed);
+    rv::testing::TempDir dir;
+    auto o = testing::weekend(dir.path(), seed);
+    o.plan.venues = 1;
+    o.plan.races = 6;
+    o.plan.announcements = 5;
+    o.now = DateTime{2026, 12, 6, 8, 0};
+    write_feed(o);
+    const auto feed = read_feed(dir.path());
+
+    const auto results = records_in(feed, "0B12/20261206");
+    std::string last_start;
+    for (const auto& r : results) {
+      if (jv::field(r, jv::rec::RecordSpec) == "RA") last_start = jv::field(r, jv::ra::HassoTime);
+    }
+    int going_changes = 0;
+    int late_starts = 0;
+    for (const auto& r : records_in(feed, "0B14/20261206")) {
+      if (jv::field(r, jv::rec::RecordSpec) == "WE" && jv::field(r, jv::we::HenkoID) == "2") {
+        ++going_changes;
+        EXPECT_LT(jv::field(r, jv::we::HappyoTime).substr(4), last_start);
+        EXPECT_NE(jv::field(r, jv::we::SibaBabaCD), jv::field(r, jv::we::SibaBabaCDBefore));
+      } else if (jv::field(r, jv::rec::RecordSpec) == "TC") {
+        ++late_starts;
+        EXPECT_LT(jv::field(r, jv::tc::HappyoTime).substr(4), jv::field(r, jv::tc::MaeHassoTime));
+      }
+    }
+    EXPECT_GE(going_changes, 1);
+    EXPECT_GE(late_starts, 1);
+
+    const auto races = names_in(dir.path() / "0B30");
+    EXPECT_EQ(races.size(), 6U);
+    for (const auto& name : races) {
+      std::set<std::string> times;
+      for (const auto& r : records_in(feed, "0B30/" + name)) {
+        times.emplace(jv::field(r, jv::odds::HappyoTime));
+      }
+      EXPECT_GE(times.size(), 4U) << name;
+    }
+    EXPECT_EQ(std::count_if(results.begin(), results.end(),
+                            [](const std::string& r) { return r.starts_with("RA"); }),
+              6);
+  }
+}
+
 TEST(FeedDays, RequestedEdgeCasesReachTheFiles) {
   rv::testing::TempDir dir;
   auto o = testing::weekend(dir.path());
@@ -213,6 +263,9 @@ TEST(FeedDays, AWeekendIsServedByTheStandInRecordForRecord) {
   const std::string newest = last;
   EXPECT_EQ(jv.JVOpen("RACE", newest, 1, readcount, downloadcount, last), -1);
 
+  // The real-time data of the weekend as it stands on the Wednesday after: all of it out.
+  const ManualClock wednesday(o.now);
+  const AppClockScope clock(&wednesday);
   const std::string key = names_in(dir.path() / "0B30").begin()->substr(0, 16);
   ASSERT_EQ(jv.JVRTOpen("0B30", key), 0);
   std::vector<std::string> odds;
@@ -224,7 +277,14 @@ TEST(FeedDays, AWeekendIsServedByTheStandInRecordForRecord) {
     if (rc <= 0) break;
     odds.push_back(buff);
   }
-  EXPECT_EQ(odds, feed.at("0B30/" + key + ".jvd"));
+  // The odds as last announced: the end of the file, the records of its last time.
+  const std::vector<std::string>& file = feed.at("0B30/" + key + ".jvd");
+  const auto last_time = jv::field(file.back(), jv::odds::HappyoTime);
+  const auto first_of_last = std::find_if(file.begin(), file.end(), [&](const std::string& r) {
+    return jv::field(r, jv::odds::HappyoTime) == last_time;
+  });
+  EXPECT_EQ(odds, std::vector<std::string>(first_of_last, file.end()));
+  EXPECT_EQ(odds.size(), 6U);
   EXPECT_EQ(jv.JVClose(), 0);
   EXPECT_EQ(jv.JVRTOpen("0B30", key.substr(0, 14) + "12"), -1);  // no such race
   EXPECT_EQ(jv.JVRTOpen("0B12", "20261206"), 0);

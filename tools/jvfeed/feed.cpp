@@ -244,7 +244,7 @@ FeedSummary write_feed(const FeedOptions& o) {
   fs::create_directories(o.out / "RACE");
   int index = 0;
   for (const auto& date : days) {
-    const Day day = make_day(o.plan, midnight(date));
+    const Day day = make_day(o.plan, midnight(date), date.ymd() == o.now.ymd());
     write_stored(o, day, index++, w);
     if (date.ymd() <= o.now.ymd() && (o.realtime_all || date.ymd() == newest_past))
       write_realtime(o, day, w);

@@ -1,7 +1,8 @@
 // Writes a feed folder for the JV-Link stand-in: stored RACE files as they would have been
 // delivered up to a moment ("now"), and for the newest race day up to then the real-time
 // files (0B30 odds per race, 0B12 results, 0B13 predictions, 0B14 changes), optionally with
-// the odds viewer's time-series folder.
+// the odds viewer's time-series folder. The real-time files hold the whole day, also when
+// the day is today: the stand-in releases them by its clock.
 #pragma once
 
 #include <cstdint>

@@ -461,7 +461,30 @@ std::vector<VenueSlot> venues_on(const DateTime& date, int count) {
   return out;
 }
 
-Day make_day(const DayPlan& plan, const DateTime& date) {
+namespace {
+
+// Rain sets in (worse) or clears at a minute of the day: the going follows by one step.
+void change_weather(VenueDay& vd, int minute, bool worse) {
+  vd.change_minute = minute;
+  vd.weather_after = worse ? 3 : 2;
+  vd.turf_after = std::clamp(vd.turf_going + (worse ? 1 : -1), 1, 4);
+  vd.dirt_after = std::clamp(vd.dirt_going + (worse ? 1 : -1), 1, 4);
+}
+
+// A late start from a race on, announced 20 to 39 minutes before that race was due.
+void delay_starts(VenueDay& vd, Rng& rng) {
+  const int from = 1 + rng.below(static_cast<int>(vd.races.size()));
+  const int delay = 5 + 5 * rng.below(3);
+  for (auto& race : vd.races) {
+    if (race.key.race < from) continue;
+    race.new_start = race.start + delay;
+    race.tc_minute = vd.races[static_cast<std::size_t>(from - 1)].start - 20 - rng.below(20);
+  }
+}
+
+}  // namespace
+
+Day make_day(const DayPlan& plan, const DateTime& date, bool today) {
   Rng rng = Rng::stream(plan.seed, {static_cast<std::uint64_t>(date.ymd()), 0xDA7});
   Day day;
   day.date = date;
@@ -486,24 +509,29 @@ Day make_day(const DayPlan& plan, const DateTime& date) {
     vd.weather_after = vd.weather;
     vd.turf_after = vd.turf_going;
     vd.dirt_after = vd.dirt_going;
+    // Today the first venue has a change of each kind for sure, drawn apart from the rest
+    // so that the day's other draws stay those of any day.
+    const bool sure = today && slot == 0;
+    const int races = std::clamp(plan.races, 1, 12);
+    Rng sure_rng = Rng::stream(plan.seed, {static_cast<std::uint64_t>(date.ymd()), 0xC4A});
+    // Today's change comes before the last race at the latest, so that it touches a race.
+    const int last_start = kStart[static_cast<std::size_t>(races - 1)] + 10 * slot;
+    const auto touching = [&](int minute) {
+      return sure ? std::min(minute, last_start - 5) : minute;
+    };
     if (rng.chance(0.2)) {
-      vd.change_minute = 750 + rng.below(60);
-      vd.weather_after = vd.weather >= 3 ? 2 : 3;
-      vd.turf_after = std::clamp(vd.turf_going + (vd.weather_after == 3 ? 1 : -1), 1, 4);
-      vd.dirt_after = std::clamp(vd.dirt_going + (vd.weather_after == 3 ? 1 : -1), 1, 4);
+      change_weather(vd, touching(750 + rng.below(60)), vd.weather < 3);
+    } else if (sure) {
+      change_weather(vd, touching(750 + sure_rng.below(60)), vd.turf_going < 4);
     }
-    for (int r = 1; r <= std::clamp(plan.races, 1, 12); ++r) {
+    for (int r = 1; r <= races; ++r) {
       vd.races.push_back(make_race(plan, date, vd, slot, r, day));
     }
     // Now and then a late start that pushes the rest of the card back.
     if (rng.chance(0.15)) {
-      const int from = 1 + rng.below(static_cast<int>(vd.races.size()));
-      const int delay = 5 + 5 * rng.below(3);
-      for (auto& race : vd.races) {
-        if (race.key.race < from) continue;
-        race.new_start = race.start + delay;
-        race.tc_minute = vd.races[static_cast<std::size_t>(from - 1)].start - 20 - rng.below(20);
-      }
+      delay_starts(vd, rng);
+    } else if (sure) {
+      delay_starts(vd, sure_rng);
     }
     day.venues.push_back(std::move(vd));
     ++slot;

@@ -167,6 +167,9 @@ struct VenueSlot {
 };
 std::vector<VenueSlot> venues_on(const DateTime& date, int count);
 
-Day make_day(const DayPlan& plan, const DateTime& date);
+// The day as planned. Today's meeting (today) has at least one weather and going change and
+// one late start, each announced before the races it touches; any other day's changes are
+// left to chance.
+Day make_day(const DayPlan& plan, const DateTime& date, bool today = false);
 
 }  // namespace rv::jvfeed
