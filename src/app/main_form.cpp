@@ -52,6 +52,8 @@ MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& ins
       days_(*race_day_, race_card_.on_screen(), day, loaded_day, ini, dialogs,
             [this] { race_card_.DatListClick(); }),
       download_(days_),
+      fetch_(*race_day_, race_card_.on_screen(), day, loaded_day, days_, layout.tool_bar.DLlabel,
+             dialogs, jvlink, [this] { race_card_.DatListClick(); }),
       voting_(*race_day_, race_card_.on_screen(), day, loaded_day, bets, ini, dialogs, desktop) {
   bets.set_recompute([this](BetTable& table) { kaime_.BetTableRecompute(table); });
   BindRaceCardStyles(card, race_day(), race_card_.on_screen(), loaded_day.DatList,

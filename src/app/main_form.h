@@ -18,6 +18,7 @@
 #include "app/main_layout.h"
 #include "app/menus.h"
 #include "app/race_card_panel.h"
+#include "app/realtime_fetch.h"
 #include "app/results_page.h"
 #include "app/voting.h"
 #include "betting/bet_construction.h"
@@ -94,6 +95,12 @@ class MainForm {
   void DateComboChange() { days_.DateComboChange(); }
   void DirectReadBtnClick() { days_.DirectReadBtnClick(); }
   [[nodiscard]] DayLoadResult last_day_load() const { return days_.last_day_load(); }
+  // The real-time fetches (RealtimeFetch).
+  void SokuhoOddsBtnClick() { fetch_.SokuhoOddsBtnClick(); }
+  void KekkaGetBtnClick() { fetch_.KekkaGetBtnClick(); }
+  void GetDMBtnClick() { fetch_.GetDMBtnClick(); }
+  void GetKaisaiBtnClick() { fetch_.GetKaisaiBtnClick(); }
+  void N1O1Click() { fetch_.N1O1Click(); }
   // The race card (RaceCardPanel).
   void DatListClick() { race_card_.DatListClick(); }
   void SpeedButton14Click() { race_card_.SpeedButton14Click(); }
@@ -150,6 +157,7 @@ class MainForm {
 
   // The subsystems.
   [[nodiscard]] DayLoading& days() { return days_; }
+  [[nodiscard]] RealtimeFetch& fetch() { return fetch_; }
   [[nodiscard]] RaceCardPanel& race_card() { return race_card_; }
   [[nodiscard]] ResultsPage& results() { return results_; }
   // Bet construction: the hidden commands, the 追い上げ button, StringGrid8's sort state.
@@ -179,6 +187,7 @@ class MainForm {
   ResultsPage results_;
   DayLoading days_;
   StoredDataDownload download_;
+  RealtimeFetch fetch_;
   Voting voting_;
 };
 

@@ -9,6 +9,7 @@ std::unique_ptr<CliCommand> make_download_command();
 std::unique_ptr<CliCommand> make_card_command();
 std::unique_ptr<CliCommand> make_results_command();
 std::unique_ptr<CliCommand> make_vote_command();
+std::unique_ptr<CliCommand> make_fetch_command();
 
 std::span<const CliCommandEntry> cli_commands() {
   static const CliCommandEntry kCommands[] = {
@@ -19,6 +20,7 @@ std::span<const CliCommandEntry> cli_commands() {
       {"card", "DAY SLOT", make_card_command},
       {"results", "DAY SLOT", make_results_command},
       {"vote", "DAY SLOT TYPE [--plugin]", make_vote_command},
+      {"fetch", "odds|results|mining|changes DAY [SLOT] | all-odds DAY", make_fetch_command},
   };
   return kCommands;
 }

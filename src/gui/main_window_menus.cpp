@@ -72,7 +72,7 @@ void TMainForm::build_menus() {
   QMenu* file = menu(m.FileMenu, "FileMenu");
   item(file, m.JVDataGetItem, "JVDataGetItem", get_data);
   item(file, m.T1, "T1", later);
-  item(file, m.N1O1, "N1O1", later);
+  item(file, m.N1O1, "N1O1", [this] { form_.N1O1Click(); });
   file->addSeparator();
   item(file, m.FilePrintItem, "FilePrintItem", later);
   item(file, m.FilePrintSetupItem, "FilePrintSetupItem", later);
@@ -156,9 +156,9 @@ void TMainForm::build_tool_bar() {
   button(t.ExitBtn, "ExitBtn", [this] { close(); });
   button(t.HelpBtn, "HelpBtn", [this] { OpenManual(form_.dialogs(), form_.desktop()); });
   bar->addSeparator();
-  button(t.KekkaBtn, "KekkaBtn", later);
-  button(t.SokuhoOzBtn, "SokuhoOzBtn", later);
-  button(t.MiningBtn, "MiningBtn", later);
+  button(t.KekkaBtn, "KekkaBtn", [this] { form_.KekkaGetBtnClick(); });
+  button(t.SokuhoOzBtn, "SokuhoOzBtn", [this] { form_.SokuhoOddsBtnClick(); });
+  button(t.MiningBtn, "MiningBtn", [this] { form_.GetDMBtnClick(); });
   button(t.ChokuzenBtn, "ChokuzenBtn", later);
   bar->addSeparator();
 
