@@ -54,7 +54,7 @@ class CellText {
   // In the long form the first bytes hold the owned string's address.
   [[nodiscard]] std::string* heap() const {
     std::string* p = nullptr;
-    std::memcpy(&p, bytes_, sizeof p);
+    std::memcpy(&p, bytes_, sizeof(std::string*));
     return p;
   }
   void release() {
@@ -111,7 +111,7 @@ inline void CellText::assign(std::string_view t) {
     return;
   }
   auto* p = new std::string(t);
-  std::memcpy(bytes_, &p, sizeof p);
+  std::memcpy(bytes_, &p, sizeof(std::string*));
   len_ = kLong;
 }
 
