@@ -115,10 +115,10 @@ void RealtimeFetch::Fetch(const FetchKind& kind) {
     pump_messages(dialogs_);
     bool ours = false;
     try {
-      ours = OpenAndRead(kind, key, quiet);
+      OpenAndRead(kind, key, quiet, ours);
     } catch (...) {
       // The stream must not stay open behind the general error box.
-      Close(kind, quiet, true);
+      Close(kind, quiet, ours);
       throw;
     }
     Close(kind, quiet, ours);
@@ -126,16 +126,18 @@ void RealtimeFetch::Fetch(const FetchKind& kind) {
   FollowUp(kind);
 }
 
-bool RealtimeFetch::OpenAndRead(const FetchKind& kind, std::string_view key, bool quiet) {
+void RealtimeFetch::OpenAndRead(const FetchKind& kind, std::string_view key, bool quiet,
+                                bool& ours) {
   ++tally_.opened;
   const int rc = jvlink_.JVRTOpen(kind.dataspec, key);
+  ours = rc != kAlreadyOpen;
   if (rc != 0) {
     ++tally_.failed;
     if (!quiet) dialogs_.beep();
     Status(RaceName() + sj(kind.error) + JVResultText("JVRTOpen", rc));
     // The change announcements come every few minutes; their misses are not worth a line.
     if (kind.reader != RealtimeReader::kChanges) LogStatus();
-    return rc != kAlreadyOpen;
+    return;
   }
   const int read = ReadRealtimeRecords(jvlink_, dialogs_, kind.reader);
   if (read != 0) {
@@ -144,7 +146,6 @@ bool RealtimeFetch::OpenAndRead(const FetchKind& kind, std::string_view key, boo
     LogStatus();
     if (is_odds(kind)) dialogs_.beep();
   }
-  return true;
 }
 
 void RealtimeFetch::Close(const FetchKind& kind, bool quiet, bool ours) {

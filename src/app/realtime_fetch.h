@@ -69,8 +69,8 @@ class RealtimeFetch {
 
  private:
   void Fetch(const FetchKind& kind);
-  // JVRTOpen and the read; false when the stream belongs to someone else.
-  bool OpenAndRead(const FetchKind& kind, std::string_view key, bool quiet);
+  // JVRTOpen and the read. ours turns false when the open stream belongs to someone else.
+  void OpenAndRead(const FetchKind& kind, std::string_view key, bool quiet, bool& ours);
   // Clears DLlabel and closes the stream when it is this fetch's.
   void Close(const FetchKind& kind, bool quiet, bool ours);
   void FollowUp(const FetchKind& kind);
