@@ -95,7 +95,7 @@ TEST_F(RealtimeFetchTest, OddsOfADeletionOrACancelledRaceLeaveTheOddsFiles) {
   const std::string o2_before = day_file(".jvO2");
   const auto o1 = jvfeed::o1(kRace1, 8).win(1, 3.4, 1);
   feed("0B30/" + kRace1.text() + ".jvd",
-       {o1, jvfeed::o2(kRace1, 8, '0'), jvfeed::o3(kRace1, 8, '9')});
+       {o1, jvfeed::o2(kRace1, 8, '0').pair(1, 2, 9.9, 1), jvfeed::o3(kRace1, 8, '9')});
   MainForm& f = load();
   f.SokuhoOddsBtnClick();
 
