@@ -14,21 +14,24 @@ namespace rv {
 struct FetchKind {
   RealtimeReader reader;
   std::string_view dataspec;
-  const char* status;  // UTF-8; the odds fetch puts the race before it
-  const char* error;   // UTF-8, after the race
-  bool needs_race;     // a race selected in the race list, besides a day in the date box
+  const char* status;          // UTF-8; the odds fetch puts the race before it
+  const char* error;           // UTF-8, after the race
+  bool needs_race;             // a race selected in the race list, besides a day in the date box
+  bool RealtimeFetch::*quiet;  // the flag that leaves its beeps out; none for the odds
 };
 
 namespace {
 
-constexpr FetchKind kOdds{RealtimeReader::kOdds, "0B30", "オッズ取得中", "R:ｵｯｽﾞ取得エラー：",
-                          true};
-constexpr FetchKind kResults{RealtimeReader::kResults, "0B12", "ﾚｰｽ情報データ取得中",
-                             "R:ﾚｰｽ情報データ取得エラー：", true};
-constexpr FetchKind kMining{RealtimeReader::kMining, "0B13", "DM取得中", "R:DMデータ取得エラー：",
-                            true};
-constexpr FetchKind kChanges{RealtimeReader::kChanges, "0B14", "開催速報データ取得中",
-                             "R:開催速報データ取得エラー：", false};
+constexpr FetchKind kOdds{RealtimeReader::kOdds, "0B30", "オッズ取得中",
+                          "R:ｵｯｽﾞ取得エラー：",  true,   nullptr};
+constexpr FetchKind kResults{
+    RealtimeReader::kResults,      "0B12", "ﾚｰｽ情報データ取得中",
+    "R:ﾚｰｽ情報データ取得エラー：", true,   &RealtimeFetch::QuietResultsFetch};
+constexpr FetchKind kMining{RealtimeReader::kMining,  "0B13", "DM取得中",
+                            "R:DMデータ取得エラー：", true,   &RealtimeFetch::QuietDmFetch};
+constexpr FetchKind kChanges{
+    RealtimeReader::kChanges,       "0B14", "開催速報データ取得中",
+    "R:開催速報データ取得エラー：", false,  &RealtimeFetch::QuietChangeFetch};
 
 // JVRTOpen's answer while another stream is open: that stream is not this fetch's to close.
 constexpr int kAlreadyOpen = -202;
@@ -85,20 +88,6 @@ void RealtimeFetch::N1O1Click() {
   }
 }
 
-bool RealtimeFetch::Quiet(const FetchKind& kind) const {
-  switch (kind.reader) {
-    case RealtimeReader::kOdds:
-      return false;
-    case RealtimeReader::kResults:
-      return QuietResultsFetch;
-    case RealtimeReader::kMining:
-      return QuietDmFetch;
-    case RealtimeReader::kChanges:
-      return QuietChangeFetch;
-  }
-  return false;
-}
-
 void RealtimeFetch::Fetch(const FetchKind& kind) {
   if (days_.DateCombo.text().empty()) return;
   if (kind.needs_race && loaded_.DatList.item_index() < 0) return;
@@ -109,7 +98,7 @@ void RealtimeFetch::Fetch(const FetchKind& kind) {
   {
     const Reentry::Hold hold = open_.enter();
     if (!hold) return;
-    const bool quiet = Quiet(kind);
+    const bool quiet = kind.quiet != nullptr && this->*kind.quiet;
     const std::string status = sj(kind.status);
     Status(is_odds(kind) ? RaceName() + status : status);
     pump_messages(dialogs_);

@@ -74,7 +74,6 @@ class RealtimeFetch {
   // Clears DLlabel and closes the stream when it is this fetch's.
   void Close(const FetchKind& kind, bool quiet, bool ours);
   void FollowUp(const FetchKind& kind);
-  [[nodiscard]] bool Quiet(const FetchKind& kind) const;
   void Status(std::string_view text);
   // DLlabel's text into the error log.
   void LogStatus();
