@@ -42,31 +42,21 @@ void DayLoading::DateComboChange() {
   c_.PageControl1.set_visible(false);
   c_.PageControl3.set_visible(false);
   c_.Panel8.set_visible(false);
+  if (on_load_begins) on_load_begins();
   last_day_load_ = DayLoadResult::kNoRaceFile;
   last_day_load_ = LoadDay(day_, loaded_, date, DayLoadSettings::Read(ini_), dialogs_);
   if (last_day_load_ != DayLoadResult::kLoaded) return;
-  StartDayOperation();
+  if (on_day_loaded) on_day_loaded(date);
   if (loaded_.DatList.count() > 0) {
     loaded_.DatList.set_item_index(0);
     show_race_();
   }
 }
 
-// Timers and automatic operation for today's day (or tomorrow's from 18:00): LeadMinutes,
-// Timer4, the automatic odds acquisition and delivery, HenkoJohoTimer and the start-time
-// changes (KaisaiReadBtnClick). They join with automatic operation.
-void DayLoading::StartDayOperation() {}
-
 void DayLoading::DirectReadBtnClick() {
   const Reentry::Hold hold = batch_.enter();
   if (!hold) return;
-  struct Batch {
-    Day& d;
-    explicit Batch(Day& day) : d(day) { d.BatchReading = true; }
-    ~Batch() { d.BatchReading = false; }
-    Batch(const Batch&) = delete;
-    Batch& operator=(const Batch&) = delete;
-  } batch(day_);
+  const FlagScope batch(day_.BatchReading);
   for (int i = c_.DateCombo.count() - 1; i >= 0; --i) {
     if (app_path_exists("\\STAT\\" + c_.DateCombo.item(i) + ".stat1")) continue;
     c_.DateCombo.set_item_index(i);

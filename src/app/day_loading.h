@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "model/day.h"
 #include "model/day_load.h"
@@ -68,12 +69,15 @@ class DayLoading {
   // list built again, so that new days appear.
   void DayFilesChanged();
 
+  // Automatic operation's seams in a day load: before the day is read (it stops what ran for
+  // the day before), and once the day is in with its race list, before its first race shows.
+  std::function<void()> on_load_begins;
+  std::function<void(std::string_view date)> on_day_loaded;
+
   // How the last DateComboChange ended.
   [[nodiscard]] DayLoadResult last_day_load() const { return last_day_load_; }
 
  private:
-  void StartDayOperation();
-
   Day& day_;
   const RaceOnScreen& on_screen_;
   DayControls& c_;

@@ -54,7 +54,11 @@ MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& ins
       download_(days_),
       fetch_(*race_day_, race_card_.on_screen(), day, loaded_day, days_, layout.tool_bar.DLlabel,
              dialogs, jvlink, [this] { race_card_.DatListClick(); }),
-      voting_(*race_day_, race_card_.on_screen(), day, loaded_day, bets, ini, dialogs, desktop) {
+      voting_(*race_day_, race_card_.on_screen(), day, loaded_day, bets, ini, dialogs, desktop),
+      auto_(*race_day_, race_card_.on_screen(), day, loaded_day, layout.tool_bar, fetch_, days_,
+            ini, dialogs, timers_, [this] { race_card_.DatListClick(); }) {
+  days_.on_load_begins = [this] { auto_.DayLoadBegins(); };
+  days_.on_day_loaded = [this](std::string_view date) { auto_.StartDayOperation(date); };
   bets.set_recompute([this](BetTable& table) { kaime_.BetTableRecompute(table); });
   BindRaceCardStyles(card, race_day(), race_card_.on_screen(), loaded_day.DatList,
                      race_list.KishuCKList);

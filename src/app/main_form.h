@@ -12,11 +12,13 @@
 
 #include "acquire/jvlink.h"
 #include "app/allocation_controls.h"
+#include "app/auto_operation.h"
 #include "app/day_loading.h"
 #include "app/download.h"
 #include "app/main_grids.h"
 #include "app/main_layout.h"
 #include "app/menus.h"
+#include "app/oz_get_time_form.h"
 #include "app/race_card_panel.h"
 #include "app/realtime_fetch.h"
 #include "app/results_page.h"
@@ -29,6 +31,7 @@
 #include "model/day_load.h"
 #include "model/race_card.h"
 #include "model/race_on_screen.h"
+#include "support/clock_timer.h"
 #include "support/controls.h"
 #include "support/dispatcher.h"
 #include "support/services.h"
@@ -85,6 +88,8 @@ class MainForm {
   void K1Click();
   // "投資金設定(&T)": the investment dialog as it opens; its OK shows the race again.
   std::unique_ptr<TKaimeSetForm> KaimeSetItemClick();
+  // "データ自動取得時刻設定(&T)": the automatic-operation times dialog as it opens.
+  std::unique_ptr<TOzGetTimeForm> N8Click() { return std::make_unique<TOzGetTimeForm>(ini); }
 
   // The download (StoredDataDownload).
   void JVDataGetItemClick(const std::function<void()>& run_window) {
@@ -101,6 +106,8 @@ class MainForm {
   void GetDMBtnClick() { fetch_.GetDMBtnClick(); }
   void GetKaisaiBtnClick() { fetch_.GetKaisaiBtnClick(); }
   void N1O1Click() { fetch_.N1O1Click(); }
+  // Automatic operation (AutoOperation).
+  void NextRaceBtnClick() { auto_.NextRaceBtnClick(); }
   // The race card (RaceCardPanel).
   void DatListClick() { race_card_.DatListClick(); }
   void SpeedButton14Click() { race_card_.SpeedButton14Click(); }
@@ -158,6 +165,10 @@ class MainForm {
   // The subsystems.
   [[nodiscard]] DayLoading& days() { return days_; }
   [[nodiscard]] RealtimeFetch& fetch() { return fetch_; }
+  [[nodiscard]] AutoOperation& auto_operation() { return auto_; }
+  // The window's timers, counted on the app clock: the window runs them from its message
+  // loop, a replay from tick to tick.
+  [[nodiscard]] ClockTimers& timers() { return timers_; }
   [[nodiscard]] RaceCardPanel& race_card() { return race_card_; }
   [[nodiscard]] ResultsPage& results() { return results_; }
   // Bet construction: the hidden commands, the 追い上げ button, StringGrid8's sort state.
@@ -180,6 +191,7 @@ class MainForm {
   JVLink& jvlink_;
   Dispatcher& dispatcher_;
   std::unique_ptr<Day> race_day_ = make_day();
+  ClockTimers timers_;
   // After the day model and the controls, which they work on; the race card first, as it
   // holds the race on screen.
   RaceCardPanel race_card_;
@@ -189,6 +201,7 @@ class MainForm {
   StoredDataDownload download_;
   RealtimeFetch fetch_;
   Voting voting_;
+  AutoOperation auto_;
 };
 
 }  // namespace rv

@@ -95,35 +95,48 @@ void RealtimeFetch::Fetch(const FetchKind& kind) {
   const RaRecord& ra = day_.RaData[slot];
   const std::string key(is_odds(kind) ? ra.field(jv::head::RaceKey) : ra.field(jv::head::Date));
   if (empty_key(key)) return;
-  {
-    const Reentry::Hold hold = open_.enter();
-    if (!hold) return;
-    const bool quiet = kind.quiet != nullptr && this->*kind.quiet;
-    const std::string status = sj(kind.status);
-    Status(is_odds(kind) ? RaceName() + status : status);
-    pump_messages(dialogs_);
-    bool ours = false;
-    try {
-      OpenAndRead(kind, key, quiet, ours);
-    } catch (...) {
-      // The stream must not stay open behind the general error box.
-      Close(kind, quiet, ours);
-      throw;
-    }
-    Close(kind, quiet, ours);
+  const std::string status = sj(kind.status);
+  if (Cycle(kind, key, is_odds(kind) ? RaceName() + status : status, RaceName() + sj(kind.error))) {
+    FollowUp(kind);
   }
-  FollowUp(kind);
 }
 
-void RealtimeFetch::OpenAndRead(const FetchKind& kind, std::string_view key, bool quiet,
-                                bool& ours) {
+void RealtimeFetch::FetchQueuedOdds(std::string_view key) {
+  if (empty_key(key)) return;
+  const std::string race = BashoName(jv::head::in_key(key, jv::head::JyoCD)) +
+                           FmtNum(jv::head::in_key(key, jv::head::RaceNum));
+  Cycle(kOdds, key, race + sj("R ｵｯｽﾞ取得中"), race + "R:");
+}
+
+bool RealtimeFetch::Cycle(const FetchKind& kind, std::string_view key, std::string_view status,
+                          std::string_view error_label) {
+  const Reentry::Hold hold = open_.enter();
+  if (!hold) return false;
+  const bool quiet = kind.quiet != nullptr && this->*kind.quiet;
+  Status(status);
+  pump_messages(dialogs_);
+  bool ours = false;
+  try {
+    OpenAndRead(kind, key, error_label, quiet, ours);
+  } catch (...) {
+    // The stream must not stay open behind the general error box.
+    Close(kind, quiet, ours);
+    throw;
+  }
+  Close(kind, quiet, ours);
+  return true;
+}
+
+void RealtimeFetch::OpenAndRead(const FetchKind& kind, std::string_view key,
+                                std::string_view error_label, bool quiet, bool& ours) {
   ++tally_.opened;
+  if (on_open) on_open(status_.text());
   const int rc = jvlink_.JVRTOpen(kind.dataspec, key);
   ours = rc != kAlreadyOpen;
   if (rc != 0) {
     ++tally_.failed;
     if (!quiet) dialogs_.beep();
-    Status(RaceName() + sj(kind.error) + JVResultText("JVRTOpen", rc));
+    Status(std::string(error_label) + JVResultText("JVRTOpen", rc));
     // The change announcements come every few minutes; their misses are not worth a line.
     if (kind.reader != RealtimeReader::kChanges) LogStatus();
     return;

@@ -55,6 +55,10 @@ class RealtimeFetch {
   // Every race of the list in turn: selected, shown and its odds fetched. Without a day in
   // the date box it beeps and asks for one. Ignored while it runs.
   void N1O1Click();
+  // The odds of the race `key` (16 digits) for the odds pass: no race need be on screen, the
+  // status names the race as "中山11R ｵｯｽﾞ取得中" and its errors as "中山11R:" + the cause,
+  // and the caller brings the odds in.
+  void FetchQueuedOdds(std::string_view key);
 
   // Set around the fetches the timers start: the beeps of that fetch are left out.
   bool QuietResultsFetch = false;
@@ -65,12 +69,18 @@ class RealtimeFetch {
 
   // Every text DLlabel takes, cleared ones included, for a program without a window.
   std::function<void(std::string_view)> on_status;
+  // DLlabel's text as each JVRTOpen is called.
+  std::function<void(std::string_view)> on_open;
   [[nodiscard]] const FetchTally& tally() const { return tally_; }
 
  private:
   void Fetch(const FetchKind& kind);
+  // One open-read-close cycle; false when another fetch holds the stream (nothing done).
+  bool Cycle(const FetchKind& kind, std::string_view key, std::string_view status,
+             std::string_view error_label);
   // JVRTOpen and the read. ours turns false when the open stream belongs to someone else.
-  void OpenAndRead(const FetchKind& kind, std::string_view key, bool quiet, bool& ours);
+  void OpenAndRead(const FetchKind& kind, std::string_view key, std::string_view error_label,
+                   bool quiet, bool& ours);
   // Clears DLlabel and closes the stream when it is this fetch's.
   void Close(const FetchKind& kind, bool quiet, bool ours);
   void FollowUp(const FetchKind& kind);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "jvdata/field.h"
 
@@ -34,6 +35,11 @@ inline constexpr Field MeetingKey = through(Year, Nichiji);
 inline constexpr Field RaceKey = through(Year, RaceNum);
 // Id, data kind, creation date and race key: what a reader looks at before taking a record.
 inline constexpr Field All = through(RecordSpec, RaceNum);
+
+// A field of the race key read from the key alone (the 16 digits of RaceKey).
+inline std::string_view in_key(std::string_view key, const Field& f) {
+  return key.substr(f.offset() - Year.offset(), f.size());
+}
 }  // namespace head
 
 }  // namespace rv::jv

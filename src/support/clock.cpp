@@ -64,6 +64,12 @@ DateTime DateTime::from_seconds(long long s) {
   return t;
 }
 
+DateTime DateTime::from_msecs(long long ms) {
+  DateTime t = from_seconds(ms / 1000);
+  t.msec = static_cast<int>(ms % 1000);
+  return t;
+}
+
 DateTime DateTime::add_days(int days) const {
   return add_seconds(86400LL * days);
 }
@@ -151,6 +157,23 @@ DateTime SystemClock::now() const {
   t.second = tm.tm_sec;
   t.msec = static_cast<int>(duration_cast<milliseconds>(tp.time_since_epoch()).count() % 1000);
   return t;
+}
+
+namespace {
+
+long long steady_ns() {
+  using namespace std::chrono;
+  return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+RunningClock::RunningClock(DateTime start, double speed)
+    : start_ms_(start.to_msecs()), speed_(speed), origin_ns_(steady_ns()) {}
+
+DateTime RunningClock::now() const {
+  const double elapsed_ms = static_cast<double>(steady_ns() - origin_ns_) / 1e6 * speed_;
+  return DateTime::from_msecs(start_ms_ + static_cast<long long>(elapsed_ms));
 }
 
 namespace {

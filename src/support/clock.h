@@ -23,6 +23,9 @@ struct DateTime {
   [[nodiscard]] int day_of_week() const;
   [[nodiscard]] long long to_seconds() const;  // seconds since 1970-01-01 00:00:00
   static DateTime from_seconds(long long s);
+  // Milliseconds since 1970-01-01 00:00:00.000, and back.
+  [[nodiscard]] long long to_msecs() const { return to_seconds() * 1000 + msec; }
+  static DateTime from_msecs(long long ms);
   // yyyymmdd as a number.
   [[nodiscard]] int ymd() const { return year * 10000 + month * 100 + day; }
   [[nodiscard]] bool valid() const;
@@ -60,6 +63,19 @@ class ManualClock final : public Clock {
 
  private:
   DateTime t_;
+};
+
+// A clock that starts at a chosen moment and runs `speed` times as fast as the machine's, so
+// a person can watch a race day unfold in the window.
+class RunningClock final : public Clock {
+ public:
+  RunningClock(DateTime start, double speed);
+  [[nodiscard]] DateTime now() const override;
+
+ private:
+  long long start_ms_;
+  double speed_;
+  long long origin_ns_;  // steady time at the start
 };
 
 // The process-wide clock every "now" of the system asks; the system clock unless a test or

@@ -50,4 +50,18 @@ class Reentry {
   bool running_ = false;
 };
 
+// Raises a flag for a scope (a fetch made quiet, a loop marked busy) and gives back what it
+// was, also when the scope ends by an exception.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = before_; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+  bool before_;
+};
+
 }  // namespace rv
