@@ -154,6 +154,7 @@ void DayStore::load(DayFile& file, std::string_view relative) {
   file.path = app_path(relative);
   if (std::optional<std::string> data = read_file(file.path)) {
     file.exists = true;
+    file.on_disk = true;
     file.loaded = std::move(*data);
     for_each_line(file.loaded, [&file](std::string_view line) { file.lines.push_back(line); });
   }
@@ -182,6 +183,9 @@ void DayStore::commit(DayFile& file) {
 
 void DayStore::write(const DayFile& file) {
   join_lines(file.lines, out_);
+  // A record stored again as it stands (the results of the day fetched every few minutes)
+  // leaves the file as it is on disk: nothing to write.
+  if (file.on_disk && out_ == file.loaded) return;
   write_file_atomic(file.path, out_);
 }
 

@@ -6,11 +6,12 @@
 // slots (race 1-12 x horse 1-18) of SE lines; a new one starts blank.
 //
 // Two modes give byte-identical files. kImmediate loads, changes and rewrites the whole file
-// for every record, so each record is on disk when the call returns (the real-time fetches).
-// kWriteBack keeps the changed files in memory and writes them at Flush(), for bulk loads:
+// for every record, so each record is on disk when the call returns. kWriteBack keeps the
+// changed files in memory and writes them at Flush(), for bulk loads and real-time reads:
 // flush at every JV-Link file switch, at the end, on cancel and before an error propagates
 // (the destructor flushes what is still pending as a last resort and logs what it cannot
-// write). Files are read when first touched, so a read error surfaces at once.
+// write). Files are read when first touched, so a read error surfaces at once. A file whose
+// bytes come out as they were read is not written again.
 //
 // Records that cannot name their file (Year and MonthDay not eight digits, an SE venue code
 // that is not a named two-digit code) or that are malformed (wrong length for their kind, a
@@ -83,7 +84,8 @@ class DayStore {
   struct DayFile {
     std::filesystem::path path;
     bool exists = false;
-    bool sorted = false;  // lines known to be in order (write-back only)
+    bool on_disk = false;  // read from disk, so `loaded` is what the disk holds
+    bool sorted = false;   // lines known to be in order (write-back only)
     bool dirty = false;
     std::string loaded;  // the file as read; lines that were not replaced point into it
     std::vector<std::string_view> lines;

@@ -70,22 +70,27 @@ bool StoreRealtimeRecord(RealtimeReader reader, std::string_view record, DayStor
 }
 
 int ReadRealtimeRecords(JVLink& jvlink, Dialogs& dialogs, RealtimeReader reader) {
-  DayStore store(DayStore::Mode::kImmediate);
+  // One fetch touches a few day files many times (a day's results are hundreds of records):
+  // they are written once, when the read ends for whatever reason, and only if they changed.
+  DayStore store(DayStore::Mode::kWriteBack);
   std::string buff;
   std::string filename;
   for (;;) {
     pump_messages(dialogs);
-    if (CancelFlag) return 0;
+    if (CancelFlag) break;
     int size = 0;
     const int rc = jvlink.JVRead(buff, size, filename);
     if (rc > 0) {
       StoreRealtimeRecord(reader, buff, store);
     } else if (rc == 0) {
-      return 0;
+      break;
     } else if (rc < -3) {
+      store.Flush();
       return rc;
     }
   }
+  store.Flush();
+  return 0;
 }
 
 }  // namespace rv

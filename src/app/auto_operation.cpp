@@ -50,8 +50,7 @@ std::optional<DateTime> start_of(const RaRecord& ra) {
 AutoOperation::AutoOperation(Day& day, const RaceOnScreen& on_screen, DayControls& days,
                              DayLoadControls& loaded, ToolBarControls& tool_bar,
                              RealtimeFetch& fetch, DayLoading& day_loading, TIniGT& ini,
-                             Dialogs& dialogs, ClockTimers& timers,
-                             std::function<void()> show_race)
+                             Dialogs& dialogs, ClockTimers& timers, std::function<void()> show_race)
     : Timer1(timers, "Timer1", 40000),
       Timer2(timers, "Timer2", 500),
       Timer3(timers, "Timer3", 1000),

@@ -33,9 +33,9 @@ class AutoOperation {
   // Everything given outlives this object. show_race shows the race selected in the race
   // list (the race selection's DatListClick). The clock and remaining-time timers run from
   // here on.
-  AutoOperation(Day& day, const RaceOnScreen& on_screen, DayControls& days,
-                DayLoadControls& loaded, ToolBarControls& tool_bar, RealtimeFetch& fetch,
-                DayLoading& day_loading, TIniGT& ini, Dialogs& dialogs, ClockTimers& timers,
+  AutoOperation(Day& day, const RaceOnScreen& on_screen, DayControls& days, DayLoadControls& loaded,
+                ToolBarControls& tool_bar, RealtimeFetch& fetch, DayLoading& day_loading,
+                TIniGT& ini, Dialogs& dialogs, ClockTimers& timers,
                 std::function<void()> show_race);
   AutoOperation(const AutoOperation&) = delete;
   AutoOperation& operator=(const AutoOperation&) = delete;

@@ -10,6 +10,7 @@ std::unique_ptr<CliCommand> make_card_command();
 std::unique_ptr<CliCommand> make_results_command();
 std::unique_ptr<CliCommand> make_vote_command();
 std::unique_ptr<CliCommand> make_fetch_command();
+std::unique_ptr<CliCommand> make_raceday_command();
 
 std::span<const CliCommandEntry> cli_commands() {
   static const CliCommandEntry kCommands[] = {
@@ -21,6 +22,7 @@ std::span<const CliCommandEntry> cli_commands() {
       {"results", "DAY SLOT", make_results_command},
       {"vote", "DAY SLOT TYPE [--plugin]", make_vote_command},
       {"fetch", "odds|results|mining|changes DAY [SLOT] | all-odds DAY", make_fetch_command},
+      {"raceday", "DAY --from hhmm --to hhmm", make_raceday_command},
   };
   return kCommands;
 }

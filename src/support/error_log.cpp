@@ -1,6 +1,7 @@
 #include "support/error_log.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/app_dir.h"
@@ -17,7 +18,19 @@ fs::path log_path() {
   return app_path("\\ErrorLog.txt");
 }
 
+std::function<void(std::string_view)>& echo() {
+  static std::function<void(std::string_view)> e;
+  return e;
+}
+
 }  // namespace
+
+ErrorLogEcho::ErrorLogEcho(std::function<void(std::string_view line)> echo_to)
+    : before_(std::exchange(echo(), std::move(echo_to))) {}
+
+ErrorLogEcho::~ErrorLogEcho() {
+  echo() = std::move(before_);
+}
 
 void AppendErrorLog(std::string_view message) {
   const fs::path path = log_path();
@@ -25,6 +38,7 @@ void AppendErrorLog(std::string_view message) {
   lines.push_back(SJ("【エラー】") + format_dt(app_clock().now(), "hh:nn:ss") + SJ("：") +
                   std::string(message));
   write_lines(path, lines);
+  if (echo()) echo()(lines.back());
 }
 
 void StartErrorLog() {
