@@ -115,6 +115,9 @@ bool RealtimeFetch::Cycle(const FetchKind& kind, std::string_view key, std::stri
   const bool quiet = kind.quiet != nullptr && this->*kind.quiet;
   Status(status);
   pump_messages(dialogs_);
+  // A stream whose close failed would refuse every later open with -202: close it first.
+  // Should that fail too, the open below says so.
+  if (close_failed_) close_failed_ = jvlink_.JVClose() != 0;
   bool ours = false;
   try {
     OpenAndRead(kind, key, error_label, quiet, ours);
@@ -155,6 +158,7 @@ void RealtimeFetch::Close(const FetchKind& kind, bool quiet, bool ours) {
   pump_messages(dialogs_);
   if (!ours) return;
   const int rc = jvlink_.JVClose();
+  close_failed_ = rc != 0;
   if (rc != 0) {
     ++tally_.failed;
     Status(JVResultText("JVClose", rc));

@@ -100,6 +100,7 @@ class RealtimeFetch {
   JVLink& jvlink_;
   std::function<void()> show_race_;
   FetchTally tally_;
+  bool close_failed_ = false;  // the last JVClose of this form's stream failed
   // The stream one fetch holds from JVRTOpen to JVClose, and the run over every race.
   Reentry open_;
   Reentry all_odds_;

@@ -2,9 +2,13 @@
 // `--screenshot FILE` runs the start-up, saves a picture of the main window and ends.
 // `--day`, `--race` and `--tab` choose what the window shows first, through its own controls
 // as a user would, so that a picture can show a loaded day, a race and one of its tabs.
+// `--clock yyyymmddhhmm` starts the window's clock at that moment and `--speed N` runs it N
+// times as fast, so a person can watch a race day unfold on recorded data; `--wait SECONDS`
+// lets the window run that long on its clock before the picture is taken.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -17,6 +21,7 @@
 #include "gui/qt_services.h"
 #include "gui/window_choice.h"
 #include "support/app_dir.h"
+#include "support/clock.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -30,8 +35,34 @@ int main(int argc, char** argv) {
   const QCommandLineOption day_opt("day", "Day to load first (yyyymmdd).", "DAY");
   const QCommandLineOption race_opt("race", "Race-list index to show first.", "SLOT");
   const QCommandLineOption tab_opt("tab", "Tab to bring forward, by its caption.", "CAPTION");
-  args.addOptions({appdir_opt, shot_opt, day_opt, race_opt, tab_opt});
+  const QCommandLineOption clock_opt("clock", "Start the clock at this moment.", "yyyymmddhhmm");
+  const QCommandLineOption speed_opt("speed", "Run the clock N times as fast.", "N", "1");
+  const QCommandLineOption wait_opt("wait", "Run this long on the clock before the screenshot.",
+                                    "SECONDS", "0");
+  args.addOptions(
+      {appdir_opt, shot_opt, day_opt, race_opt, tab_opt, clock_opt, speed_opt, wait_opt});
   args.process(app);
+
+  bool speed_ok = false;
+  const double speed = args.value(speed_opt).toDouble(&speed_ok);
+  bool wait_ok = false;
+  const double wait_s = args.value(wait_opt).toDouble(&wait_ok);
+  if (!speed_ok || speed <= 0 || !wait_ok || wait_s < 0) {
+    std::fprintf(stderr, "--speed needs a number above 0 and --wait one of 0 or more\n");
+    return 2;
+  }
+  std::optional<rv::RunningClock> clock;
+  if (args.isSet(clock_opt)) {
+    const rv::DateTime start = rv::parse_dt(args.value(clock_opt).toStdString() + "00");
+    if (!start.valid() || args.value(clock_opt).size() != 12) {
+      std::fprintf(stderr, "--clock needs a moment as yyyymmddhhmm\n");
+      return 2;
+    }
+    clock.emplace(start, speed);
+  } else if (args.isSet(speed_opt)) {
+    clock.emplace(rv::SystemClock().now(), speed);
+  }
+  const rv::AppClockScope clock_scope(clock ? &*clock : nullptr);
 
   std::optional<std::filesystem::path> appdir;
   if (args.isSet(appdir_opt)) appdir = rv::gui::fspath(args.value(appdir_opt));
@@ -69,6 +100,10 @@ int main(int argc, char** argv) {
   }
 
   if (screenshot) {
+    if (wait_s > 0) {
+      QTimer::singleShot(static_cast<int>(wait_s * 1000 / speed), &app, &QApplication::quit);
+      QApplication::exec();
+    }
     QApplication::processEvents();
     const QString file = args.value(shot_opt);
     if (!window.grab().save(file, "PNG")) {

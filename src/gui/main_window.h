@@ -38,6 +38,7 @@ class TMainForm : public QMainWindow {
   QWidget* race_header();
   void set_tab_order();
   void apply_bounds();
+  void start_clock_timers();
   void store_bounds();
   void show_version();
   // "JVデータ取得": the stored-data window, modal; the main window follows once it closed.

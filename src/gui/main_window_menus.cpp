@@ -11,6 +11,7 @@
 #include "app/help.h"
 #include "gui/kaime_set_dialog.h"
 #include "gui/main_window.h"
+#include "gui/oz_get_time_dialog.h"
 #include "gui/qt_text.h"
 
 namespace rv::gui {
@@ -90,7 +91,7 @@ void TMainForm::build_menus() {
               {"DefaultKaime", "Kaime3Include", "NagasiKaime", "StdDev13"});
 
   QMenu* option = menu(m.OptionMenu, "OptionMenu");
-  item(option, m.N8, "N8", later);
+  item(option, m.N8, "N8", [this] { ShowOzGetTimeForm(form_.N8Click(), form_.dialogs(), this); });
   QMenu* ini_kaime = sub_menu(option, m.IniKaimeMenu, "IniKaimeMenu");
   radio_items(ini_kaime, {&m.KaimeJoi, &m.KaimeKai}, {"KaimeJoi", "KaimeKai"});
   check(
@@ -159,7 +160,7 @@ void TMainForm::build_tool_bar() {
   button(t.KekkaBtn, "KekkaBtn", [this] { form_.KekkaGetBtnClick(); });
   button(t.SokuhoOzBtn, "SokuhoOzBtn", [this] { form_.SokuhoOddsBtnClick(); });
   button(t.MiningBtn, "MiningBtn", [this] { form_.GetDMBtnClick(); });
-  button(t.ChokuzenBtn, "ChokuzenBtn", later);
+  button(t.ChokuzenBtn, "ChokuzenBtn", [this] { form_.NextRaceBtnClick(); });
   bar->addSeparator();
 
   date_combo_ = new QComboBox(bar);
@@ -192,6 +193,10 @@ void TMainForm::build_tool_bar() {
   label(form_.day.RestTimeLabel, "RestTimeLabel", 10);
   label(form_.card.BashoLabel, "BashoLabel", 6);
   label(form_.card.RaceLabel, "RaceLabel", 4);
+  // How fresh the odds on screen are matters most on a race day: their announcement time.
+  info->addWidget(new QLabel(QString::fromUtf8(" ｵｯｽﾞ発表"), info));
+  label(form_.card.TFWtimeLabel, "TFWtimeLabel", 5)
+      ->setToolTip(QString::fromUtf8("表示中のオッズの発表時刻"));
   label(t.HaranLabel, "HaranLabel", 8);
   label(form_.loaded_day.SeiRecLabel, "SeiRecLabel", 12);
   label(t.DLlabel, "DLlabel", 24)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
