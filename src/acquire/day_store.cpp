@@ -213,15 +213,17 @@ std::optional<std::string_view> DayStore::take_line(std::string_view record,
 char* DayStore::LineArena::allocate(std::size_t n) {
   // Blocks of a few megabytes: a flush's worth of lines in a handful of them.
   constexpr std::size_t kBlock = std::size_t{4} << 20;
-  while (block_ < blocks_.size() && blocks_[block_].size() - used_ < n) {
+  while (block_ < blocks_.size() && blocks_[block_].size - used_ < n) {
     ++block_;
     used_ = 0;
   }
   if (block_ == blocks_.size()) {
-    blocks_.emplace_back(std::max(n, kBlock));
+    const std::size_t size = std::max(n, kBlock);
+    // NOLINTNEXTLINE(cppcoreguidelines-avoid-c-arrays,modernize-avoid-c-arrays)
+    blocks_.push_back({std::make_unique_for_overwrite<char[]>(size), size});
     used_ = 0;
   }
-  char* p = blocks_[block_].data() + used_;
+  char* p = blocks_[block_].bytes.get() + used_;
   used_ += n;
   return p;
 }

@@ -76,7 +76,12 @@ class DayStore {
     void clear();
 
    private:
-    std::vector<std::vector<char>> blocks_;
+    // Left uninitialised: a block is megabytes, and a fetch of one race fills a sliver of it.
+    struct Block {
+      std::unique_ptr<char[]> bytes;
+      std::size_t size = 0;
+    };
+    std::vector<Block> blocks_;
     std::size_t block_ = 0;  // the block being filled
     std::size_t used_ = 0;   // bytes of it taken
   };

@@ -220,8 +220,8 @@ TEST_F(AutoOperationTest, AFailingTimedFetchIsLoggedAndTriedAgain) {
     std::filesystem::remove_all(dir.path() / "jvfeed");
     write_bytes(dir.path() / "jvfeed" / "jvlink.ini", std::string("[fail]\n") + c.fault + "\n");
     const auto key = jvfeed::key(kDay, 6, 1);
-    feed("0B12/20261206.jvd", {jvfeed::ra(key, {.data_kind = '7', .runners = 8, .start = "1000"}),
-                               jvfeed::hr(key, 8)});
+    feed("0B12/20261206.jvd",
+         {jvfeed::ra(key, {.data_kind = '7', .runners = 8, .start = "1000"}), jvfeed::hr(key, 8)});
     feed("0B13/20261206.jvd", {jvfeed::dm(key, 8)});
     MainForm& f = load(at(6, 12, 0));
     const std::size_t logged = split_lines(slurp(dir.path() / "ErrorLog.txt")).size();

@@ -33,8 +33,8 @@ TEST(RacedayCli, PrintsEachOpenAndEachErrorLineAtItsMoment) {
                            jvfeed::hr(first, 8).str());
   testing::write_bytes(app.path() / "jvfeed" / "jvlink.ini", "[fail]\nJVRTOpen.3=-504\n");
 
-  const auto r = run_cli({"--appdir", app.path().string(), "raceday", "20261206", "--from", "0945",
-                          "--to", "1016"});
+  const auto r = run_cli(
+      {"--appdir", app.path().string(), "raceday", "20261206", "--from", "0945", "--to", "1016"});
   EXPECT_EQ(r.status, 0) << r.err;
   const std::string none = "取得済みデータより最新のデータがありません。(-1)";
   const std::string changes = "\tHenkoJohoTimer\t開催速報データ取得中\n";
@@ -49,13 +49,13 @@ TEST(RacedayCli, PrintsEachOpenAndEachErrorLineAtItsMoment) {
     return out;
   };
   // The third open fails as the ini says; results come ten minutes after the 10:00 start.
-  EXPECT_EQ(r.out, "09:50:00" + changes + "09:50:20\tTimer1\t中山 1R ｵｯｽﾞ取得中\n" +
-                       mining_and_results("09:55:00", "サーバーがメンテナンス中です。(-504)",
-                                          false) +
-                       "09:55:00" + changes + "10:00:00" + changes +
-                       mining_and_results("10:05:00", " " + none, false) + "10:05:00" + changes +
-                       "10:10:00" + changes + mining_and_results("10:15:00", " " + none, true) +
-                       "10:15:00" + changes);
+  EXPECT_EQ(r.out,
+            "09:50:00" + changes + "09:50:20\tTimer1\t中山 1R ｵｯｽﾞ取得中\n" +
+                mining_and_results("09:55:00", "サーバーがメンテナンス中です。(-504)", false) +
+                "09:55:00" + changes + "10:00:00" + changes +
+                mining_and_results("10:05:00", " " + none, false) + "10:05:00" + changes +
+                "10:10:00" + changes + mining_and_results("10:15:00", " " + none, true) +
+                "10:15:00" + changes);
   for (const auto& bad : std::vector<std::vector<std::string>>{
            {"raceday", "20261206", "--from", "0945"},
            {"raceday", "20261206", "--from", "1000", "--to", "0900"},
