@@ -7,6 +7,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <stdexcept>
+
 #include "mail/jis.h"
 #include "mail/smtp_server.h"
 #include "mail/socket.h"
@@ -139,8 +141,10 @@ class RefusingPort {
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t len = sizeof a;
-    bind(fd_, reinterpret_cast<sockaddr*>(&a), len);
-    getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
+    if (bind(fd_, reinterpret_cast<sockaddr*>(&a), len) != 0 ||
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) != 0) {
+      throw std::runtime_error("cannot bind a port");
+    }
     port_ = ntohs(a.sin_port);
   }
   ~RefusingPort() { close(fd_); }
