@@ -2,11 +2,48 @@
 #include <openssl/err.h>
 #include <openssl/ssl.h>
 #include <openssl/x509v3.h>
+#include <signal.h>
+
+#include <cerrno>
+#include <ctime>
 
 #include "mail/tls.h"
 
 namespace rv::mail {
 namespace {
+
+// OpenSSL writes to the socket without MSG_NOSIGNAL, so a write to a peer that went away
+// would raise SIGPIPE and end the program. For the length of one call the signal is held
+// back on this thread, and one it caused is taken off before it is let through again.
+class HoldSigpipe {
+ public:
+  HoldSigpipe() {
+    sigemptyset(&pipe_);
+    sigaddset(&pipe_, SIGPIPE);
+    sigset_t pending;
+    sigpending(&pending);
+    was_pending_ = sigismember(&pending, SIGPIPE) == 1;
+    pthread_sigmask(SIG_BLOCK, &pipe_, &old_);
+  }
+  ~HoldSigpipe() {
+    sigset_t pending;
+    sigpending(&pending);
+    if (!was_pending_ && sigismember(&pending, SIGPIPE) == 1) {
+      const timespec none{};
+      const int saved = errno;
+      sigtimedwait(&pipe_, nullptr, &none);
+      errno = saved;
+    }
+    pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+  }
+  HoldSigpipe(const HoldSigpipe&) = delete;
+  HoldSigpipe& operator=(const HoldSigpipe&) = delete;
+
+ private:
+  sigset_t pipe_{};
+  sigset_t old_{};
+  bool was_pending_ = false;
+};
 
 bool is_ip_literal(const std::string& host) {
   in_addr v4{};
@@ -61,6 +98,7 @@ bool TlsSession::handshake(SocketHandle socket, const std::string& host, std::st
     reason = queued_error("invalid host name");
     return false;
   }
+  const HoldSigpipe hold;
   if (SSL_connect(s.ssl) == 1) return true;
   const long verify = SSL_get_verify_result(s.ssl);
   reason = verify != X509_V_OK ? X509_verify_cert_error_string(verify)
@@ -70,6 +108,7 @@ bool TlsSession::handshake(SocketHandle socket, const std::string& host, std::st
 }
 
 bool TlsSession::send(std::string_view bytes) {
+  const HoldSigpipe hold;
   while (!bytes.empty()) {
     std::size_t written = 0;
     if (SSL_write_ex(impl_->ssl, bytes.data(), bytes.size(), &written) != 1) {
@@ -84,6 +123,7 @@ bool TlsSession::send(std::string_view bytes) {
 std::string TlsSession::receive(std::size_t max) {
   std::string buf(max, '\0');
   std::size_t got = 0;
+  const HoldSigpipe hold;
   if (SSL_read_ex(impl_->ssl, buf.data(), buf.size(), &got) != 1) {
     ERR_clear_error();
     got = 0;

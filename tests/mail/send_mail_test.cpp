@@ -7,7 +7,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 #include "mail/jis.h"
 #include "mail/smtp_server.h"
@@ -221,6 +223,20 @@ TEST_F(SendMailTest, SecuresTheConnectionBeforeTheLogin) {
     }
     EXPECT_EQ(kinds, c.sent);
   }
+}
+
+// The first block goes out before the server's reset arrives; the second meets a closed
+// connection, where a write must fail and not raise SIGPIPE.
+TEST_F(SendMailTest, ATlsServerThatDropsTheMessageLeavesTheProgramRunning) {
+  AimAt(mail_, "drop_tls", false);
+  mail_.Security = secTls;
+  for (int i = 0; i < 30; ++i) mail_.MsgBody += std::string(38, 'x') + "\r\n";
+  mail_.OnProgress = [this](TSendMail&, int, int, int) {
+    events_.lines.emplace_back("Progress");
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  };
+  ASSERT_TRUE(mail_.Send());
+  EXPECT_EQ(events_.lines.back(), "ConnLost");
 }
 
 TEST_F(SendMailTest, ACertificateForAnotherHostEndsTheDialogueBeforeThePassword) {

@@ -9,7 +9,8 @@ the server answers it.
 
 Listeners: plain (AUTH LOGIN without TLS), starttls (AUTH only after STARTTLS), tls (TLS from
 the connect), other_starttls and other_tls (a certificate for another host name), drop
-(closes the connection once the message is in, without answering), silent (says nothing).
+(closes the connection once the message is in, without answering), drop_tls (TLS from the
+connect; answers DATA and closes the connection at once), silent (says nothing).
 The one account is user / secret.
 """
 import asyncio
@@ -82,7 +83,7 @@ class Handler:
         return "250 OK"
 
 
-def logging_smtp(listener, drop=False, **kwargs):
+def logging_smtp(listener, drop=False, drop_at_data=False, **kwargs):
     def authenticator(server, session, envelope, mechanism, auth):
         log(listener, "LOGIN", auth.login + b" " + auth.password)
         return AuthResult(success=auth.login == b"user" and auth.password == b"secret",
@@ -104,6 +105,12 @@ def logging_smtp(listener, drop=False, **kwargs):
         async def smtp_MAIL(self, arg):
             log(listener, "MAIL", arg)
             return await super().smtp_MAIL(arg)
+
+        async def smtp_DATA(self, arg):
+            if not drop_at_data:
+                return await super().smtp_DATA(arg)
+            await self.push("354 End data with <CR><LF>.<CR><LF>")
+            self.transport.abort()
 
         async def smtp_RCPT(self, arg):
             log(listener, "RCPT", arg)
@@ -144,6 +151,8 @@ async def main():
         "other_tls": await loop.create_server(
             logging_smtp("other_tls", auth_require_tls=False), "127.0.0.1", 0, ssl=other),
         "drop": await loop.create_server(logging_smtp("drop", drop=True), "127.0.0.1", 0),
+        "drop_tls": await loop.create_server(logging_smtp("drop_tls", drop_at_data=True),
+                                             "127.0.0.1", 0, ssl=good),
         "silent": await asyncio.start_server(silent, "127.0.0.1", 0),
     }
     print(" ".join(f"{k}={s.sockets[0].getsockname()[1]}" for k, s in servers.items()),
