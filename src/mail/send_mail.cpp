@@ -19,13 +19,11 @@ struct TSendMail::Run {
   std::uint64_t handled = 0;  // of them, those whose handler has returned
 };
 
-using Call = std::function<void(TSendMail&)>;
-
 // The dialogue's events turned into calls of the component's handlers, each handed to
 // `deliver`: run at once, or carried to the user-interface thread.
 class TSendMail::Events final : public SmtpEvents {
  public:
-  explicit Events(std::function<void(Call)> deliver) : deliver_(std::move(deliver)) {}
+  explicit Events(std::function<void(NotifyEvent)> deliver) : deliver_(std::move(deliver)) {}
 
   void Response(int code, const std::string& text) override {
     deliver_([code, text](TSendMail& m) {
@@ -53,7 +51,7 @@ class TSendMail::Events final : public SmtpEvents {
       if (m.*event) (m.*event)(m);
     });
   }
-  std::function<void(Call)> deliver_;
+  std::function<void(NotifyEvent)> deliver_;
 };
 
 void TSendMail::DeliverAndWait(const std::shared_ptr<Run>& run, NotifyEvent call) {
@@ -68,7 +66,8 @@ void TSendMail::DeliverAndWait(const std::shared_ptr<Run>& run, NotifyEvent call
     }
     try {
       call(*this);
-    } catch (...) {  // NOLINT(bugprone-empty-catch): the worker must not see it
+    } catch (...) {
+      // Ends here: the worker must not see it.
     }
     {
       const std::lock_guard<std::mutex> l(run->mutex);
@@ -118,7 +117,7 @@ SmtpJob TSendMail::Job() const {
 
 bool TSendMail::Send() {
   if (!Threaded) {
-    Events events([this](const Call& call) { call(*this); });
+    Events events([this](const NotifyEvent& call) { call(*this); });
     RunSmtpDialogue(Job(), events, nullptr);
     return true;
   }
@@ -133,7 +132,7 @@ void TSendMail::StartWorker() {
   run_ = run;
   busy_ = true;
   worker_ = std::thread([this, run, job = Job()] {
-    Events events([this, run](Call call) { DeliverAndWait(run, std::move(call)); });
+    Events events([this, run](NotifyEvent call) { DeliverAndWait(run, std::move(call)); });
     try {
       RunSmtpDialogue(job, events, &run->socket);
     } catch (...) {
