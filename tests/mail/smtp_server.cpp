@@ -119,9 +119,8 @@ ZoneScope::~ZoneScope() {
 }
 
 void EventLog::Attach(TSendMail& m) {
-  m.OnResponse = [this](TSendMail&, int code, const std::string& text) {
+  m.OnResponse = [this](TSendMail&, int code, const std::string&) {
     lines.push_back(fmt("Response %d", code));
-    texts.push_back(text);
   };
   m.OnSMTPError = [this](TSendMail&, int code, const std::string& text) {
     lines.push_back(fmt("SMTPError %d %s", code, std::string(trim(text)).c_str()));
@@ -133,6 +132,14 @@ void EventLog::Attach(TSendMail& m) {
   m.OnConnLost = [this](TSendMail&) { lines.emplace_back("ConnLost"); };
   m.OnHostUnreachable = [this](TSendMail&) { lines.emplace_back("HostUnreachable"); };
   m.OnAnyError = [this](TSendMail&) { lines.emplace_back("AnyError"); };
+}
+
+std::vector<std::string> EventLog::Progress() const {
+  std::vector<std::string> out;
+  for (const std::string& l : lines) {
+    if (l.starts_with("Progress")) out.push_back(l);
+  }
+  return out;
 }
 
 void AimAt(TSendMail& m, std::string_view listener, bool auth) {

@@ -14,13 +14,12 @@ struct ServerEntry {
   std::string listener;
   std::string kind;  // HELO, EHLO, STARTTLS, LOGIN ("user password"), MAIL, RCPT, CONTENT, QUIT
   std::string text;  // the command's argument, or the message as it arrived
-  friend bool operator==(const ServerEntry&, const ServerEntry&) = default;
 };
 
 class SmtpServer {
  public:
   static SmtpServer& Get();
-  // The port of a listener: plain, starttls, tls, other_starttls, other_tls, drop, silent.
+  // The port of a listener of smtp_server.py.
   [[nodiscard]] int Port(std::string_view listener) const;
   // What clients sent since the last call.
   std::vector<ServerEntry> TakeLog();
@@ -55,8 +54,9 @@ class ZoneScope {
 // "Success", "ConnLost", "HostUnreachable", "AnyError", "WaitTimeoutExpired").
 struct EventLog {
   std::vector<std::string> lines;
-  std::vector<std::string> texts;  // the reply text of each Response
   void Attach(TSendMail& m);
+  // The Progress lines alone.
+  [[nodiscard]] std::vector<std::string> Progress() const;
 };
 
 // A component aimed at a listener, for user / secret when `auth`, with a short receive

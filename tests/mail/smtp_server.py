@@ -10,13 +10,15 @@ the server answers it.
 Listeners: plain (AUTH LOGIN without TLS), starttls (AUTH only after STARTTLS), tls (TLS from
 the connect), other_starttls and other_tls (a certificate for another host name), drop
 (closes the connection once the message is in, without answering), drop_tls (TLS from the
-connect; answers DATA and closes the connection at once), silent (says nothing).
+connect; answers DATA and closes the connection at once), silent (says nothing), refused
+(a port bound but not listening).
 The one account is user / secret.
 """
 import asyncio
 import datetime
 import ipaddress
 import os
+import socket
 import ssl
 import sys
 import threading
@@ -155,8 +157,11 @@ async def main():
                                              "127.0.0.1", 0, ssl=good),
         "silent": await asyncio.start_server(silent, "127.0.0.1", 0),
     }
-    print(" ".join(f"{k}={s.sockets[0].getsockname()[1]}" for k, s in servers.items()),
-          flush=True)
+    ports = {k: s.sockets[0].getsockname()[1] for k, s in servers.items()}
+    refused = socket.socket()
+    refused.bind(("127.0.0.1", 0))
+    ports["refused"] = refused.getsockname()[1]
+    print(" ".join(f"{k}={p}" for k, p in ports.items()), flush=True)
     stop = asyncio.Event()
     threading.Thread(target=lambda: (sys.stdin.read(), loop.call_soon_threadsafe(stop.set)),
                      daemon=True).start()
