@@ -1,7 +1,5 @@
 #include "mail/smtp_dialogue.h"
 
-#include <array>
-
 #include "mail/connection.h"
 #include "mail/jis.h"
 #include "support/text.h"
