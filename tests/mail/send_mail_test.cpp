@@ -172,10 +172,13 @@ TEST_F(SendMailTest, ATlsServerThatDropsTheMessageLeavesTheProgramRunning) {
   EXPECT_EQ(events_.lines.back(), "ConnLost");
 }
 
-// A certificate for another host ends the dialogue before the password goes out.
+// A certificate for another host, or a server without STARTTLS, ends the dialogue before the
+// password goes out.
 TEST_F(SendMailTest, SecuresTheConnectionBeforeTheLoginOrGivesUp) {
   const std::vector<std::string> sent = {"Response 221", "Success"};
   const std::vector<std::string> refused = {"SMTPError 0 TLS: IP address mismatch", "ConnLost"};
+  const std::vector<std::string> unsecured = {"SMTPError 454 454 TLS not available",
+                                              "Response 221"};
   struct Case {
     std::string listener;
     std::string host;
@@ -189,6 +192,7 @@ TEST_F(SendMailTest, SecuresTheConnectionBeforeTheLoginOrGivesUp) {
       {"tls", "localhost", secTls, {"EHLO", "LOGIN"}, sent},
       {"other_starttls", "127.0.0.1", secStartTls, {"EHLO", "STARTTLS"}, refused},
       {"other_tls", "127.0.0.1", secTls, {}, refused},
+      {"plain", "127.0.0.1", secStartTls, {"EHLO", "STARTTLS", "QUIT"}, unsecured},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.listener + " " + c.host);
