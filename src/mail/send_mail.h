@@ -52,6 +52,9 @@ class TSendMail {
   TSendMailAuthentication Authentication;
   std::string SMTPHost = "localhost";
   int SMTPPort = 25;
+  // Plain as the dialogue was specified (the default), STARTTLS, or TLS from the connect;
+  // the certificate must be issued for SMTPHost, and no password goes over a connection
+  // that could not be secured.
   TSMTPSecurity Security = secNone;
   // Longest wait for the connect and for every send and receive, in ms.
   int ReceiveTimeout = 30000;
