@@ -9,7 +9,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-ipafont-gothic
-  python3 python3-aiosmtpd
+  libssl-dev
+  python3 python3-aiosmtpd python3-cryptography
 )
 
 missing=()
