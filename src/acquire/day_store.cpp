@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "acquire/day_merge.h"
+#include "jvdata/code_tables.h"
 #include "support/app_dir.h"
 #include "support/error_log.h"
 #include "support/files.h"
@@ -56,6 +57,12 @@ bool DayStore::Store(std::string_view record, RecordOrigin origin, bool create_i
   const std::optional<std::string> day = DayName(record);
   if (!day) {
     log_dropped(SJ("開催日が不正"), record);
+    return false;
+  }
+  // A venue no table names would be listed as a race without a name, and its SE records
+  // would have no file to go to.
+  if (BashoShortName(jv::field(record, jv::head::JyoCD)).empty()) {
+    log_dropped(SJ("場コードが不正"), record);
     return false;
   }
   if (kind->slotted) {

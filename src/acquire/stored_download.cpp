@@ -8,6 +8,7 @@
 #include "acquire/day_store.h"
 #include "acquire/jvresult.h"
 #include "support/clock.h"
+#include "support/error_log.h"
 #include "support/files.h"
 #include "support/message_pump.h"
 #include "support/text.h"
@@ -19,6 +20,9 @@ constexpr std::string_view kSection = "JvDataGet";
 constexpr std::string_view kLastTime = "LastTime";
 constexpr std::string_view kStampFormat = "yyyy/mm/dd hh:nn:ss";
 constexpr int kStatusIntervalMs = 10;
+// JVRead answers -3 while the control is still downloading the file to be read: what is
+// awaited is the control's own work, so the loop waits a moment rather than spin.
+constexpr auto kDownloadWait = std::chrono::milliseconds(20);
 
 const std::string& NothingNewer() {
   return SJ("最新のデータがありません。");
@@ -172,6 +176,7 @@ void TGetDataForm::PollStatus() {
     return;
   }
   Progress(Count(SJ("ダウンロード中．．．"), n, DownloadCount));
+  if (n > DownloadBar.position()) ++progress_count_;
   DownloadBar.set_position(n);
   if (n < DownloadCount) return;
   StatusTimer.set_enabled(false);
@@ -210,6 +215,7 @@ bool TGetDataForm::ReadStep(DayStore& store) {
   }
   int size = 0;
   const int rc = jvlink_.JVRead(buff_, size, filename_);
+  if (rc != -3) ++progress_count_;
   if (rc > 0) {
     Route(buff_, store);
     return true;
@@ -223,7 +229,9 @@ bool TGetDataForm::ReadStep(DayStore& store) {
       ListBox1.clear();
       return true;
     case -2:
+      return true;
     case -3:
+      std::this_thread::sleep_for(kDownloadWait);
       return true;
     case 0:
       ReachedEnd(store);
@@ -242,6 +250,19 @@ void TGetDataForm::ReachedEnd(DayStore& store) {
   Progress(Count(SJ("データ読込み完了"), FilesRead, ReadCount));
   DownloadBar.set_position(0);
   ReadBar.set_position(0);
+  if (FilesRead < ReadCount) {
+    // The data ended before every file JVOpen announced was read. Moving LastTime past
+    // them would mean never fetching them again: it stays, so the next run asks again.
+    const std::string message = SJ("データ取込が未完了です（読込み") +
+                                fmt("%d/%d", FilesRead, ReadCount) +
+                                SJ("ファイル）。取得日時は更新しません。");
+    ListBox1.add(message);
+    if (on_list_line) on_list_line(message);
+    AppendErrorLog(message);
+    dialogs_.beep();
+    Progress(message);
+    return;
+  }
   if (UsableStamp(LastFileTimestamp)) StoreLastTime();
   Progress(SJ("データ作成が完了しました。"));
   completed_ = true;
@@ -269,6 +290,10 @@ void TGetDataForm::Route(const std::string& record, DayStore& store) {
 
 void TGetDataForm::CancelBtnClick() {
   if (!dialogs_.confirm(SJ("データ取込を中止します。実行しますか？"))) return;
+  Cancel();
+}
+
+void TGetDataForm::Cancel() {
   StatusTimer.set_enabled(false);
   jvlink_.JVCancel();
   CancelFlag = true;

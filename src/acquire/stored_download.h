@@ -48,6 +48,9 @@ class TGetDataForm {
   // are ignored.
   void StartBtnClick();
   void CancelBtnClick();
+  // What "データ取込み中止" does once confirmed; a program without a window that gives up
+  // waiting calls it directly.
+  void Cancel();
   void JVSetBtnClick();
   // The status timer: every 10 ms while files are downloading.
   void StatusTimerTimer();
@@ -55,6 +58,9 @@ class TGetDataForm {
   [[nodiscard]] State state() const { return state_; }
   // The last run read to the end and every record it took is on disk.
   [[nodiscard]] bool completed() const { return completed_; }
+  // Grows whenever the run moves on: a record or file read, a file downloaded. A watcher
+  // that sees it stand still for long knows JV-Link has stopped delivering.
+  [[nodiscard]] long long progress_count() const { return progress_count_; }
 
   // The settings component of this window.
   TIniGT ini;
@@ -108,6 +114,7 @@ class TGetDataForm {
   Reentry starting_;
   Reentry polling_;
   bool completed_ = false;
+  long long progress_count_ = 0;
 
   std::string FromTime;
   DownloadFilter filter_;

@@ -94,6 +94,8 @@ void MainForm::LocateInstalledPrograms() {
 }
 
 void MainForm::CreateFolders() {
+  // A run killed in the middle of a write leaves its temporary file behind.
+  remove_stale_temp_files(app_dir());
   for (const char* folder : {"\\DATA", "\\kaime", "\\CHG"}) {
     const fs::path path = app_path(folder);
     std::error_code ec;

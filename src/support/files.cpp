@@ -1,18 +1,23 @@
 #include "support/files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 #include "support/folder_index.h"
 #include "support/text.h"
 
 #ifdef _WIN32
+#include <io.h>
 #include <process.h>
 #define RV_GETPID _getpid
 #else
+#include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 #define RV_GETPID getpid
 #endif
@@ -34,8 +39,58 @@ File open(const fs::path& path, const char* mode) {
 #endif
 }
 
-[[noreturn]] void fail(const char* what, const fs::path& path) {
-  throw FileError(path_text(path) + sj(what));
+// What the system said, in the user's words; empty when it names nothing a user can act on.
+std::string cause_of(int error) {
+  switch (error) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+      return sj("（ディスクの空き容量が足りません）");
+    case EACCES:
+    case EPERM:
+      return sj("（アクセスが許可されていません）");
+    case EROFS:
+      return sj("（読み取り専用の場所です）");
+    case ENOENT:
+    case ENOTDIR:
+      return sj("（フォルダがありません）");
+    case EISDIR:
+      return sj("（同じ名前のフォルダがあります）");
+    case EIO:
+      return sj("（ディスクの読み書きに失敗しました）");
+    default:
+      return {};
+  }
+}
+
+// The message names the file and, where the system said why, the cause. Capture errno at
+// the failing call: cleaning up afterwards may change it.
+[[noreturn]] void fail(const char* what, const fs::path& path, int error = errno) {
+  throw FileError(path_text(path) + sj(what) + cause_of(error));
+}
+
+// The bytes written reach the disk before the file takes its name, and the name before the
+// caller goes on: a power cut leaves the old file or the new one, never an empty one.
+bool flush_to_disk(std::FILE* f) {
+  if (std::fflush(f) != 0) return false;
+#ifdef _WIN32
+  return _commit(_fileno(f)) == 0;
+#else
+  return fsync(fileno(f)) == 0;
+#endif
+}
+
+void flush_folder(const fs::path& folder) {
+#ifndef _WIN32
+  // Best effort: not every file system lets a folder be opened and synced.
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  fsync(fd);
+  ::close(fd);
+#else
+  (void)folder;
+#endif
 }
 
 bool seek_to(std::FILE* f, std::size_t record_size, std::size_t index) {
@@ -139,20 +194,69 @@ void write_file_atomic(const fs::path& path, std::string_view data) {
   {
     File f = open(tmp, "wb");
     if (!f) fail(" に書き込めません。", path);
-    const bool ok = std::fwrite(data.data(), 1, data.size(), f.get()) == data.size();
+    errno = 0;
+    bool ok = std::fwrite(data.data(), 1, data.size(), f.get()) == data.size();
+    ok = ok && flush_to_disk(f.get());
+    const int write_error = errno;
     if (std::fclose(f.release()) != 0 || !ok) {
+      const int error = write_error != 0 ? write_error : errno;
       std::error_code ec;
       fs::remove(tmp, ec);
-      fail(" に書き込めません。", path);
+      fail(" に書き込めません。", path, error);
     }
   }
   std::error_code ec;
   fs::rename(tmp, path, ec);
   if (ec) {
+    const int error = ec.value();
     fs::remove(tmp, ec);
-    fail(" に書き込めません。", path);
+    fail(" に書き込めません。", path, error);
   }
+  flush_folder(path.parent_path());
   note_created(path);
+}
+
+namespace {
+
+// The process id of a temporary file's name ("….tmp1234"), if it has one.
+std::optional<long> temp_owner(const std::string& name) {
+  const std::size_t at = name.rfind(".tmp");
+  if (at == std::string::npos || at + 4 == name.size()) return std::nullopt;
+  const std::string_view digits = std::string_view(name).substr(at + 4);
+  if (!all_digits(digits) || digits.size() > 9) return std::nullopt;
+  return std::stol(std::string(digits));
+}
+
+bool process_runs(long pid) {
+#ifdef _WIN32
+  return pid == RV_GETPID();  // another instance's writes are left alone
+#else
+  return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#endif
+}
+
+std::size_t remove_stale_in(const fs::path& folder, int depth) {
+  std::size_t removed = 0;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::directory_entry& e = *it;
+    std::error_code type_ec;
+    if (e.is_directory(type_ec)) {
+      if (depth > 0) removed += remove_stale_in(e.path(), depth - 1);
+      continue;
+    }
+    const std::optional<long> owner = temp_owner(e.path().filename().string());
+    if (!owner || process_runs(*owner)) continue;
+    std::error_code remove_ec;
+    if (fs::remove(e.path(), remove_ec)) ++removed;
+  }
+  return removed;
+}
+
+}  // namespace
+
+std::size_t remove_stale_temp_files(const fs::path& folder) {
+  return remove_stale_in(folder, 1);
 }
 
 std::size_t read_records(const fs::path& path, std::size_t record_size, char* dest,

@@ -65,7 +65,12 @@ std::string join_lines(const std::vector<std::string>& lines);
 // The same into out, whose buffer is kept from one file to the next.
 void join_lines(std::span<const std::string_view> lines, std::string& out);
 
+// The bytes go to a temporary file beside `path` (name + ".tmp" + process id), reach the disk,
+// and then take the name; the folder's entry is flushed too.
 void write_file_atomic(const fs::path& path, std::string_view data);
+// Removes what a killed run left of such writes in `folder` and its subfolders one level
+// down: temporary files of processes that no longer run. Answers how many went.
+std::size_t remove_stale_temp_files(const fs::path& folder);
 inline void write_lines(const fs::path& path, const std::vector<std::string>& lines) {
   write_file_atomic(path, join_lines(lines));
 }

@@ -183,13 +183,20 @@ TEST_F(DayStoreTest, RecordsThatCannotNameTheirFileAreDroppedAndLogged) {
   const std::string cut = jv::ra(jv::key(kDay, 6, 1)).str().substr(0, 1000) + "\r\n";
   auto broken = jv::tc(jv::key(kDay, 6, 1), "04131000", "1550", "1540").str();
   broken[30] = '\n';
-  for (const auto& r : {bad_date, bad_venue, path_venue, cut, broken}) {
+  // Race records of venues no table names would be listed as races without a name.
+  std::vector<std::string> nameless;
+  for (const char* venue : {"..", "/.", " 5"}) {
+    nameless.push_back(jv::ra(jv::key(kDay, 6, 1)).str());
+    put_fld(nameless.back(), 20, 2, venue);
+  }
+  for (const auto& r :
+       {bad_date, bad_venue, path_venue, cut, broken, nameless[0], nameless[1], nameless[2]}) {
     EXPECT_FALSE(store.Store(r, RecordOrigin::kStoredData, true));
   }
   EXPECT_TRUE(fs::is_empty(app_.path() / "DATA"));
   EXPECT_TRUE(fs::is_empty(app_.path() / "CHG"));
   const Lines log = error_log();
-  ASSERT_EQ(log.size(), 5u);
+  ASSERT_EQ(log.size(), 8u);
   EXPECT_EQ(
       to_utf8(log[0]),
       "【エラー】09:30:05：保存できないレコード（開催日が不正）：RA2200304132003O41306050201");
@@ -197,6 +204,9 @@ TEST_F(DayStoreTest, RecordsThatCannotNameTheirFileAreDroppedAndLogged) {
             "【エラー】09:30:05：保存できないレコード（長さ 1000 バイト、RA は 1270 バイト）："
             "RA2200304132003041306050201");
   EXPECT_NE(to_utf8(log[4]).find("改行を含む"), std::string::npos);
+  EXPECT_EQ(
+      to_utf8(log[7]),
+      "【エラー】09:30:05：保存できないレコード（場コードが不正）：RA22003041320030413 5050201");
 }
 
 TEST_F(DayStoreTest, WriteBackHoldsChangesUntilFlushedAndWritesTheSameBytes) {

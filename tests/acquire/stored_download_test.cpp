@@ -285,6 +285,24 @@ TEST_F(StoredDownloadTest, AReadErrorInsideAFileKeepsTheRecordsBeforeItAndLastTi
   EXPECT_FALSE(form.completed());
 }
 
+// JV-Link ends the data after the first of the three files it announced: the files never
+// read must be asked for again, so LastTime stays and the run says it is incomplete.
+TEST_F(StoredDownloadTest, AnEndBeforeEveryAnnouncedFileWasReadKeepsLastTime) {
+  two_days();
+  TIniGT().WriteString("JvDataGet", "LastTime", "2026/11/30 00:00:00");
+  ini("[fail]\nJVRead.5=0\n");  // after the first file's three records and its switch
+  TGetDataForm& form = open_form();
+  start(kFrom);
+  const std::string incomplete =
+      "データ取込が未完了です（読込み1/3ファイル）。取得日時は更新しません。";
+  EXPECT_EQ(lines.back(), incomplete);
+  EXPECT_EQ(to_utf8(form.ProgressLabel.text()), incomplete);
+  EXPECT_NE(testing::slurp(app_path("\\ErrorLog.txt")).find(sj(incomplete)), std::string::npos);
+  EXPECT_NE(ra_file(kSat), "<missing>");  // what was read is kept
+  EXPECT_EQ(last_time(), "2026/11/30 00:00:00");
+  EXPECT_FALSE(form.completed());
+}
+
 TEST_F(StoredDownloadTest, AFileErrorWhileStoringEndsTheLoopAndLosesNothingStoredBefore) {
   two_days();
   // Sunday's race file cannot be read: a folder stands in its place.

@@ -1,10 +1,12 @@
 #include "support/files.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 
 #include "common/temp_dir.h"
+#include "support/text.h"
 
 namespace rv {
 namespace {
@@ -44,6 +46,26 @@ TEST(Files, WriteIntoAMissingFolderFailsWithTheFileNamed) {
     FAIL() << "expected FileError";
   } catch (const FileError& e) {
     EXPECT_NE(std::string(e.what()).find("such.txt"), std::string::npos);
+    EXPECT_NE(std::string(e.what()).find(sj("（フォルダがありません）")), std::string::npos);
+  }
+}
+
+TEST(Files, TemporaryFilesOfEndedRunsAreRemovedAndARunningOnesKept) {
+  TempDir d;
+  fs::create_directories(d.path() / "DATA" / "deeper");
+  const std::string mine = ".tmp" + std::to_string(getpid());
+  // Process ids run below 2^22 here; one above names no process.
+  for (const auto& f : {d.path() / "a.ini.tmp99999999", d.path() / "DATA" / "b.jvRA.tmp99999998",
+                        d.path() / "DATA" / "deeper" / "c.tmp99999997", d.path() / ("d.ini" + mine),
+                        d.path() / "e.tmpx", d.path() / "f.txt"}) {
+    write_bytes(f, "x");
+  }
+  EXPECT_EQ(remove_stale_temp_files(d.path()), 2U);
+  EXPECT_FALSE(fs::exists(d.path() / "a.ini.tmp99999999"));
+  EXPECT_FALSE(fs::exists(d.path() / "DATA" / "b.jvRA.tmp99999998"));
+  for (const auto& kept : {d.path() / "DATA" / "deeper" / "c.tmp99999997",
+                           d.path() / ("d.ini" + mine), d.path() / "e.tmpx", d.path() / "f.txt"}) {
+    EXPECT_TRUE(fs::exists(kept)) << kept;
   }
 }
 
