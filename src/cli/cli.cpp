@@ -147,7 +147,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const int status = command->run(ctx);
     // What workers handed over while the command ran still happens before the end.
     dispatcher.run_until_idle();
-    return status;
+    return status == 0 && dialogs.errors_shown() > 0 ? 1 : status;
   } catch (const std::exception& e) {
     // The window's general error box; FileError texts are Shift-JIS, others ASCII.
     dialogs.error(e.what());

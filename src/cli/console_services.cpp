@@ -15,6 +15,7 @@ bool ConsoleDialogs::confirm(std::string_view text) {
 }
 
 void ConsoleDialogs::error(std::string_view text) {
+  ++errors_shown_;
   print_line(err_, text);
 }
 

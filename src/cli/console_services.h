@@ -19,10 +19,13 @@ class ConsoleDialogs final : public Dialogs {
   void beep() override {}
   void busy(bool /*on*/) override {}
   void process_events() override {}
+  // Error boxes shown so far: where the window shows one, the program has failed.
+  [[nodiscard]] int errors_shown() const { return errors_shown_; }
 
  private:
   std::ostream& err_;
   bool answer_yes_;
+  int errors_shown_ = 0;
 };
 
 // Without an event loop the queue waits for the command: cli runs what was posted once the

@@ -25,7 +25,8 @@ bool has_day_extension(std::string_view name) {
 void MakeDataList(ListControl& DateCombo) {
   std::vector<std::string> names;
   std::error_code ec;
-  for (fs::directory_iterator it(app_path("\\Data"), ec), end; !ec && it != end; it.increment(ec)) {
+  const fs::path folder = app_path("\\Data");
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code type_ec;
     if (!it->is_regular_file(type_ec)) continue;
     const auto u8 = it->path().filename().u8string();
@@ -47,6 +48,10 @@ void MakeDataList(ListControl& DateCombo) {
   }
   DateCombo.clear();
   DateCombo.set_items(std::move(items));
+  // A folder that is missing holds no days yet; one that cannot be read must say so.
+  if (ec && ec != std::errc::no_such_file_or_directory) {
+    throw FileError(path_text(folder) + SJ(" を開けません。") + error_cause(ec.value()));
+  }
 }
 
 }  // namespace rv

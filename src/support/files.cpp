@@ -39,8 +39,9 @@ File open(const fs::path& path, const char* mode) {
 #endif
 }
 
-// What the system said, in the user's words; empty when it names nothing a user can act on.
-std::string cause_of(int error) {
+}  // namespace
+
+std::string error_cause(int error) {
   switch (error) {
     case ENOSPC:
 #ifdef EDQUOT
@@ -64,10 +65,12 @@ std::string cause_of(int error) {
   }
 }
 
+namespace {
+
 // The message names the file and, where the system said why, the cause. Capture errno at
 // the failing call: cleaning up afterwards may change it.
 [[noreturn]] void fail(const char* what, const fs::path& path, int error = errno) {
-  throw FileError(path_text(path) + sj(what) + cause_of(error));
+  throw FileError(path_text(path) + sj(what) + error_cause(error));
 }
 
 // The bytes written reach the disk before the file takes its name, and the name before the

@@ -65,6 +65,10 @@ std::string join_lines(const std::vector<std::string>& lines);
 // The same into out, whose buffer is kept from one file to the next.
 void join_lines(std::span<const std::string_view> lines, std::string& out);
 
+// The cause of a failed file operation (an errno value) as the messages add it, in the
+// user's words: "（ディスクの空き容量が足りません）"; empty for causes a user cannot act on.
+std::string error_cause(int error);
+
 // The bytes go to a temporary file beside `path` (name + ".tmp" + process id), reach the disk,
 // and then take the name; the folder's entry is flushed too.
 void write_file_atomic(const fs::path& path, std::string_view data);

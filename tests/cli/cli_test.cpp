@@ -270,3 +270,37 @@ TEST_F(Cli, VersionPrintsTheVersionText) {
 
 }  // namespace
 }  // namespace rv
+
+namespace rv {
+namespace {
+
+// A folder where a file belongs, or a file where the day folder belongs: the message names
+// the place and the cause, and the program fails.
+TEST_F(Cli, AnUnreadableFileOrFolderIsNamedWithItsCauseAndFails) {
+  struct Case {
+    const char* make;  // what stands in the way
+    bool folder;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"DATA", false, "DATA を開けません。（フォルダがありません）"},
+      {"userkaimeset.dat", true,
+       "userkaimeset.dat を読み込めません。（同じ名前のフォルダがあります）"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.make);
+    fs::remove_all(app_.path());
+    fs::create_directories(app_.path() / "jvfeed");
+    if (c.folder) {
+      fs::create_directories(app_.path() / c.make);
+    } else {
+      testing::write_bytes(app_.path() / c.make, "x");
+    }
+    const Result r = run_cli({"--appdir", dir(), "days"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+}
+
+}  // namespace
+}  // namespace rv
