@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <system_error>
 
 #include "acquire/day_merge.h"
@@ -119,17 +120,25 @@ bool DayStore::StoreSeRecord(std::string_view file_name, int race, int horse,
 
 void DayStore::Flush() {
   std::optional<FileError> first;
+  std::set<fs::path> folders;
   for (auto& [name, file] : files_) {
     if (!file.dirty) continue;
     try {
-      write(file);
+      if (write(file, false)) folders.insert(file.path.parent_path());
     } catch (const FileError& e) {
       if (!first) first = e;
     }
   }
+  for (const fs::path& folder : folders) flush_folder(folder);
   files_.clear();
   arena_.clear();
   if (first) throw *first;
+}
+
+std::size_t DayStore::held_bytes() const {
+  std::size_t n = arena_.used();
+  for (const auto& [name, file] : files_) n += file.loaded.size();
+  return n;
 }
 
 std::size_t DayStore::pending_files() const {
@@ -188,12 +197,13 @@ void DayStore::commit(DayFile& file) {
   }
 }
 
-void DayStore::write(const DayFile& file) {
+bool DayStore::write(const DayFile& file, bool and_folder) {
   join_lines(file.lines, out_);
   // A record stored again as it stands (the results of the day fetched every few minutes)
   // leaves the file as it is on disk: nothing to write.
-  if (file.on_disk && out_ == file.loaded) return;
-  write_file_atomic(file.path, out_);
+  if (file.on_disk && out_ == file.loaded) return false;
+  write_file_atomic(file.path, out_, and_folder);
+  return true;
 }
 
 std::optional<std::string_view> DayStore::take_line(std::string_view record,
@@ -233,6 +243,12 @@ char* DayStore::LineArena::allocate(std::size_t n) {
   char* p = blocks_[block_].bytes.get() + used_;
   used_ += n;
   return p;
+}
+
+std::size_t DayStore::LineArena::used() const {
+  std::size_t n = used_;
+  for (std::size_t b = 0; b < block_ && b < blocks_.size(); ++b) n += blocks_[b].size;
+  return n;
 }
 
 void DayStore::LineArena::clear() {

@@ -8,8 +8,8 @@
 // Two modes give byte-identical files. kImmediate loads, changes and rewrites the whole file
 // for every record, so each record is on disk when the call returns. kWriteBack keeps the
 // changed files in memory and writes them at Flush(), for bulk loads and real-time reads:
-// flush at every JV-Link file switch, at the end, on cancel and before an error propagates
-// (the destructor flushes what is still pending as a last resort and logs what it cannot
+// flush once the store holds more than a bound, at the end, on cancel and before an error
+// propagates (the destructor flushes what is still pending as a last resort and logs what it cannot
 // write). Files are read when first touched, so a read error surfaces at once. A file whose
 // bytes come out as they were read is not written again.
 //
@@ -65,6 +65,8 @@ class DayStore {
 
   [[nodiscard]] Mode mode() const { return mode_; }
   [[nodiscard]] std::size_t pending_files() const;
+  // Bytes the store holds for its files: what it read of them and the lines it took.
+  [[nodiscard]] std::size_t held_bytes() const;
 
  private:
   // The bytes of the lines the store took, in blocks that never move, so a file's lines can
@@ -74,6 +76,7 @@ class DayStore {
     // Room for n bytes, valid until clear().
     char* allocate(std::size_t n);
     void clear();
+    [[nodiscard]] std::size_t used() const;
 
    private:
     // Left uninitialised: a block is megabytes, and a fetch of one race fills a sliver of it.
@@ -100,7 +103,8 @@ class DayStore {
   static void load(DayFile& file, std::string_view relative);
   void start(DayFile& file, std::vector<std::string_view> lines);
   void commit(DayFile& file);
-  void write(const DayFile& file);
+  // False when the file needed no writing; the folder's entry is flushed when asked.
+  bool write(const DayFile& file, bool and_folder = true);
   // The record's line, checked, copied into the arena.
   std::optional<std::string_view> take_line(std::string_view record, bool zero_kind_and_date);
 

@@ -23,6 +23,7 @@ constexpr int kStatusIntervalMs = 10;
 // JVRead answers -3 while the control is still downloading the file to be read: what is
 // awaited is the control's own work, so the loop waits a moment rather than spin.
 constexpr auto kDownloadWait = std::chrono::milliseconds(20);
+constexpr std::size_t kHeldBytes = std::size_t{24} << 20;
 
 const std::string& NothingNewer() {
   return SJ("最新のデータがありません。");
@@ -222,7 +223,10 @@ bool TGetDataForm::ReadStep(DayStore& store) {
   }
   switch (rc) {
     case -1:
-      store.Flush();
+      // A race day's records come in several of JV-Link's files (cards, odds, results):
+      // holding its day files across them writes each once, and every write is flushed to
+      // the disk. The store is written out once it holds more than a bound.
+      if (store.held_bytes() > kHeldBytes) store.Flush();
       ++FilesRead;
       ReadBar.set_position(FilesRead);
       Progress(Count(SJ("データ読込み中．．．"), FilesRead, ReadCount));

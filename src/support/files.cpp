@@ -84,18 +84,6 @@ bool flush_to_disk(std::FILE* f) {
 #endif
 }
 
-void flush_folder(const fs::path& folder) {
-#ifndef _WIN32
-  // Best effort: not every file system lets a folder be opened and synced.
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return;
-  fsync(fd);
-  ::close(fd);
-#else
-  (void)folder;
-#endif
-}
-
 bool seek_to(std::FILE* f, std::size_t record_size, std::size_t index) {
   const auto offset = static_cast<long long>(record_size) * static_cast<long long>(index);
 #ifdef _WIN32
@@ -191,7 +179,19 @@ void join_lines(std::span<const std::string_view> lines, std::string& out) {
   join_into(lines, out);
 }
 
-void write_file_atomic(const fs::path& path, std::string_view data) {
+void flush_folder(const fs::path& folder) {
+#ifndef _WIN32
+  // Best effort: not every file system lets a folder be opened and synced.
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  fsync(fd);
+  ::close(fd);
+#else
+  (void)folder;
+#endif
+}
+
+void write_file_atomic(const fs::path& path, std::string_view data, bool and_folder) {
   fs::path tmp = path;
   tmp += ".tmp" + std::to_string(RV_GETPID());
   {
@@ -215,7 +215,7 @@ void write_file_atomic(const fs::path& path, std::string_view data) {
     fs::remove(tmp, ec);
     fail(" に書き込めません。", path, error);
   }
-  flush_folder(path.parent_path());
+  if (and_folder) flush_folder(path.parent_path());
   note_created(path);
 }
 

@@ -70,8 +70,10 @@ void join_lines(std::span<const std::string_view> lines, std::string& out);
 std::string error_cause(int error);
 
 // The bytes go to a temporary file beside `path` (name + ".tmp" + process id), reach the disk,
-// and then take the name; the folder's entry is flushed too.
-void write_file_atomic(const fs::path& path, std::string_view data);
+// and then take the name; the folder's entry is flushed too, unless the caller writes many
+// files into a folder and flushes it once after the last (flush_folder).
+void write_file_atomic(const fs::path& path, std::string_view data, bool and_folder = true);
+void flush_folder(const fs::path& folder);
 // Removes what a killed run left of such writes in `folder` and its subfolders one level
 // down: temporary files of processes that no longer run. Answers how many went.
 std::size_t remove_stale_temp_files(const fs::path& folder);

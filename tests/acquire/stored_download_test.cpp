@@ -321,7 +321,7 @@ TEST_F(StoredDownloadTest, AFileErrorWhileStoringEndsTheLoopAndLosesNothingStore
   EXPECT_EQ(dialogs.shown.back(), "beep");  // JVClose still followed
 }
 
-TEST_F(StoredDownloadTest, AFileErrorAtAFileSwitchStillWritesTheOtherFiles) {
+TEST_F(StoredDownloadTest, AFileErrorWhileWritingStillWritesTheOtherFiles) {
   two_days();
   TGetDataForm& form = open_form();
   dialogs.on_events = [&] {
@@ -333,7 +333,7 @@ TEST_F(StoredDownloadTest, AFileErrorAtAFileSwitchStillWritesTheOtherFiles) {
   start(kFrom);
   EXPECT_THAT(dialogs.messages(), ElementsAre(HasSubstr("2026年12月05日.jvRA")));
   EXPECT_EQ(testing::day_file("\\Data\\2026年12月05日中山.jvSEr").size(), 216u * 555u);
-  EXPECT_EQ(ra_file(kSun), "<missing>");
+  EXPECT_NE(ra_file(kSun), "<missing>");  // the store writes out at the end, all it can
   EXPECT_EQ(last_time(), "");
 }
 
