@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic
   libssl-dev
   python3 python3-aiosmtpd python3-cryptography
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -57,12 +57,31 @@ fs::path executable_dir() {
 #endif
 }
 
+fs::path default_app_dir() {
+#ifdef _WIN32
+  return executable_dir();
+#else
+  // An installed program must not write beside its executable (under /usr): each user keeps
+  // a program folder in the user's data directory.
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg != nullptr && fs::path(xdg).is_absolute()) return fs::path(xdg) / "ravelin";
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && fs::path(home).is_absolute()) {
+    return fs::path(home) / ".local" / "share" / "ravelin";
+  }
+  return executable_dir();
+#endif
+}
+
 fs::path find_app_dir(const std::optional<fs::path>& from_command_line) {
   if (from_command_line && !from_command_line->empty()) return fs::absolute(*from_command_line);
   if (const char* env = std::getenv("RAVELIN_APPDIR"); env != nullptr && *env != '\0') {
     return fs::absolute(fs::path(env));
   }
-  return executable_dir();
+  fs::path dir = default_app_dir();
+  std::error_code ec;
+  fs::create_directories(dir, ec);  // first start; a failure shows when the folder is used
+  return dir;
 }
 
 void set_app_dir(const fs::path& dir) {

@@ -15,8 +15,12 @@ namespace fs = std::filesystem;
 // The folder of the running executable.
 fs::path executable_dir();
 
-// --appdir wins, then the environment variable RAVELIN_APPDIR, then the executable's folder.
+// --appdir wins, then the environment variable RAVELIN_APPDIR, then default_app_dir(),
+// which is made when missing.
 fs::path find_app_dir(const std::optional<fs::path>& from_command_line);
+// The program folder when neither names one: on Windows the executable's folder, elsewhere
+// "ravelin" in the user's data directory ($XDG_DATA_HOME, else ~/.local/share).
+fs::path default_app_dir();
 
 void set_app_dir(const fs::path& dir);
 const fs::path& app_dir();

@@ -57,12 +57,16 @@ TEST(AppPath, StaysBelowAppDir) {
   EXPECT_EQ(app_path("\\.\\a"), app.path() / "a");
 }
 
-TEST(AppDirResolution, CommandLineThenEnvironmentThenExecutableFolder) {
+TEST(AppDirResolution, CommandLineThenEnvironmentThenTheUsersDataFolder) {
   ::setenv("RAVELIN_APPDIR", "/tmp/from-env", 1);
   EXPECT_EQ(find_app_dir(fs::path("/tmp/from-arg")), fs::path("/tmp/from-arg"));
   EXPECT_EQ(find_app_dir(std::nullopt), fs::path("/tmp/from-env"));
   ::unsetenv("RAVELIN_APPDIR");
-  EXPECT_EQ(find_app_dir(std::nullopt), executable_dir());
+  const testing::TempDir data;
+  ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
+  EXPECT_EQ(find_app_dir(std::nullopt), data.path() / "ravelin");
+  EXPECT_TRUE(fs::is_directory(data.path() / "ravelin"));  // made on first start
+  ::unsetenv("XDG_DATA_HOME");
   set_app_dir("/tmp/x/");
   EXPECT_EQ(app_dir(), fs::path("/tmp/x"));
 }
