@@ -59,7 +59,10 @@ MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& ins
       voting_(*race_day_, race_card_.on_screen(), day, loaded_day, bets, ini, dialogs, desktop),
       auto_(*race_day_, race_card_.on_screen(), day, loaded_day, layout.tool_bar, fetch_, days_,
             ini, dialogs, timers_, [this] { race_card_.DatListClick(); }) {
-  days_.on_load_begins = [this] { auto_.DayLoadBegins(); };
+  days_.on_load_begins = [this] {
+    loss_.DatList.clear();
+    auto_.DayLoadBegins();
+  };
   days_.on_day_loaded = [this](std::string_view date) {
     loss_.FollowDay(loaded_day.DatList);
     auto_.StartDayOperation(date);

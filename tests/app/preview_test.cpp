@@ -130,6 +130,7 @@ TEST_F(Preview, SignalsTurnRedAtTheirThresholds) {
 
 TEST_F(Preview, TheBoxIsMarkedAndExtractedAtSelection) {
   store(1, 10, kBoxed);
+  put(jvfeed::hr(jvfeed::key(20261206, 6, 1), 10).pay(jvfeed::Bet::Bracket, 1, {1, 3}, 820, 2));
   MainForm& f = open_day("[Kaime]\r\nWozSa34=1\r\n");
   EXPECT_EQ(p().KenLabel.text(), "");  // synthetic odds exactly 2.0
   EXPECT_EQ(p().KaiPaternLabel.text(), sj(" 1- 2・ 1- 3・ 2- 3"));
@@ -144,6 +145,10 @@ TEST_F(Preview, TheBoxIsMarkedAndExtractedAtSelection) {
   EXPECT_EQ(f.allocation.RadioGroup1.item_index(), 0);
   EXPECT_EQ(wakuren().cell(1, 6), "  1500");
   EXPECT_EQ(wakuren().cell(3, 6), "   800");
+  // The paid combination: red in the odds table, its payout in the bet table.
+  EXPECT_EQ(p().StringGrid2.style(2, 1).background, colors::kRed);
+  EXPECT_EQ(p().StringGrid2.style(1, 1).background, colors::kWhite);
+  EXPECT_EQ(wakuren().cell(2, 11), "    820");
 }
 
 TEST_F(Preview, ExtractionTakesTheMarkedRowsOnSaleInTableOrder) {
