@@ -103,8 +103,7 @@ void BM_OddsPassOfADay(benchmark::State& state) {
         }
         jv.JVClose();
         for (int k = 1; k <= 6; ++k) {
-          const fs::path file =
-              app_path("\\Data\\" + sj(kTodayText) + ".jvO" + std::to_string(k));
+          const fs::path file = app_path("\\Data\\" + sj(kTodayText) + ".jvO" + std::to_string(k));
           if (const auto bytes = read_file(file)) write_file_atomic(file, *bytes);
         }
       }
