@@ -12,7 +12,8 @@ namespace {
 constexpr int kOddsRows = 18;
 constexpr int kMarkCol = 3;
 constexpr int kMinRunners = 9;
-// StringGrid2's settings rows: Toz1_n, Toz2_n of win popularity 1, 2, 7, then the 枠連 ones.
+// The win popularities of Tan1Label, Tan2Label, Tan7Label, whose ranges are settings 2i and
+// 2i + 1 (Toz1_n, Toz2_n); the 枠連 thresholds follow them.
 constexpr std::array<int, 3> kTanRanks = {1, 2, 7};
 enum Setting : std::uint8_t { kWozAve = 6, kWozKei13 = 7, kWozSa34 = 8 };
 
