@@ -104,6 +104,18 @@ void BM_SelectWholeDay(benchmark::State& state) {
 }
 BENCHMARK(BM_SelectWholeDay)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// The 枠連 preview's part of a selection alone: rates, odds table, signals, marks and the
+// extraction into the 枠連 table with its allocation, on the full-field race on screen.
+void BM_PreviewAlone(benchmark::State& state) {
+  bench::FullDayWindow w;
+  if (!w.open_or_skip(state)) return;
+  for (auto _ : state) {
+    w.form->bracket_preview().ShowRacePreview();
+    benchmark::DoNotOptimize(w.form->bets[BetType::kWakuren].cell(1, 6).data());
+  }
+}
+BENCHMARK(BM_PreviewAlone)->Unit(benchmark::kMicrosecond);
+
 // Slots 0 and 1: two full-field races with results, odds, ranks, predictions and payouts,
 // in opposite orders so that showing one after the other changes every cell.
 void fill_full_field_day(Day& day) {

@@ -41,12 +41,15 @@ MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& ins
       installs_(installs),
       jvlink_(jvlink),
       dispatcher_(dispatcher),
-      race_card_(*race_day_, card, day, loaded_day, allocation, ini, dialogs, desktop,
-                 [this] { kaime_.ShowRaceBets(); }),
+      loss_(*race_day_, day.DateCombo, allocation.SaNumEditExC3, ini, dialogs),
+      race_card_(*race_day_, card, day, loaded_day, allocation, loss_.RuisonLabel, ini, dialogs,
+                 desktop, [this] { ShowRaceBets(); }),
       kaime_(*race_day_, race_card_.on_screen(),
              {card.StringGrid8, bets, UserKaimeForm, allocation.RadioGroup1,
-              allocation.SaNumEditExC1, allocation.SaNumEditExC2, allocation.SaNumEditExC3},
+              allocation.SaNumEditExC1, allocation.SaNumEditExC2, allocation.SaNumEditExC3,
+              menus.Kaime3Include, menus.NagasiKaime},
              ini, dialogs),
+      preview_(*race_day_, race_card_.on_screen(), preview, card.Tan1Label, bets, kaime_, ini),
       results_(*race_day_, race_card_.on_screen(), card, dialogs,
                [this] { race_card_.DatListClick(); }),
       days_(*race_day_, race_card_.on_screen(), day, loaded_day, ini, dialogs,
@@ -57,8 +60,14 @@ MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& ins
       voting_(*race_day_, race_card_.on_screen(), day, loaded_day, bets, ini, dialogs, desktop),
       auto_(*race_day_, race_card_.on_screen(), day, loaded_day, layout.tool_bar, fetch_, days_,
             ini, dialogs, timers_, [this] { race_card_.DatListClick(); }) {
-  days_.on_load_begins = [this] { auto_.DayLoadBegins(); };
-  days_.on_day_loaded = [this](std::string_view date) { auto_.StartDayOperation(date); };
+  days_.on_load_begins = [this] {
+    loss_.DatList.clear();
+    auto_.DayLoadBegins();
+  };
+  days_.on_day_loaded = [this](std::string_view date) {
+    loss_.FollowDay(loaded_day.DatList);
+    auto_.StartDayOperation(date);
+  };
   bets.set_recompute([this](BetTable& table) { kaime_.BetTableRecompute(table); });
   BindRaceCardStyles(card, race_day(), race_card_.on_screen(), loaded_day.DatList,
                      race_list.KishuCKList);
@@ -189,6 +198,34 @@ void MainForm::hidelistClick() {
 // selection-set window's controls are what bet generation reads, so it loads its sets now.
 void MainForm::CreateSecondaryWindows() {
   UserKaimeForm.FormCreate();
+  loss_.FormCreate();
+  preview_.LoadSettings();
+}
+
+// The bets of the race just shown: the seven tables from the marks, then the 枠連 preview
+// with its extraction. Its pages have something to show from now on.
+void MainForm::ShowRaceBets() {
+  kaime_.ShowRaceBets();
+  preview_.ShowRacePreview();
+  layout.PreviewSheet.set_visible(true);
+  layout.bet_sheet(bet_index(BetType::kWakuren)).set_visible(true);
+}
+
+void MainForm::KaimeOptionClick() {
+  const int option = menus.WakuJuniYusen.checked() ? 2 : 1;
+  ini.WriteInteger("Kaime", "Option", option);
+}
+
+void MainForm::ExKaimeClick() {
+  const Toggle* items[] = {&menus.DefaultKaime, &menus.Kaime3Include, &menus.NagasiKaime,
+                           &menus.StdDev13};
+  int chosen = 0;
+  for (int i = 0; i < 4; ++i) {
+    if (items[i]->checked()) chosen = i;
+  }
+  ini.WriteInteger("KaimeSet", "ExKaime", chosen);
+  // Another method than the default one also switches the bet mail off: "買い目を携帯メール
+  // へ送信する" unchecked and the delivery timer stopped, once the delivery exists here.
 }
 
 void MainForm::K1Click() {

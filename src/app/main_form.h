@@ -25,7 +25,9 @@
 #include "app/voting.h"
 #include "betting/bet_construction.h"
 #include "betting/bet_tables.h"
+#include "betting/bracket_preview.h"
 #include "betting/kaime_set_form.h"
+#include "betting/loss_register.h"
 #include "betting/user_kaime_form.h"
 #include "model/day.h"
 #include "model/day_load.h"
@@ -127,6 +129,15 @@ class MainForm {
   void SaNumEditExC2Change() { kaime_.SaNumEditExC2Change(); }
   void SaNumEditExC3Change() { kaime_.SaNumEditExC3Change(); }
   void OiageBtnClick() { kaime_.OiageBtnClick(); }
+  // The 枠連 preview (BracketPreview).
+  void KaimeMakeBtn_OldClick() { preview_.KaimeMakeBtn_OldClick(); }
+  void StringGrid2MouseDown(int row, int col) { preview_.StringGrid2MouseDown(row, col); }
+  void SignalSettingChange(int i) { preview_.SettingChange(i); }
+  // "損失メモ": the loss register's window.
+  void LossMemoBtnClick() { loss_.Show(); }
+  // The 枠連 method menus: the choice stored ([Kaime] Option 1, 2; [KaimeSet] ExKaime 0..3).
+  void KaimeOptionClick();
+  void ExKaimeClick();
   // Voting (Voting).
   VoteResult WriteBetFile(BetType t) { return voting_.WriteBetFile(t); }
   VoteResult SendToVotingPlugin(BetType t) { return voting_.SendToVotingPlugin(t); }
@@ -147,6 +158,8 @@ class MainForm {
   HitControls hits;
   // The eight bet tables on the tabs of PageControl4, with their total labels.
   BetTables bets;
+  // The tab "金のなる木プレビュー".
+  PreviewControls preview;
   SelectionSetControls selection;
 
   // The selection-set window, created with this one and living as long.
@@ -174,6 +187,9 @@ class MainForm {
   // Bet construction: the hidden commands, the 追い上げ button, StringGrid8's sort state.
   [[nodiscard]] BetConstruction& kaime() { return kaime_; }
   [[nodiscard]] Voting& voting() { return voting_; }
+  [[nodiscard]] BracketPreview& bracket_preview() { return preview_; }
+  // The loss register's window, created with this one and living as long.
+  [[nodiscard]] TLossRegForm& LossRegForm() { return loss_; }
 
  private:
   void LocateInstalledPrograms();
@@ -184,6 +200,7 @@ class MainForm {
   void LoadKishuCKList();
   void RestoreMenuStates();
   void CreateSecondaryWindows();
+  void ShowRaceBets();
 
   Dialogs& dialogs_;
   Desktop& desktop_;
@@ -192,10 +209,13 @@ class MainForm {
   Dispatcher& dispatcher_;
   std::unique_ptr<Day> race_day_ = make_day();
   ClockTimers timers_;
-  // After the day model and the controls, which they work on; the race card first, as it
-  // holds the race on screen.
+  // After the day model and the controls, which they work on; the loss register before the
+  // race card, which reads its total; the race card first of the rest, as it holds the race
+  // on screen.
+  TLossRegForm loss_;
   RaceCardPanel race_card_;
   BetConstruction kaime_;
+  BracketPreview preview_;
   ResultsPage results_;
   DayLoading days_;
   StoredDataDownload download_;

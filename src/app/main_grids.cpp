@@ -20,15 +20,12 @@ void set_up(Grid& g, int rows, const Column (&columns)[N]) {
   }
 }
 
-constexpr Column kStringGrid2[] = {
-    {0, "人気", 40}, {1, "枠連", 56}, {2, "オッズ", 60}, {3, "区分", 40}};
 constexpr Column kStringGrid27[] = {{0, "", 24}, {1, "馬連", 64}, {2, "結果", 56}, {3, "配当", 72},
                                     {4, "", 24}, {5, "馬単", 64}, {6, "結果", 56}, {7, "配当", 72}};
 
 }  // namespace
 
 MainGrids::MainGrids() {
-  set_up(StringGrid2, 19, kStringGrid2);  // 18 data rows
   set_up(StringGrid27, 2, kStringGrid27);
 }
 

@@ -5,17 +5,20 @@
 
 #include "model/card_clipboard.h"
 #include "model/card_sort.h"
+#include "support/text.h"
 
 namespace rv {
 
 RaceCardPanel::RaceCardPanel(Day& day, RaceCardControls& card, DayControls& days,
-                             DayLoadControls& loaded, AllocationControls& allocation, TIniGT& ini,
-                             Dialogs& dialogs, Desktop& desktop, std::function<void()> show_bets)
+                             DayLoadControls& loaded, AllocationControls& allocation,
+                             const Label& RuisonLabel, TIniGT& ini, Dialogs& dialogs,
+                             Desktop& desktop, std::function<void()> show_bets)
     : day_(day),
       card_(card),
       days_(days),
       loaded_(loaded),
       allocation_(allocation),
+      RuisonLabel_(RuisonLabel),
       ini_(ini),
       dialogs_(dialogs),
       desktop_(desktop),
@@ -40,8 +43,8 @@ void RaceCardPanel::DatListClick() {
   allocation_.SaNumEditExC1.set_text(day_.RaceAmount[static_cast<std::size_t>(s)]);
   allocation_.SaNumEditExC2.set_text(
       std::to_string(ini_.ReadInteger("KaimeSet", "DefaultTarProfit", 10000)));
-  // The loss carried over joins with the loss register; until then there is none.
-  allocation_.SaNumEditExC3.set_text("0");
+  // The loss carried over: the loss register's total, 0 while it is empty.
+  allocation_.SaNumEditExC3.set_text(std::to_string(num(trim(RuisonLabel_.text()))));
 
   // Axis and partners by the selection set, then the bets of every type with their amounts.
   show_bets_();

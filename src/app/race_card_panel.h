@@ -18,11 +18,11 @@ namespace rv {
 
 class RaceCardPanel {
  public:
-  // Everything given outlives this object. show_bets builds the bets of the race just shown
-  // (bet construction's ShowRaceBets).
+  // Everything given outlives this object; RuisonLabel is the loss register's total. show_bets
+  // builds the bets of the race just shown (bet construction's ShowRaceBets).
   RaceCardPanel(Day& day, RaceCardControls& card, DayControls& days, DayLoadControls& loaded,
-                AllocationControls& allocation, TIniGT& ini, Dialogs& dialogs, Desktop& desktop,
-                std::function<void()> show_bets);
+                AllocationControls& allocation, const Label& RuisonLabel, TIniGT& ini,
+                Dialogs& dialogs, Desktop& desktop, std::function<void()> show_bets);
   RaceCardPanel(const RaceCardPanel&) = delete;
   RaceCardPanel& operator=(const RaceCardPanel&) = delete;
 
@@ -48,6 +48,7 @@ class RaceCardPanel {
   DayControls& days_;
   DayLoadControls& loaded_;
   AllocationControls& allocation_;
+  const Label& RuisonLabel_;
   TIniGT& ini_;
   Dialogs& dialogs_;
   Desktop& desktop_;

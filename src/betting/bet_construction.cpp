@@ -89,8 +89,8 @@ void BetConstruction::BetTableRecompute(BetTable& table) {
   if (table.type() == BetType::kWakuren) {
     int live = 0;
     for (int r = 1; r <= table.data_rows(); ++r) live += table.live(r) ? 1 : 0;
-    const int method = ini_.ReadInteger("KaimeSet", "ExKaime", 0);
-    if (live != 2 && method != 1 && method != 2) m = AllocationMode::kProportional;
+    const bool own_mode = c_.Kaime3Include.checked() || c_.NagasiKaime.checked();
+    if (live != 2 && !own_mode) m = AllocationMode::kProportional;
   }
   CompleteBetTable(day_, on_screen_.slot(), table, m, amount());
 }

@@ -26,6 +26,10 @@ struct BetControls {
   Edit& SaNumEditExC1;      // the investment amount of the race on screen
   Edit& SaNumEditExC2;      // "目標利益金額"
   Edit& SaNumEditExC3;      // "損失金額"
+  // The 枠連 methods of "別ロジック買い目" that allocate in their own mode: "枠１～３位ＢＯＸ３点"
+  // and "流し買い目", checked as [KaimeSet] ExKaime 1 and 2.
+  const Toggle& Kaime3Include;
+  const Toggle& NagasiKaime;
 };
 
 class BetConstruction {

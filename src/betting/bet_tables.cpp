@@ -70,22 +70,26 @@ void BetTables::PageControl4Change() {
   }
 }
 
+void BetTableListing(const BetTable& t, std::vector<std::string>& lines) {
+  const Grid& g = t.grid();
+  for (int r = 0; r < g.row_count(); ++r) {
+    std::string line;
+    for (int c = 0; c < g.col_count(); ++c) {
+      if (c > 0) line += '\t';
+      line += g.cell(r, c);
+    }
+    lines.push_back(std::move(line));
+  }
+  std::string totals = "totals";
+  for (const BetTotal k : kBetTotals) totals += "\t" + t.total(k).text();
+  lines.push_back(std::move(totals));
+}
+
 std::vector<std::string> BetTablesListing(const BetTables& tables) {
   std::vector<std::string> lines;
   for (const BetTable& t : tables) {
     lines.push_back("## " + t.name() + " " + t.grid_name());
-    const Grid& g = t.grid();
-    for (int r = 0; r < g.row_count(); ++r) {
-      std::string line;
-      for (int c = 0; c < g.col_count(); ++c) {
-        if (c > 0) line += '\t';
-        line += g.cell(r, c);
-      }
-      lines.push_back(std::move(line));
-    }
-    std::string totals = "totals";
-    for (const BetTotal k : kBetTotals) totals += "\t" + t.total(k).text();
-    lines.push_back(std::move(totals));
+    BetTableListing(t, lines);
   }
   return lines;
 }

@@ -67,5 +67,7 @@ class BetTables {
 // every grid row with its cells exactly as held joined by TABs (headings first), then
 // "totals" and the texts of the four total labels, TAB-separated.
 std::vector<std::string> BetTablesListing(const BetTables& tables);
+// One table's rows and "totals" line as the listing above has them, added to `lines`.
+void BetTableListing(const BetTable& table, std::vector<std::string>& lines);
 
 }  // namespace rv

@@ -11,6 +11,8 @@ std::unique_ptr<CliCommand> make_results_command();
 std::unique_ptr<CliCommand> make_vote_command();
 std::unique_ptr<CliCommand> make_fetch_command();
 std::unique_ptr<CliCommand> make_raceday_command();
+std::unique_ptr<CliCommand> make_preview_command();
+std::unique_ptr<CliCommand> make_loss_command();
 
 std::span<const CliCommandEntry> cli_commands() {
   static const CliCommandEntry kCommands[] = {
@@ -24,6 +26,8 @@ std::span<const CliCommandEntry> cli_commands() {
       {"vote", "DAY SLOT TYPE [--plugin]", make_vote_command},
       {"fetch", "odds|results|mining|changes DAY [SLOT] | all-odds DAY", make_fetch_command},
       {"raceday", "DAY --from hhmm --to hhmm", make_raceday_command},
+      {"preview", "DAY SLOT", make_preview_command},
+      {"loss", "show | record DAY SLOT YEN | delete ROW | clear", make_loss_command},
   };
   return kCommands;
 }

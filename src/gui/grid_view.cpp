@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
+#include <limits>
 
 #include "gui/cell_runs_delegate.h"
 #include "gui/qt_text.h"
@@ -256,7 +257,8 @@ void GridView::sync() {
 // A width set by the core wins over the user's until the core sets another one.
 void GridView::apply_widths() {
   const int cols = grid().col_count();
-  applied_widths_.resize(static_cast<std::size_t>(cols), -1);
+  // No width the core sets is this one, so every column is applied once (-1 hides one).
+  applied_widths_.resize(static_cast<std::size_t>(cols), std::numeric_limits<int>::min());
   for (int c = 0; c < cols; ++c) {
     const int w = grid().col_width(c);
     if (applied_widths_[static_cast<std::size_t>(c)] == w) continue;

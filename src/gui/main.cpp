@@ -4,7 +4,8 @@
 // as a user would, so that a picture can show a loaded day, a race and one of its tabs.
 // `--clock yyyymmddhhmm` starts the window's clock at that moment and `--speed N` runs it N
 // times as fast, so a person can watch a race day unfold on recorded data; `--wait SECONDS`
-// lets the window run that long on its clock before the picture is taken.
+// lets the window run that long on its clock before the picture is taken. `--press CAPTION`
+// then clicks a button; when that opens another window, the picture is of that window.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
@@ -37,10 +38,11 @@ int main(int argc, char** argv) {
   const QCommandLineOption tab_opt("tab", "Tab to bring forward, by its caption.", "CAPTION");
   const QCommandLineOption clock_opt("clock", "Start the clock at this moment.", "yyyymmddhhmm");
   const QCommandLineOption speed_opt("speed", "Run the clock N times as fast.", "N", "1");
+  const QCommandLineOption press_opt("press", "Button to click last, by its caption.", "CAPTION");
   const QCommandLineOption wait_opt("wait", "Run this long on the clock before the screenshot.",
                                     "SECONDS", "0");
-  args.addOptions(
-      {appdir_opt, shot_opt, day_opt, race_opt, tab_opt, clock_opt, speed_opt, wait_opt});
+  args.addOptions({appdir_opt, shot_opt, day_opt, race_opt, tab_opt, clock_opt, speed_opt, wait_opt,
+                   press_opt});
   args.process(app);
 
   bool speed_ok = false;
@@ -99,6 +101,18 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  QWidget* shown = &window;
+  if (args.isSet(press_opt)) {
+    if (!rv::gui::press_button(window, args.value(press_opt))) {
+      std::fprintf(stderr, "no such button: %s\n", args.value(press_opt).toLocal8Bit().constData());
+      return 2;
+    }
+    QApplication::processEvents();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w != &window && w->isVisible() && w->isWindow()) shown = w;
+    }
+  }
+
   if (screenshot) {
     if (wait_s > 0) {
       QTimer::singleShot(static_cast<int>(wait_s * 1000 / speed), &app, &QApplication::quit);
@@ -106,7 +120,7 @@ int main(int argc, char** argv) {
     }
     QApplication::processEvents();
     const QString file = args.value(shot_opt);
-    if (!window.grab().save(file, "PNG")) {
+    if (!shown->grab().save(file, "PNG")) {
       std::fprintf(stderr, "cannot write %s\n", file.toLocal8Bit().constData());
       return 1;
     }

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "gui/get_data_window.h"
+#include "gui/loss_reg_window.h"
 #include "gui/qt_text.h"
 #include "gui/user_kaime_window.h"
 #include "gui/version_form.h"
@@ -55,6 +56,7 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
   binder_.run([this] { form_.FormCreate(); });
   // The secondary windows live as long as this one and show when their forms say so.
   new UserKaimeWindow(form_.UserKaimeForm, binder_, this);
+  new LossRegWindow(form_.LossRegForm(), binder_, this);
   apply_bounds();
   binder_.start_refresh_timer();
   start_clock_timers();

@@ -85,10 +85,11 @@ void TMainForm::build_menus() {
   item(user, m.K1, "K1", [this] { form_.K1Click(); });
   QMenu* kaime_option = sub_menu(user, m.KaimeOptionMenu, "KaimeOptionMenu");
   radio_items(kaime_option, {&m.WakurenRitsuYusen, &m.WakuJuniYusen},
-              {"WakurenRitsuYusen", "WakuJuniYusen"});
+              {"WakurenRitsuYusen", "WakuJuniYusen"}, [this] { form_.KaimeOptionClick(); });
   QMenu* ex_kaime = sub_menu(user, m.ExKaimeMenu, "ExKaimeMenu");
   radio_items(ex_kaime, {&m.DefaultKaime, &m.Kaime3Include, &m.NagasiKaime, &m.StdDev13},
-              {"DefaultKaime", "Kaime3Include", "NagasiKaime", "StdDev13"});
+              {"DefaultKaime", "Kaime3Include", "NagasiKaime", "StdDev13"},
+              [this] { form_.ExKaimeClick(); });
 
   QMenu* option = menu(m.OptionMenu, "OptionMenu");
   item(option, m.N8, "N8", [this] { ShowOzGetTimeForm(form_.N8Click(), form_.dialogs(), this); });

@@ -15,6 +15,7 @@
 #include "gui/allocation_view.h"
 #include "gui/bet_tables_view.h"
 #include "gui/main_window.h"
+#include "gui/preview_view.h"
 #include "gui/qt_text.h"
 #include "gui/race_card_view.h"
 #include "gui/results_tab_view.h"
@@ -164,18 +165,12 @@ void TMainForm::build_pages() {
       "軸ヒモ確認表");
   tab(page_control3, page(""), l.SankoKaimeSheet, "SankoKaimeSheet", "参考買い目");
 
-  // "金のなる木プレビュー": the 枠連 workbench; its labels and groups sit beside the table.
-  QWidget* preview = page("");
-  auto* preview_row = new QHBoxLayout(preview);
-  preview_row->setContentsMargins(0, 0, 0, 0);
-  GridView* grid2 = grid(form_.grids.StringGrid2, "StringGrid2");
-  grid2->setMaximumWidth(240);
-  preview_row->addWidget(grid2);
-  QWidget* preview_panel = page("PreviewPanel");
-  QVBoxLayout* preview_col = column(preview_panel, 4);
-  preview_col->addWidget(oiage_group(form_, binder_), 0, Qt::AlignLeft);
-  preview_col->addStretch(1);
-  preview_row->addWidget(preview_panel, 1);
+  // "金のなる木プレビュー": the 枠連 workbench; its labels and groups sit beside the table and
+  // scroll rather than widen the window.
+  auto* preview = new QScrollArea;
+  preview->setWidgetResizable(true);
+  preview->setFrameShape(QFrame::NoFrame);
+  preview->setWidget(PreviewPage(form_, binder_));
   tab(page_control1_, preview, l.PreviewSheet, "PreviewSheet", "金のなる木プレビュー");
 
   tab(page_control1_, EntryCardPage(form_, binder_), l.ShutubaSheet, "ShutubaSheet", "出馬表");

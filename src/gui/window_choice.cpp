@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "acquire/day_files.h"
@@ -25,6 +26,15 @@ bool choose_race(QWidget& window, int slot) {
   if (list == nullptr || slot < 0 || slot >= list->count()) return false;
   list->setCurrentRow(slot);
   return true;
+}
+
+bool press_button(QWidget& window, const QString& caption) {
+  for (QPushButton* b : window.findChildren<QPushButton*>()) {
+    if (b->text().remove('&') != caption || !b->isEnabled()) continue;
+    b->click();
+    return true;
+  }
+  return false;
 }
 
 bool choose_tab(QWidget& window, const QString& caption) {

@@ -82,9 +82,13 @@ class BetConstructionTest : public testing::DayFixture {
   TUserKaimeForm sets{dialogs, set_name};
   RadioGroup mode{sj("資金配分"), {sj("均等"), sj("比例")}};
   Edit amount, profit, loss;
+  Toggle box3, nagasi;  // "枠１～３位ＢＯＸ３点", "流し買い目"
   TIniGT ini;
-  BetConstruction bets{
-      *day, on_screen, {card.StringGrid8, tables, sets, mode, amount, profit, loss}, ini, dialogs};
+  BetConstruction bets{*day,
+                       on_screen,
+                       {card.StringGrid8, tables, sets, mode, amount, profit, loss, box3, nagasi},
+                       ini,
+                       dialogs};
 };
 
 TEST_F(BetConstructionTest, ALoadedDayShowsItsHitsWithoutReadingPayoutsAgain) {
@@ -232,6 +236,9 @@ TEST_F(BetConstructionTest, AClickInATableRecomputesItWithoutTheErasedBet) {
   EXPECT_EQ(Rows(w, {6}), (std::vector<std::string>{"   500", "   500", ""}));
   tables.Click(BetType::kWakuren, 3, 0);  // three again: 比例
   EXPECT_EQ(Rows(w, {6}), (std::vector<std::string>{"   700", "   200", "   200"}));
+  nagasi.set_checked(true);  // a method with its own mode keeps RadioGroup1's 均等
+  tables.Click(BetType::kWakuren, 1, 5);
+  EXPECT_EQ(Rows(w, {6}), (std::vector<std::string>{"   400", "   400", "   400"}));
 }
 
 }  // namespace

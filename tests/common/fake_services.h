@@ -19,12 +19,19 @@ class FakeDialogs final : public Dialogs {
   // Every call in order: "info: text", "confirm: text", "error: text", "beep" (Shift-JIS).
   std::vector<std::string> calls;
   bool answer = true;
+  // Answers given to the next confirmations in turn, before `answer` applies again.
+  std::vector<bool> answers;
   // Runs whenever a loop lets window messages run.
   std::function<void()> on_process_events;
 
   void info(std::string_view text) override { calls.push_back("info: " + std::string(text)); }
   bool confirm(std::string_view text) override {
     calls.push_back("confirm: " + std::string(text));
+    if (!answers.empty()) {
+      const bool a = answers.front();
+      answers.erase(answers.begin());
+      return a;
+    }
     return answer;
   }
   void error(std::string_view text) override { calls.push_back("error: " + std::string(text)); }
