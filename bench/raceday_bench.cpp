@@ -28,12 +28,16 @@ namespace fs = std::filesystem;
 const DateTime kToday{2026, 12, 5};
 const std::string kTodayText = "2026年12月05日";
 
+DateTime today_at(int hour, int minute) {
+  return kToday.add_seconds(hour * 3600LL + minute * 60LL);
+}
+
 // The demo's program folder as downloaded, before any real-time fetch.
 fs::path pristine() {
-  const fs::path app = bench::cache_dir() / "raceday-pristine";
+  fs::path app = bench::cache_dir() / "raceday-pristine";
   if (bench::done(app)) return app;
   fs::remove_all(app);
-  const jvfeed::FeedOptions o = jvfeed::demo_options(app, DateTime{2026, 12, 5, 8}, 1);
+  const jvfeed::FeedOptions o = jvfeed::demo_options(app, today_at(8, 0), 1);
   jvfeed::write_feed(o);
   fs::create_directories(app / "DATA");
   fs::create_directories(app / "CHG");
@@ -45,7 +49,7 @@ fs::path pristine() {
 // A working copy of the pristine folder: its day files fresh, its feed shared.
 fs::path fresh_copy() {
   const fs::path from = pristine();
-  const fs::path app = bench::cache_dir() / "raceday-run";
+  fs::path app = bench::cache_dir() / "raceday-run";
   fs::remove_all(app);
   fs::create_directories(app);
   for (const char* sub : {"DATA", "CHG"}) {
@@ -80,7 +84,7 @@ void BM_OddsPassOfADay(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     set_app_dir(fresh_copy());
-    Rig rig(clock, DateTime{2026, 12, 5, 17, 0});  // every race's last announcement is out
+    Rig rig(clock, today_at(17, 0));  // every race's last announcement is out
     AutoOperation& a = rig.form.auto_operation();
     a.OzQueue.clear();
     for (int s = 0; s < rig.form.loaded_day.DatList.count(); ++s) {
@@ -130,8 +134,8 @@ void BM_RacedayReplay(benchmark::State& state) {
     set_app_dir(fresh_copy());
     state.ResumeTiming();
     budget.work([&] {
-      Rig rig(clock, DateTime{2026, 12, 5, 8, 30});
-      rig.form.timers().run_until(clock, DateTime{2026, 12, 5, 18, 0});
+      Rig rig(clock, today_at(8, 30));
+      rig.form.timers().run_until(clock, today_at(18, 0));
       opened = rig.form.fetch().tally().opened;
     });
   }

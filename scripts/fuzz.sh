@@ -16,7 +16,7 @@ if [ ! -d "$seeds/fuzz_day_records" ]; then
   feed=$(mktemp -d)
   build/dev/tools/jvfeed/jvfeed --out "$feed" --start 20261205 --days 2 --venues 1 --races 3 \
     --edge 0.3 >/dev/null
-  mkdir -p "$seeds"/{fuzz_day_records,fuzz_day_load,fuzz_settings,fuzz_jvlink_ini}
+  mkdir -p "$seeds"/{fuzz_day_records,fuzz_day_load,fuzz_settings,fuzz_jvlink_ini,fuzz_ruison}
   # Records a few at a time: whole deliveries are longer than the fuzzer likes its inputs.
   cat "$feed"/RACE/*.jvd | split -l 6 - "$seeds/fuzz_day_records/records-"
   cp "$seeds"/fuzz_day_records/* "$seeds/fuzz_day_load/"
@@ -24,10 +24,11 @@ if [ ! -d "$seeds/fuzz_day_records" ]; then
     >"$seeds/fuzz_settings/ravelin.ini"
   printf '[download]\nseconds=2.5\n[fail]\nJVRead.3=-502\nrecord.5=-403\n' \
     >"$seeds/fuzz_jvlink_ini/jvlink.ini"
+  printf '"1","2026/12/06\x92\x86\x8eR11R","3000",""' >"$seeds/fuzz_ruison/row.csv"
   rm -rf "$feed"
 fi
 
-for target in fuzz_day_records fuzz_day_load fuzz_settings fuzz_jvlink_ini; do
+for target in fuzz_day_records fuzz_day_load fuzz_settings fuzz_jvlink_ini fuzz_ruison; do
   mkdir -p "build/fuzz/corpus/$target"
   echo "== $target ($seconds s)"
   log="build/fuzz/$target.log"
