@@ -18,6 +18,7 @@
 #include "app/main_grids.h"
 #include "app/main_layout.h"
 #include "app/menus.h"
+#include "app/odds_viewer.h"
 #include "app/oz_get_time_form.h"
 #include "app/race_card_panel.h"
 #include "app/realtime_fetch.h"
@@ -100,6 +101,9 @@ class MainForm {
   void DateComboChange() { days_.DateComboChange(); }
   void DirectReadBtnClick() { days_.DirectReadBtnClick(); }
   [[nodiscard]] DayLoadResult last_day_load() const { return days_.last_day_load(); }
+  // The time-series odds viewer (OddsViewer).
+  std::string T1Click() { return viewer_.T1Click(); }
+  void N12Click() { viewer_.N12Click(); }
   // The real-time fetches (RealtimeFetch).
   void SokuhoOddsBtnClick() { fetch_.SokuhoOddsBtnClick(); }
   void KekkaGetBtnClick() { fetch_.KekkaGetBtnClick(); }
@@ -198,6 +202,7 @@ class MainForm {
   BetConstruction kaime_;
   ResultsPage results_;
   DayLoading days_;
+  OddsViewer viewer_;
   StoredDataDownload download_;
   RealtimeFetch fetch_;
   Voting voting_;

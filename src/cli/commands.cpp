@@ -11,6 +11,7 @@ std::unique_ptr<CliCommand> make_results_command();
 std::unique_ptr<CliCommand> make_vote_command();
 std::unique_ptr<CliCommand> make_fetch_command();
 std::unique_ptr<CliCommand> make_raceday_command();
+std::unique_ptr<CliCommand> make_import_viewer_command();
 
 std::span<const CliCommandEntry> cli_commands() {
   static const CliCommandEntry kCommands[] = {
@@ -23,6 +24,7 @@ std::span<const CliCommandEntry> cli_commands() {
       {"vote", "DAY SLOT TYPE [--plugin]", make_vote_command},
       {"fetch", "odds|results|mining|changes DAY [SLOT] | all-odds DAY", make_fetch_command},
       {"raceday", "DAY --from hhmm --to hhmm", make_raceday_command},
+      {"import-viewer", "DAY", make_import_viewer_command},
   };
   return kCommands;
 }

@@ -72,7 +72,7 @@ void TMainForm::build_menus() {
 
   QMenu* file = menu(m.FileMenu, "FileMenu");
   item(file, m.JVDataGetItem, "JVDataGetItem", get_data);
-  item(file, m.T1, "T1", later);
+  item(file, m.T1, "T1", [this] { form_.T1Click(); });
   item(file, m.N1O1, "N1O1", [this] { form_.N1O1Click(); });
   file->addSeparator();
   item(file, m.FilePrintItem, "FilePrintItem", later);
@@ -106,7 +106,7 @@ void TMainForm::build_menus() {
   check(mail, m.N30, "N30", later);
 
   QMenu* folder = menu(m.FolderMenu, "FolderMenu");
-  item(folder, m.N12, "N12", later);
+  item(folder, m.N12, "N12", [this] { form_.N12Click(); });
   item(folder, m.N28, "N28", later);
 
   QMenu* help = menu(m.HelpMenu, "HelpMenu");
