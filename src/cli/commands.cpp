@@ -12,6 +12,9 @@ std::unique_ptr<CliCommand> make_vote_command();
 std::unique_ptr<CliCommand> make_fetch_command();
 std::unique_ptr<CliCommand> make_raceday_command();
 std::unique_ptr<CliCommand> make_import_viewer_command();
+#ifdef RAVELIN_PRINT
+std::unique_ptr<CliCommand> make_print_command();
+#endif
 
 std::span<const CliCommandEntry> cli_commands() {
   static const CliCommandEntry kCommands[] = {
@@ -25,6 +28,9 @@ std::span<const CliCommandEntry> cli_commands() {
       {"fetch", "odds|results|mining|changes DAY [SLOT] | all-odds DAY", make_fetch_command},
       {"raceday", "DAY --from hhmm --to hhmm", make_raceday_command},
       {"import-viewer", "DAY", make_import_viewer_command},
+#ifdef RAVELIN_PRINT
+      {"print", "DAY --pdf FILE", make_print_command},
+#endif
   };
   return kCommands;
 }

@@ -7,6 +7,7 @@
 
 #include "app/main_form.h"
 #include "gui/binder.h"
+#include "gui/printer_device.h"
 
 class QComboBox;
 class QLabel;
@@ -63,6 +64,8 @@ class TMainForm : public QMainWindow {
   QTabWidget* page_control1_ = nullptr;
   QLabel* status_line_ = nullptr;
   bool shown_once_ = false;
+  // The printer the overview sheet is recorded for; its settings last as long as the window.
+  QtPrinterDevice printer_{this};
 };
 
 // A restored window stays reachable: a size too small to use (a damaged settings file)

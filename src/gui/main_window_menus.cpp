@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "app/help.h"
+#include "gui/all_print_window.h"
 #include "gui/kaime_set_dialog.h"
 #include "gui/main_window.h"
 #include "gui/oz_get_time_dialog.h"
@@ -75,8 +76,10 @@ void TMainForm::build_menus() {
   item(file, m.T1, "T1", [this] { form_.T1Click(); });
   item(file, m.N1O1, "N1O1", [this] { form_.N1O1Click(); });
   file->addSeparator();
-  item(file, m.FilePrintItem, "FilePrintItem", later);
-  item(file, m.FilePrintSetupItem, "FilePrintSetupItem", later);
+  item(file, m.FilePrintItem, "FilePrintItem",
+       [this] { ShowAllPrintForm(form_.FilePrintItemClick(printer_), form_.dialogs(), this); });
+  item(file, m.FilePrintSetupItem, "FilePrintSetupItem",
+       [this] { form_.FilePrintSetupItemClick(printer_); });
   item(file, m.FileExitItem, "FileExitItem", exit);
 
   QMenu* user = menu(m.UserMenu, "UserMenu");
