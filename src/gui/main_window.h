@@ -36,6 +36,10 @@ class TMainForm : public QMainWindow {
   void build_menus();
   void build_tool_bar();
   void build_pages();
+  // The print menu: the race list's context menu, since the File menu does not show it.
+  void build_print_menu();
+  // "印刷(&P)...": the preview window of the overview sheet, modal.
+  void open_print_sheet();
   QWidget* race_header();
   void set_tab_order();
   void apply_bounds();

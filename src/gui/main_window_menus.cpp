@@ -2,9 +2,11 @@
 // together with the handler it runs; `later` marks the ones whose behaviour has not arrived
 // yet (they show disabled).
 
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -133,6 +135,24 @@ void TMainForm::build_menus() {
   item(kensho34, m.N36, "N36", later);
   item(kensho34, m.N37, "N37", later);
   item(master, m.N41, "N41", later);
+}
+
+void TMainForm::build_print_menu() {
+  Menus& m = form_.menus;
+  dat_list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  const auto popup_item = [this](Command& command, const char* name, Handler handler) {
+    auto* a = new QAction(qs(command.caption()), dat_list_);
+    a->setObjectName(name);
+    binder_.command(a, std::move(handler));
+    dat_list_->addAction(a);
+  };
+  popup_item(m.FilePrintItem, "PrintPopupItem", [this] { open_print_sheet(); });
+  popup_item(m.FilePrintSetupItem, "PrintSetupPopupItem",
+             [this] { form_.FilePrintSetupItemClick(printer_); });
+}
+
+void TMainForm::open_print_sheet() {
+  ShowAllPrintForm(form_.FilePrintItemClick(printer_), form_.dialogs(), this);
 }
 
 void TMainForm::build_tool_bar() {

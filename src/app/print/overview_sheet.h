@@ -10,7 +10,8 @@
 
 namespace rv {
 
-// Draws the sheet of the loaded day on prev, whose recording has begun.
+// Draws the sheet of the loaded day on prev, whose recording has begun. A race of a venue
+// beyond the day's three has no column and is left out.
 void DrawOverviewSheet(const Day& day, TPrevX& prev);
 
 // The class of a bracket-quinella result's popularity rank: "A" for 1 and 10-13, "B" for
