@@ -56,9 +56,9 @@ std::string OddsViewer::T1Click() {
     DayStore store;
     counts = ImportViewerOdds(text_path(folder), races, store);
   }
-  const std::string message = fmt("%d", counts.o1) + SJ("ﾚｰｽ分の単複枠ｵｯｽﾞ") + "\r\n" +
-                              fmt("%d", counts.o2) + SJ("ﾚｰｽ分の馬連ｵｯｽﾞ") + "\r\n" +
-                              SJ("を取りこみました。");
+  std::string message = fmt("%d", counts.o1) + SJ("ﾚｰｽ分の単複枠ｵｯｽﾞ") + "\r\n" +
+                        fmt("%d", counts.o2) + SJ("ﾚｰｽ分の馬連ｵｯｽﾞ") + "\r\n" +
+                        SJ("を取りこみました。");
   if (!day_.BatchReading) dialogs_.info(message);
   day_loading_.DateComboChange();
   return message;

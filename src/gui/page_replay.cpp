@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QScreen>
+#include <cmath>
 
 #include "support/files.h"
 #include "support/text.h"
@@ -88,7 +89,7 @@ void ReplayPage(QPainter& painter, const PagePicture& page, const ReplayDevice& 
 
 int ScreenDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen != nullptr ? static_cast<int>(screen->logicalDotsPerInchY() + 0.5) : 96;
+  return screen != nullptr ? static_cast<int>(std::lround(screen->logicalDotsPerInchY())) : 96;
 }
 
 void WritePdf(const TPrevX& prev, const std::filesystem::path& file) {

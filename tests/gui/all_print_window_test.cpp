@@ -40,7 +40,8 @@ void store_generated_day(const std::filesystem::path& app) {
   std::filesystem::create_directories(app / "DATA");
   DayStore store(DayStore::Mode::kWriteBack);
   for (const FeedFile& f : list_stored_files(feed.path())) {
-    for (const std::string& r : read_feed_records(f.path).value()) {
+    const std::vector<std::string> records = read_feed_records(f.path).value();
+    for (const std::string& r : records) {
       store.Store(r, RecordOrigin::kStoredData, true);
     }
   }

@@ -186,7 +186,6 @@ class TPrevX {
   PrinterMetrics metrics_ = PaperMetrics(kPaperA4, kPortrait, 600);
   std::vector<PagePicture> pages_;
   int current_page_ = 0;  // 1-based; 0 before the first page
-  bool recording_ = false;
 };
 
 }  // namespace rv
