@@ -80,6 +80,18 @@ template void MergeKeyedLineSorted(std::vector<std::string>&, std::string, const
 template void MergeKeyedLineSorted(std::vector<std::string_view>&, std::string_view,
                                    const KeySpec&);
 
+void ReplaceKeyedLines(std::vector<std::string_view>& lines, std::string_view line,
+                       const KeySpec& spec) {
+  const std::string_view key = fld(line, spec.first, spec.length);
+  bool matched = false;
+  for (std::string_view& l : lines) {
+    if (fld(l, spec.first, spec.length) != key) continue;
+    l = line;
+    matched = true;
+  }
+  if (!matched) lines.push_back(line);
+}
+
 const std::string& BlankSeLine() {
   static const std::string blank(kSeLineLength, ' ');
   return blank;

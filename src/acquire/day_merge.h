@@ -32,6 +32,11 @@ template <typename Line>
 void MergeKeyedLineSorted(std::vector<Line>& lines, std::type_identity_t<Line> line,
                           const KeySpec& spec);
 
+// Replaces every line whose key equals the line's, or appends it when none does; the other
+// lines keep their places and nothing is sorted.
+void ReplaceKeyedLines(std::vector<std::string_view>& lines, std::string_view line,
+                       const KeySpec& spec);
+
 // The line of an SE slot nobody has filled: blanks.
 const std::string& BlankSeLine();
 

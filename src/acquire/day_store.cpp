@@ -102,6 +102,19 @@ bool DayStore::StoreKeyedRecord(std::string_view folder, std::string_view file_n
   return true;
 }
 
+bool DayStore::ReplaceKeyedLines(std::string_view folder, std::string_view file_name,
+                                 std::size_t key_first, std::size_t key_length,
+                                 std::string_view record) {
+  const std::optional<std::string_view> line = take_line(record, false);
+  if (!line) return false;
+  DayFile& file = open(folder, file_name);
+  if (!file.exists) start(file, {});
+  rv::ReplaceKeyedLines(file.lines, *line, {key_first, key_length, false});
+  file.sorted = false;
+  commit(file);
+  return true;
+}
+
 bool DayStore::StoreSeRecord(std::string_view file_name, int race, int horse,
                              std::string_view record, bool create_if_missing) {
   const std::optional<std::size_t> slot = SeSlot(race, horse);

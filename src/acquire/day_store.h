@@ -55,6 +55,12 @@ class DayStore {
                         std::size_t key_length, std::string_view record, bool zero_kind_and_date,
                         bool create_if_missing, bool drop_blank_first_line);
 
+  // Lays a record into a keyed file exactly as it is: every line of its key replaced, or
+  // the record appended; neither zeroed nor sorted. A missing file becomes a file of that
+  // one line. For odds taken from elsewhere, whose readers find lines by race.
+  bool ReplaceKeyedLines(std::string_view folder, std::string_view file_name, std::size_t key_first,
+                         std::size_t key_length, std::string_view record);
+
   // Writes one SE slot of "\Data\" + file_name; races 1-12 and horses 1-18 only.
   bool StoreSeRecord(std::string_view file_name, int race, int horse, std::string_view record,
                      bool create_if_missing);

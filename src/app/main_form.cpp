@@ -54,6 +54,7 @@ MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& ins
                [this] { race_card_.DatListClick(); }),
       days_(*race_day_, race_card_.on_screen(), day, loaded_day, ini, dialogs,
             [this] { race_card_.DatListClick(); }),
+      viewer_(*race_day_, day, days_, ini, dialogs, desktop),
       download_(days_),
       fetch_(*race_day_, race_card_.on_screen(), day, loaded_day, days_, layout.tool_bar.DLlabel,
              dialogs, jvlink, [this] { race_card_.DatListClick(); }),

@@ -18,7 +18,9 @@
 #include "app/main_grids.h"
 #include "app/main_layout.h"
 #include "app/menus.h"
+#include "app/odds_viewer.h"
 #include "app/oz_get_time_form.h"
+#include "app/print/all_print_form.h"
 #include "app/race_card_panel.h"
 #include "app/realtime_fetch.h"
 #include "app/results_page.h"
@@ -102,6 +104,15 @@ class MainForm {
   void DateComboChange() { days_.DateComboChange(); }
   void DirectReadBtnClick() { days_.DirectReadBtnClick(); }
   [[nodiscard]] DayLoadResult last_day_load() const { return days_.last_day_load(); }
+  // "印刷(&P)...": the preview window with the day's overview sheet, for the window to show;
+  // nullptr when refused. "ﾌﾟﾘﾝﾀの設定(&R)...": the printer setup.
+  std::unique_ptr<TAllPrintForm> FilePrintItemClick(PrinterDevice& printer) {
+    return OpenOverviewSheet(*race_day_, day.DateCombo, ini, printer, dialogs_);
+  }
+  void FilePrintSetupItemClick(PrinterDevice& printer) { PrinterSetup(printer, dialogs_); }
+  // The time-series odds viewer (OddsViewer).
+  std::string T1Click() { return viewer_.T1Click(); }
+  void N12Click() { viewer_.N12Click(); }
   // The real-time fetches (RealtimeFetch).
   void SokuhoOddsBtnClick() { fetch_.SokuhoOddsBtnClick(); }
   void KekkaGetBtnClick() { fetch_.KekkaGetBtnClick(); }
@@ -218,6 +229,7 @@ class MainForm {
   BracketPreview preview_;
   ResultsPage results_;
   DayLoading days_;
+  OddsViewer viewer_;
   StoredDataDownload download_;
   RealtimeFetch fetch_;
   Voting voting_;

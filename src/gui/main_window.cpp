@@ -46,6 +46,7 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
   build_menus();
   build_tool_bar();
   build_pages();
+  build_print_menu();
 
   status_line_ = new QLabel(this);
   status_line_->setObjectName("StatusLine");

@@ -7,6 +7,7 @@
 
 #include "app/main_form.h"
 #include "gui/binder.h"
+#include "gui/printer_device.h"
 
 class QComboBox;
 class QLabel;
@@ -35,6 +36,10 @@ class TMainForm : public QMainWindow {
   void build_menus();
   void build_tool_bar();
   void build_pages();
+  // The print menu: the race list's context menu, since the File menu does not show it.
+  void build_print_menu();
+  // "印刷(&P)...": the preview window of the overview sheet, modal.
+  void open_print_sheet();
   QWidget* race_header();
   void set_tab_order();
   void apply_bounds();
@@ -63,6 +68,8 @@ class TMainForm : public QMainWindow {
   QTabWidget* page_control1_ = nullptr;
   QLabel* status_line_ = nullptr;
   bool shown_once_ = false;
+  // The printer the overview sheet is recorded for; its settings last as long as the window.
+  QtPrinterDevice printer_{this};
 };
 
 // A restored window stays reachable: a size too small to use (a damaged settings file)

@@ -2,13 +2,16 @@
 // together with the handler it runs; `later` marks the ones whose behaviour has not arrived
 // yet (they show disabled).
 
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QToolBar>
 
 #include "app/help.h"
+#include "gui/all_print_window.h"
 #include "gui/kaime_set_dialog.h"
 #include "gui/main_window.h"
 #include "gui/oz_get_time_dialog.h"
@@ -72,11 +75,13 @@ void TMainForm::build_menus() {
 
   QMenu* file = menu(m.FileMenu, "FileMenu");
   item(file, m.JVDataGetItem, "JVDataGetItem", get_data);
-  item(file, m.T1, "T1", later);
+  item(file, m.T1, "T1", [this] { form_.T1Click(); });
   item(file, m.N1O1, "N1O1", [this] { form_.N1O1Click(); });
   file->addSeparator();
-  item(file, m.FilePrintItem, "FilePrintItem", later);
-  item(file, m.FilePrintSetupItem, "FilePrintSetupItem", later);
+  item(file, m.FilePrintItem, "FilePrintItem",
+       [this] { ShowAllPrintForm(form_.FilePrintItemClick(printer_), form_.dialogs(), this); });
+  item(file, m.FilePrintSetupItem, "FilePrintSetupItem",
+       [this] { form_.FilePrintSetupItemClick(printer_); });
   item(file, m.FileExitItem, "FileExitItem", exit);
 
   QMenu* user = menu(m.UserMenu, "UserMenu");
@@ -107,7 +112,7 @@ void TMainForm::build_menus() {
   check(mail, m.N30, "N30", later);
 
   QMenu* folder = menu(m.FolderMenu, "FolderMenu");
-  item(folder, m.N12, "N12", later);
+  item(folder, m.N12, "N12", [this] { form_.N12Click(); });
   item(folder, m.N28, "N28", later);
 
   QMenu* help = menu(m.HelpMenu, "HelpMenu");
@@ -131,6 +136,24 @@ void TMainForm::build_menus() {
   item(kensho34, m.N36, "N36", later);
   item(kensho34, m.N37, "N37", later);
   item(master, m.N41, "N41", later);
+}
+
+void TMainForm::build_print_menu() {
+  Menus& m = form_.menus;
+  dat_list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  const auto popup_item = [this](Command& command, const char* name, Handler handler) {
+    auto* a = new QAction(qs(command.caption()), dat_list_);
+    a->setObjectName(name);
+    binder_.command(a, std::move(handler));
+    dat_list_->addAction(a);
+  };
+  popup_item(m.FilePrintItem, "PrintPopupItem", [this] { open_print_sheet(); });
+  popup_item(m.FilePrintSetupItem, "PrintSetupPopupItem",
+             [this] { form_.FilePrintSetupItemClick(printer_); });
+}
+
+void TMainForm::open_print_sheet() {
+  ShowAllPrintForm(form_.FilePrintItemClick(printer_), form_.dialogs(), this);
 }
 
 void TMainForm::build_tool_bar() {

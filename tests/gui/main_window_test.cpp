@@ -107,7 +107,12 @@ void MainWindowTest::menusShowWhatTheWindowOffers() {
   // Exit and the help commands work; commands whose behaviour comes later are disabled.
   QVERIFY(s.action("FileExitItem")->isEnabled());
   QVERIFY(s.action("ManualItem")->isEnabled());
-  QVERIFY(!s.action("T1")->isEnabled());
+  QVERIFY(s.action("T1")->isEnabled());
+  QVERIFY(!s.action("N28")->isEnabled());
+  // The print menu is the race list's context menu.
+  QCOMPARE(s.action("PrintPopupItem")->text(), u("印刷(&P)..."));
+  QCOMPARE(s.action("PrintSetupPopupItem")->text(), u("ﾌﾟﾘﾝﾀの設定(&R)..."));
+  QVERIFY(s.action("PrintPopupItem")->isEnabled());
 }
 
 void MainWindowTest::hiddenCommandsCarryAndStoreTheirStates() {
