@@ -18,7 +18,6 @@
 namespace rv {
 namespace {
 
-using bench::QuietDialogs;
 using bench::write_full_day;
 
 void read_day_files() {
@@ -32,7 +31,7 @@ void BM_LoadDay(benchmark::State& state) {
   write_full_day();
   auto day = make_day();
   DayLoadControls controls;
-  QuietDialogs dialogs;
+  SilentDialogs dialogs;
   const DayLoadSettings settings;
   const std::string date = sj("2026年12月06日");
   bench::Budget budget(state, 5.0);

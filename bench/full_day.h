@@ -12,16 +12,6 @@
 
 namespace rv::bench {
 
-class QuietDialogs final : public Dialogs {
- public:
-  void info(std::string_view /*text*/) override {}
-  bool confirm(std::string_view /*text*/) override { return true; }
-  void error(std::string_view /*text*/) override {}
-  void beep() override {}
-  void busy(bool /*on*/) override {}
-  void process_events() override {}
-};
-
 inline constexpr int kRunners = 18;
 
 // Every entry of an odds record gets a published value and a rank.

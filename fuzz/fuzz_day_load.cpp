@@ -16,20 +16,6 @@
 #include "support/services.h"
 #include "support/text.h"
 
-namespace {
-
-class QuietDialogs final : public rv::Dialogs {
- public:
-  void info(std::string_view /*text*/) override {}
-  bool confirm(std::string_view /*text*/) override { return true; }
-  void error(std::string_view /*text*/) override {}
-  void beep() override {}
-  void busy(bool /*on*/) override {}
-  void process_events() override {}
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace rv;
   namespace fs = std::filesystem;
@@ -52,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fwrite(piece.data(), 1, piece.size(), f);
     std::fclose(f);
   }
-  QuietDialogs dialogs;
+  SilentDialogs dialogs;
   DayLoadControls controls;
   try {
     LoadDay(*day, controls, date, DayLoadSettings{}, dialogs);

@@ -14,6 +14,7 @@
 
 #include "gui/grid_view.h"
 #include "gui/qt_text.h"
+#include "gui/tool_window.h"
 
 namespace rv::gui {
 namespace {
@@ -95,21 +96,13 @@ LossRegWindow::LossRegWindow(TLossRegForm& form, Binder& binder, QWidget* parent
 }
 
 void LossRegWindow::closeEvent(QCloseEvent* event) {
-  binder_.run([this] { form_.Form.set_visible(false); });
+  ToolWindowClosed(binder_, form_);
   QWidget::closeEvent(event);
 }
 
 void LossRegWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() != QEvent::ActivationChange) return;
-  if (isActiveWindow()) {
-    binder_.run([this] { form_.FormActivate(); });
-    move(form_.Left, form_.Top);
-  } else {
-    form_.Top = y();
-    form_.Left = x();
-    binder_.run([this] { form_.FormDeactivate(); });
-  }
+  ToolWindowChanged(*this, binder_, form_, *event);
 }
 
 }  // namespace rv::gui

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
+#include "gui/tool_window.h"
 
 namespace rv::gui {
 namespace {
@@ -172,21 +173,13 @@ QWidget* UserKaimeWindow::make_rank_list(RankList l, const char* name) {
 }
 
 void UserKaimeWindow::closeEvent(QCloseEvent* event) {
-  binder_.run([this] { form_.Form.set_visible(false); });
+  ToolWindowClosed(binder_, form_);
   QWidget::closeEvent(event);
 }
 
 void UserKaimeWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() != QEvent::ActivationChange) return;
-  if (isActiveWindow()) {
-    binder_.run([this] { form_.FormActivate(); });
-    move(form_.Left, form_.Top);
-  } else {
-    form_.Top = y();
-    form_.Left = x();
-    binder_.run([this] { form_.FormDeactivate(); });
-  }
+  ToolWindowChanged(*this, binder_, form_, *event);
 }
 
 }  // namespace rv::gui

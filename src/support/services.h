@@ -28,6 +28,18 @@ class Dialogs {
   virtual void process_events() = 0;
 };
 
+// Dialogs for a run nobody watches (a benchmark, a fuzz target): nothing is shown and every
+// question is answered Yes.
+class SilentDialogs final : public Dialogs {
+ public:
+  void info(std::string_view /*text*/) override {}
+  bool confirm(std::string_view /*text*/) override { return true; }
+  void error(std::string_view /*text*/) override {}
+  void beep() override {}
+  void busy(bool /*on*/) override {}
+  void process_events() override {}
+};
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
