@@ -13,17 +13,6 @@
 namespace rv::cli {
 namespace {
 
-// ravelin-cli prints: it has no printer to record for.
-class NoPrinter final : public PrinterDevice {
- public:
-  [[nodiscard]] bool installed() const override { return false; }
-  void set_paper(int /*paper*/, int /*orientation*/) override {}
-  [[nodiscard]] PrinterMetrics metrics() const override { return {}; }
-  void print(const std::string& /*title*/, std::span<const PagePicture> /*pages*/,
-             MapMode /*map_mode*/, int /*margin_left*/, int /*margin_top*/) override {}
-  void setup_dialog() override {}
-};
-
 // Qt's drawing needs an application object; the offscreen platform needs no display.
 class OffscreenGui {
  public:
@@ -50,7 +39,7 @@ class PrintCommand final : public CliCommand {
 
   int run(CliContext& ctx) override {
     if (const int status = LoadDayArg(ctx, day_); status != 0) return status;
-    NoPrinter printer;
+    NoPrinterDevice printer;
     const std::unique_ptr<TAllPrintForm> sheet = ctx.form.FilePrintItemClick(printer);
     if (!sheet) return 1;
     const OffscreenGui gui;

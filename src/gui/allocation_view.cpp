@@ -17,10 +17,6 @@ namespace {
 
 constexpr int kAmountDigits = 9;
 
-QString u8(const char* text) {
-  return QString::fromUtf8(text);
-}
-
 // The box with its unit after it.
 QWidget* with_yen(QLineEdit* edit, QWidget* parent) {
   auto* w = new QWidget(parent);

@@ -17,14 +17,6 @@
 #include "gui/tool_window.h"
 
 namespace rv::gui {
-namespace {
-
-QString u8(const char* text) {
-  return QString::fromUtf8(text);
-}
-
-}  // namespace
-
 LossRegWindow::LossRegWindow(TLossRegForm& form, Binder& binder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), form_(form), binder_(binder) {
   setObjectName("LossRegForm");

@@ -18,10 +18,6 @@
 namespace rv::gui {
 namespace {
 
-QString u8(const char* text) {
-  return QString::fromUtf8(text);
-}
-
 QLabel* value_label(Label& label, const QString& name, Binder& binder, QWidget* parent,
                     int chars = 8) {
   auto* w = new QLabel(parent);

@@ -15,6 +15,11 @@ inline QString qs(std::string_view sjis) {
   return QString::fromUtf8(u.data(), static_cast<qsizetype>(u.size()));
 }
 
+// A UTF-8 literal of the window's own (a caption the core does not hold) -> QString.
+inline QString u8(const char* text) {
+  return QString::fromUtf8(text);
+}
+
 // QString -> Shift-JIS.
 inline std::string sjs(const QString& text) {
   return sj(text.toStdString());

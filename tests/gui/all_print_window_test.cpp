@@ -18,16 +18,6 @@
 namespace rv::gui {
 namespace {
 
-class NoPrinter final : public PrinterDevice {
- public:
-  [[nodiscard]] bool installed() const override { return false; }
-  void set_paper(int /*paper*/, int /*orientation*/) override {}
-  [[nodiscard]] PrinterMetrics metrics() const override { return {}; }
-  void print(const std::string& /*title*/, std::span<const PagePicture> /*pages*/,
-             MapMode /*map_mode*/, int /*left*/, int /*top*/) override {}
-  void setup_dialog() override {}
-};
-
 // A generated day of three venues of twelve races with results, stored and chosen.
 void store_generated_day(const std::filesystem::path& app) {
   const testing::TempDir feed;
@@ -56,7 +46,7 @@ void AllPrintWindowTest::showsTheSheetAndKeepsZoomAndPlace() {
   store_generated_day(rig.dir.path());
   rig.start();
   rig.choose_day("2026年12月06日");
-  NoPrinter printer;
+  NoPrinterDevice printer;
   std::unique_ptr<TAllPrintForm> form = rig.form->FilePrintItemClick(printer);
   QVERIFY(form != nullptr);
   {

@@ -103,6 +103,18 @@ class PrinterDevice {
   virtual void setup_dialog() = 0;
 };
 
+// Where no printer can be had (the command-line tool, tests): pages are recorded on the
+// plain A4 page of an uninstalled printer, and printing does nothing.
+class NoPrinterDevice final : public PrinterDevice {
+ public:
+  [[nodiscard]] bool installed() const override { return false; }
+  void set_paper(int /*paper*/, int /*orientation*/) override {}
+  [[nodiscard]] PrinterMetrics metrics() const override { return {}; }
+  void print(const std::string& /*title*/, std::span<const PagePicture> /*pages*/,
+             MapMode /*map_mode*/, int /*margin_left*/, int /*margin_top*/) override {}
+  void setup_dialog() override {}
+};
+
 // A device axis of page coordinate `page`: (page + margin) * dpi / 254 (pmmHi) or / 25.4
 // (pmmLo), to the nearest integer.
 int PageToDevice(int page, int margin, int dpi, MapMode map_mode);
