@@ -93,7 +93,7 @@ void AutoOperation::StartDayOperation(std::string_view date) {
   if (!AutoOzCheck.checked()) {
     AutoOzCheck.set_checked(true);
     AutoOzCheckClick();
-    // The bet delivery timer joins here, as the delivery menu's check mark says.
+    if (on_odds_pass_armed) on_odds_pass_armed();
   }
   const int interval = ini_.ReadInteger("Henko", "GetInterval", 5);
   LeadMinutes = interval;

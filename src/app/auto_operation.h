@@ -66,6 +66,9 @@ class AutoOperation {
   Toggle AutoOzCheck{sj("ｵｯｽﾞ自動取得"), kHidden};
   Command OzGetLoopBtn{sj("ｵｯｽﾞ取得（自動）"), kHidden};
 
+  // Runs when a day that runs by itself arms the odds pass (the delivery timer joins then).
+  std::function<void()> on_odds_pass_armed;
+
   // Race key (16 digits) + slot ("%2d") of each race of the running odds pass.
   std::vector<std::string> OzQueue;
   bool OzLoopBusy = false;

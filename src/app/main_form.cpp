@@ -36,6 +36,7 @@ constexpr InstalledProgram kInstalledPrograms[] = {
 MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& installs,
                    JVLink& jvlink, Dispatcher& dispatcher)
     : UserKaimeForm(dialogs, selection.SetNameLabel),
+      MailSetForm(ini, dialogs, dispatcher, MailLog),
       dialogs_(dialogs),
       desktop_(desktop),
       installs_(installs),
@@ -60,7 +61,28 @@ MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& ins
              dialogs, jvlink, [this] { race_card_.DatListClick(); }),
       voting_(*race_day_, race_card_.on_screen(), day, loaded_day, bets, ini, dialogs, desktop),
       auto_(*race_day_, race_card_.on_screen(), day, loaded_day, layout.tool_bar, fetch_, days_,
-            ini, dialogs, timers_, [this] { race_card_.DatListClick(); }) {
+            ini, dialogs, timers_, [this] { race_card_.DatListClick(); }),
+      mail_({.day = *race_day_,
+             .days = day,
+             .loaded = loaded_day,
+             .card = card,
+             .preview = preview,
+             .bets = bets,
+             .menus = menus,
+             .status = StatusLine,
+             .ini = ini,
+             .dialogs = dialogs,
+             .desktop = desktop,
+             .ui = dispatcher,
+             .timers = timers_,
+             .odds_pass_busy = auto_.OzLoopBusy,
+             .select_race =
+                 [this](int slot) {
+                   loaded_day.DatList.set_item_index(slot);
+                   race_card_.DatListClick();
+                 },
+             .vrh_horses = {}}) {
+  auto_.on_odds_pass_armed = [this] { mail_.DeliverTimer.set_enabled(menus.N30.checked()); };
   days_.on_load_begins = [this] {
     loss_.DatList.clear();
     auto_.DayLoadBegins();
@@ -225,8 +247,9 @@ void MainForm::ExKaimeClick() {
     if (items[i]->checked()) chosen = i;
   }
   ini.WriteInteger("KaimeSet", "ExKaime", chosen);
-  // Another method than the default one also switches the bet mail off: "買い目を携帯メール
-  // へ送信する" unchecked and the delivery timer stopped, once the delivery exists here.
+  // The mail carries the default method's bets; another method's would be mailed as if they
+  // were those.
+  if (chosen != 0) mail_.SwitchOff();
 }
 
 void MainForm::K1Click() {

@@ -16,6 +16,8 @@
 #include "app/day_loading.h"
 #include "app/download.h"
 #include "app/main_grids.h"
+#include "app/mail_delivery.h"
+#include "app/mail_set_form.h"
 #include "app/main_layout.h"
 #include "app/menus.h"
 #include "app/odds_viewer.h"
@@ -149,6 +151,15 @@ class MainForm {
   // The 枠連 method menus: the choice stored ([Kaime] Option 1, 2; [KaimeSet] ExKaime 0..3).
   void KaimeOptionClick();
   void ExKaimeClick();
+  // Mail delivery (MailDelivery) and "ﾒｰﾙ設定", whose window lives as long as this one.
+  void N30Click() { mail_.N30Click(); }
+  void PC1Click() { mail_.PC1Click(); }
+  void SelHaiR1Click() { mail_.SelHaiR1Click(); }
+  void DeliverBtnClick() { mail_.DeliverBtnClick(); }
+  TMailSetForm& MailMenuClick() {
+    MailSetForm.MailMenuClick();
+    return MailSetForm;
+  }
   // Voting (Voting).
   VoteResult WriteBetFile(BetType t) { return voting_.WriteBetFile(t); }
   VoteResult SendToVotingPlugin(BetType t) { return voting_.SendToVotingPlugin(t); }
@@ -175,6 +186,10 @@ class MainForm {
 
   // The selection-set window, created with this one and living as long.
   TUserKaimeForm UserKaimeForm;
+  // What the mail components reported (the mail settings window shows it; not saved), and
+  // that window, which lives as long as this one so that a test send outlives its closing.
+  ListControl MailLog;
+  TMailSetForm MailSetForm;
 
   [[nodiscard]] Dialogs& dialogs() { return dialogs_; }
   [[nodiscard]] Desktop& desktop() { return desktop_; }
@@ -198,6 +213,7 @@ class MainForm {
   // Bet construction: the hidden commands, the 追い上げ button, StringGrid8's sort state.
   [[nodiscard]] BetConstruction& kaime() { return kaime_; }
   [[nodiscard]] Voting& voting() { return voting_; }
+  [[nodiscard]] MailDelivery& mail() { return mail_; }
   [[nodiscard]] BracketPreview& bracket_preview() { return preview_; }
   // The loss register's window, created with this one and living as long.
   [[nodiscard]] TLossRegForm& LossRegForm() { return loss_; }
@@ -234,6 +250,7 @@ class MainForm {
   RealtimeFetch fetch_;
   Voting voting_;
   AutoOperation auto_;
+  MailDelivery mail_;
 };
 
 }  // namespace rv

@@ -12,6 +12,7 @@
 
 #include "app/main_form.h"
 #include "support/controls.h"
+#include "support/dispatcher.h"
 #include "support/services.h"
 
 namespace rv::cli {
@@ -26,6 +27,8 @@ struct CliContext {
   MainForm& form;
   Dialogs& dialogs;
   std::ostream& out;  // UTF-8
+  // Where the mail component's events wait until the command runs them.
+  QueueDispatcher& dispatcher;
 };
 
 class CliCommand {
@@ -50,6 +53,9 @@ std::span<const CliCommandEntry> cli_commands();
 void print_line(std::ostream& out, std::string_view sjis);
 // A grid as TAB-separated lines, heading row first, cells exactly as the grid holds them.
 void print_grid(std::ostream& out, const Grid& grid);
+
+// Runs the events a threaded mail hands over until it has been sent or has failed.
+void WaitForMail(CliContext& ctx, const TSendMail& mail);
 
 // The whole program; args without the program name. Returns the exit status.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

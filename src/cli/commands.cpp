@@ -13,6 +13,7 @@ std::unique_ptr<CliCommand> make_fetch_command();
 std::unique_ptr<CliCommand> make_raceday_command();
 std::unique_ptr<CliCommand> make_preview_command();
 std::unique_ptr<CliCommand> make_loss_command();
+std::unique_ptr<CliCommand> make_mail_command();
 std::unique_ptr<CliCommand> make_import_viewer_command();
 #ifdef RAVELIN_PRINT
 std::unique_ptr<CliCommand> make_print_command();
@@ -32,6 +33,7 @@ std::span<const CliCommandEntry> cli_commands() {
       {"raceday", "DAY --from hhmm --to hhmm", make_raceday_command},
       {"preview", "DAY SLOT", make_preview_command},
       {"loss", "show | record DAY SLOT YEN | delete ROW | clear", make_loss_command},
+      {"mail", "test | deliver DAY SLOT", make_mail_command},
       {"import-viewer", "DAY", make_import_viewer_command},
 #ifdef RAVELIN_PRINT
       {"print", "DAY --pdf FILE", make_print_command},

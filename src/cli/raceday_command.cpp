@@ -1,7 +1,7 @@
 // raceday DAY --from hhmm --to hhmm: the day loaded at DAY + --from on a clock of its own,
 // then the window's timers run to --to, the clock jumping from one tick to the next. Prints
 // one line per action as hh:nn:ss TAB the timer (or handler) TAB what it did: the status
-// text of every JVRTOpen, and every error-log line as written. Exit 1 when the day was
+// text of every JVRTOpen, every delivery, and every error-log line as written. Exit 1 when the day was
 // refused.
 #include <string>
 #include <vector>
@@ -60,10 +60,16 @@ class RacedayCommand final : public CliCommand {
       print_line(ctx.out, text);
     };
     form.fetch().on_open = action;
+    MailDelivery& mail = form.mail();
+    mail.on_deliver = [&](std::string_view title) { action(SJ("配信：") + std::string(title)); };
+    // The day's clock stands still while a mail is on its way, as if it took no time.
+    mail.after_send = [&] { WaitForMail(ctx, mail.SendMail1); };
     const ErrorLogEcho echo(action);
     const int status = LoadDayArg(ctx, day_);
     if (status == 0) form.timers().run_until(clock, midnight.add_seconds(60LL * to_));
     form.fetch().on_open = nullptr;
+    mail.on_deliver = nullptr;
+    mail.after_send = nullptr;
     return status;
   }
 

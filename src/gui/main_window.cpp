@@ -58,6 +58,7 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
   // The secondary windows live as long as this one and show when their forms say so.
   new UserKaimeWindow(form_.UserKaimeForm, binder_, this);
   new LossRegWindow(form_.LossRegForm(), binder_, this);
+  mail_set_ = new MailSetWindow(form_.MailSetForm, form_.MailLog, binder_, this);
   apply_bounds();
   binder_.start_refresh_timer();
   start_clock_timers();

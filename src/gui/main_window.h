@@ -7,6 +7,7 @@
 
 #include "app/main_form.h"
 #include "gui/binder.h"
+#include "gui/mail_set_window.h"
 #include "gui/printer_device.h"
 
 class QComboBox;
@@ -63,6 +64,7 @@ class TMainForm : public QMainWindow {
 
   MainForm& form_;
   Binder binder_;
+  MailSetWindow* mail_set_ = nullptr;
   QComboBox* date_combo_ = nullptr;
   QListWidget* dat_list_ = nullptr;
   QTabWidget* page_control1_ = nullptr;

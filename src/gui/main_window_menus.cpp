@@ -104,12 +104,14 @@ void TMainForm::build_menus() {
       option, m.hidelist, "hidelist", [this] { form_.hidelistClick(); }, CheckBy::kHandler);
 
   QMenu* mail = menu(m.MailSetMenu, "MailSetMenu");
-  item(mail, m.MailMenu, "MailMenu", later);
+  item(mail, m.MailMenu, "MailMenu", [this] { mail_set_->Open(); });
   QMenu* sel_hai_r = sub_menu(mail, m.SelHaiRMenu, "SelHaiRMenu");
   radio_items(sel_hai_r, {&m.SelHaiR1, &m.SelHaiR2, &m.SelHaiR3},
-              {"SelHaiR1", "SelHaiR2", "SelHaiR3"});
-  check(mail, m.PC1, "PC1", later);
-  check(mail, m.N30, "N30", later);
+              {"SelHaiR1", "SelHaiR2", "SelHaiR3"}, [this] { form_.SelHaiR1Click(); });
+  check(
+      mail, m.PC1, "PC1", [this] { form_.PC1Click(); }, CheckBy::kHandler);
+  check(
+      mail, m.N30, "N30", [this] { form_.N30Click(); }, CheckBy::kHandler);
 
   QMenu* folder = menu(m.FolderMenu, "FolderMenu");
   item(folder, m.N12, "N12", [this] { form_.N12Click(); });

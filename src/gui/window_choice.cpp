@@ -1,5 +1,6 @@
 #include "gui/window_choice.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -32,6 +33,12 @@ bool press_button(QWidget& window, const QString& caption) {
   for (QPushButton* b : window.findChildren<QPushButton*>()) {
     if (b->text().remove('&') != caption || !b->isEnabled()) continue;
     b->click();
+    return true;
+  }
+  // A menu command by its caption, for the windows only a menu opens.
+  for (QAction* a : window.findChildren<QAction*>()) {
+    if (a->text().remove('&') != caption || !a->isEnabled() || a->menu() != nullptr) continue;
+    a->trigger();
     return true;
   }
   return false;

@@ -13,7 +13,8 @@ bool choose_day(QWidget& window, const QString& day);
 bool choose_race(QWidget& window, int slot);
 // Brings forward every tab captioned `caption`, and the pages that hold it.
 bool choose_tab(QWidget& window, const QString& caption);
-// Clicks the enabled push button captioned `caption` (its accelerator mark ignored).
+// Clicks the enabled push button captioned `caption` (its accelerator mark ignored), or
+// failing one triggers the enabled menu command of that caption.
 bool press_button(QWidget& window, const QString& caption);
 
 }  // namespace rv::gui

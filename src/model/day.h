@@ -204,6 +204,8 @@ struct Day {
   std::array<O6Record, kMaxRaces> O6Data;
   std::array<DmRecord, kMaxRaces> DmData;
   std::array<RaceWork, kMaxRaces> Work;
+  // Set once the delivery timer has handled the race, so that it is mailed once.
+  std::array<bool, kMaxRaces> Delivered{};
 
   int OzRace = 0;  // the race whose odds are being loaded
 

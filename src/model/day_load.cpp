@@ -147,6 +147,7 @@ DayLoadSettings DayLoadSettings::Read(const TIniGT& ini) {
 
 void ResetRaceWork(Day& day) {
   for (RaceWork& w : day.Work) w.reset();
+  day.Delivered.fill(false);
 }
 
 std::string RaceClassOf(const RaRecord& ra) {

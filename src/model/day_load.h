@@ -42,7 +42,7 @@ enum class DayLoadResult {
 DayLoadResult LoadDay(Day& day, DayLoadControls& controls, std::string_view date,
                       const DayLoadSettings& settings, Dialogs& dialogs);
 
-// Clears the working records of all 36 slots (the raw records stay).
+// Clears the working records and the delivered flags of all 36 slots (the raw records stay).
 void ResetRaceWork(Day& day);
 
 // Race class letter "A".."G" of a race record, or empty.
