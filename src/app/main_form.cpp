@@ -5,6 +5,7 @@
 
 #include "acquire/jvresult.h"
 #include "app/version.h"
+#include "betting/vrh_ranges.h"
 #include "model/race_card_style.h"
 #include "support/app_dir.h"
 #include "support/error_log.h"
@@ -81,7 +82,11 @@ MainForm::MainForm(Dialogs& dialogs, Desktop& desktop, const InstallLocator& ins
                    loaded_day.DatList.set_item_index(slot);
                    race_card_.DatListClick();
                  },
-             .vrh_horses = {}}) {
+             .vrh_horses =
+                 [this](int slot) {
+                   return VrhHorses(race_day_->Work[static_cast<std::size_t>(slot)],
+                                    LoadVrhRanges(ini));
+                 }}) {
   auto_.on_odds_pass_armed = [this] { mail_.DeliverTimer.set_enabled(menus.N30.checked()); };
   days_.on_load_begins = [this] {
     loss_.DatList.clear();

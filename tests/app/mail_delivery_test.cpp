@@ -121,7 +121,7 @@ TEST_F(MailDeliveryTest, EachReleasedRaceIsMailedInItsDeliveryMinuteByTheRaceCho
   const struct {
     int choice;
     Lines at;
-  } cases[] = {{0, {"0952", "1022", "1052"}}, {1, {"0952"}}};
+  } cases[] = {{0, {"0952", "1022", "1052"}}, {1, {"0952"}}, {2, {"0952", "1052"}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.choice);
     sent_at.clear();
