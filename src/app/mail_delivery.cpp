@@ -41,8 +41,7 @@ DeliveryHead DeliveryHeadOf(const RaRecord& ra) {
                       course + race + "R " + FmtNum(f(jv::ra::TorokuTosu)) + SJ("頭>>");
   std::string line2 = TrackName(f(jv::ra::TrackCD), TrackForm::kMedium) + FmtNum(f(jv::ra::Kyori)) +
                       "m " + ShubetuName(f(jv::ra::SyubetuCD), KindWidth::kShort) +
-                      JokenName(f(jv::ra::JyokenCDYoungest)) + " " +
-                      JuryoName(f(jv::ra::JyuryoCD));
+                      JokenName(f(jv::ra::JyokenCDYoungest)) + " " + JuryoName(f(jv::ra::JyuryoCD));
   if (inum(f(jv::ra::TorokuTosu)) > 0) head.lines = {std::move(line1), std::move(line2)};
   return head;
 }
@@ -60,8 +59,9 @@ std::vector<std::string> DeliveryBetLines(const BetTables& tables) {
                      std::to_string(bet.amount) + SJ("円"));
     }
     if (rows.empty()) continue;
-    lines.push_back(table.name() + SJ("：") + fmt("%d点 %lld円", static_cast<int>(rows.size()),
-                                                  static_cast<long long>(invested)));
+    lines.push_back(
+        table.name() + SJ("：") +
+        fmt("%d点 %lld円", static_cast<int>(rows.size()), static_cast<long long>(invested)));
     const auto shown = std::min<std::size_t>(rows.size(), kBetsShownPerType);
     lines.insert(lines.end(), rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(shown));
     if (rows.size() > shown) lines.push_back(fmt("他%d点", static_cast<int>(rows.size() - shown)));
@@ -74,8 +74,8 @@ int MailPort(std::string_view text) {
   return all_digits(t) && t.size() <= 5 ? inum(t) : 25;
 }
 
-void SetUpMail(TSendMail& mail, std::string_view host, std::string_view port,
-               std::string_view user, std::string_view password, int security) {
+void SetUpMail(TSendMail& mail, std::string_view host, std::string_view port, std::string_view user,
+               std::string_view password, int security) {
   mail.Authentication.Enabled = true;
   mail.MsgContentCharset = "iso-2022-jp";
   mail.MsgContentType = ctPlainText;
@@ -158,8 +158,7 @@ bool MailDelivery::Released(int slot) const {
     case 0:
       return true;
     case 1:
-      return !p_.preview.KaiPaternLabel.text().empty() ||
-             !p_.preview.kinto2tenLabel.text().empty();
+      return !p_.preview.KaiPaternLabel.text().empty() || !p_.preview.kinto2tenLabel.text().empty();
     case 2:
       return p_.vrh_horses && !p_.vrh_horses(slot).empty();
     default:

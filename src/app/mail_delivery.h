@@ -104,8 +104,8 @@ class MailDelivery {
 
 // The settings a mail is sent with: [MailSet] SMTP, SMTPPort (25 when not a number), UserID,
 // Pass, Security, and the fixed ones of both windows' components.
-void SetUpMail(TSendMail& mail, std::string_view host, std::string_view port,
-               std::string_view user, std::string_view password, int security);
+void SetUpMail(TSendMail& mail, std::string_view host, std::string_view port, std::string_view user,
+               std::string_view password, int security);
 int MailPort(std::string_view text);
 
 // The chime "mtchime.wav": in the program folder when the user put one there, else the one

@@ -60,7 +60,8 @@ class MailCommand final : public CliCommand {
 
 void WaitForMail(CliContext& ctx, const TSendMail& mail) {
   while (mail.Busy()) {
-    if (ctx.dispatcher.run_pending() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    if (ctx.dispatcher.run_pending() == 0)
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   ctx.dispatcher.run_until_idle();
 }

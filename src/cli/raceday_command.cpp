@@ -1,8 +1,8 @@
 // raceday DAY --from hhmm --to hhmm: the day loaded at DAY + --from on a clock of its own,
 // then the window's timers run to --to, the clock jumping from one tick to the next. Prints
 // one line per action as hh:nn:ss TAB the timer (or handler) TAB what it did: the status
-// text of every JVRTOpen, every delivery, and every error-log line as written. Exit 1 when the day was
-// refused.
+// text of every JVRTOpen, every delivery, and every error-log line as written. Exit 1 when the day
+// was refused.
 #include <string>
 #include <vector>
 

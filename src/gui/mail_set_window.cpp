@@ -23,8 +23,8 @@ MailSetWindow::MailSetWindow(TMailSetForm& form, ListControl& mail_log, Binder& 
   setWindowModality(Qt::ApplicationModal);
 
   auto* fields = new QFormLayout;
-  const auto field = [&](const char* caption, Edit& edit, const char* name, void (TMailSetForm::*
-                                                                                 changed)()) {
+  const auto field = [&](const char* caption, Edit& edit, const char* name,
+                         void (TMailSetForm::*changed)()) {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance('m') * 28);
@@ -37,10 +37,11 @@ MailSetWindow::MailSetWindow(TMailSetForm& form, ListControl& mail_log, Binder& 
         &TMailSetForm::MailFromEditChange);
   field("SMTPサーバー", form.SMTPEdit, "SMTPEdit", &TMailSetForm::SMTPEditChange);
   field("ユーザーID", form.IDEdit, "IDEdit", &TMailSetForm::IDEditChange);
-  field("パスワード", form.PassEdit, "PassEdit", &TMailSetForm::PassEditChange)
-      ->setEchoMode(QLineEdit::Password);
-  QLineEdit* port = field("SMTPポート", form.SMTPPortEdit, "SMTPPortEdit",
-                          &TMailSetForm::SMTPPortEditChange);
+  QLineEdit* pass = field("パスワード", form.PassEdit, "PassEdit", &TMailSetForm::PassEditChange);
+  pass->setEchoMode(QLineEdit::Password);
+  pass->setStyleSheet("lineedit-password-character: 42");  // masked with "*"
+  QLineEdit* port =
+      field("SMTPポート", form.SMTPPortEdit, "SMTPPortEdit", &TMailSetForm::SMTPPortEditChange);
   port->setMaximumWidth(port->fontMetrics().horizontalAdvance('0') * 8 + 12);
   auto* note = new QLabel(this);
   note->setWordWrap(true);
@@ -87,7 +88,7 @@ MailSetWindow::MailSetWindow(TMailSetForm& form, ListControl& mail_log, Binder& 
   top->addWidget(status);
 }
 
-void MailSetWindow::Open() {
+void MailSetWindow::ShowFilled() {
   binder_.run([this] { form_.MailMenuClick(); });
   show();
   raise();

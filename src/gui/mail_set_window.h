@@ -16,7 +16,7 @@ class MailSetWindow : public QDialog {
   // mail_log: the main window's list of what the mail components reported.
   MailSetWindow(TMailSetForm& form, ListControl& mail_log, Binder& binder, QWidget* parent);
   // The edits from the settings, then shown.
-  void Open();
+  void ShowFilled();
 
  private:
   TMailSetForm& form_;

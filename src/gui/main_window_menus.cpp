@@ -104,7 +104,7 @@ void TMainForm::build_menus() {
       option, m.hidelist, "hidelist", [this] { form_.hidelistClick(); }, CheckBy::kHandler);
 
   QMenu* mail = menu(m.MailSetMenu, "MailSetMenu");
-  item(mail, m.MailMenu, "MailMenu", [this] { mail_set_->Open(); });
+  item(mail, m.MailMenu, "MailMenu", [this] { mail_set_->ShowFilled(); });
   QMenu* sel_hai_r = sub_menu(mail, m.SelHaiRMenu, "SelHaiRMenu");
   radio_items(sel_hai_r, {&m.SelHaiR1, &m.SelHaiR2, &m.SelHaiR3},
               {"SelHaiR1", "SelHaiR2", "SelHaiR3"}, [this] { form_.SelHaiR1Click(); });

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 

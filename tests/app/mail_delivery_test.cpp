@@ -27,10 +27,10 @@ using Lines = std::vector<std::string>;
 
 struct Race {
   const char* start;
-  int runners;     // horses on the card
-  int registered;  // 登録頭数 of the race record
-  bool odds;     // an O1 record (win odds 2.0, 3.0, ... by number unless `long_shots`)
-  bool pattern;  // 枠連 odds giving a recommended box, else a skipped one
+  int runners;      // horses on the card
+  int registered;   // 登録頭数 of the race record
+  bool odds;        // an O1 record (win odds 2.0, 3.0, ... by number unless `long_shots`)
+  bool pattern;     // 枠連 odds giving a recommended box, else a skipped one
   bool long_shots;  // every horse but the favourite above 50.0: no ＶＲＨ horse
 };
 
