@@ -2,23 +2,13 @@
 
 #include "mail/connection.h"
 #include "mail/jis.h"
+#include "mail/smtp_reply.h"
 #include "support/text.h"
 
 namespace rv {
 namespace {
 
 enum class Step { kOk, kRefused, kNoReply };
-
-// A reply is complete when its last line is whole and is not a "ddd-" continuation line.
-// Servers may hand a multi-line reply (EHLO) over in pieces; reading only the first piece
-// would leave the rest to be taken for the answer to the next command.
-bool reply_complete(const std::string& text) {
-  if (text.empty() || text.back() != '\n') return false;
-  const std::size_t start = text.find_last_of('\n', text.size() - 2);
-  const std::string_view last =
-      std::string_view(text).substr(start == std::string::npos ? 0 : start + 1);
-  return last.size() < 4 || last[3] != '-';
-}
 
 // The dialogue data: the connection, the composed message and the last reply.
 class TSMTPData {
@@ -108,16 +98,14 @@ class TSMTPData {
   }
 
   void ReadReply() {
-    last_text_.clear();
-    last_code_ = -1;
-    constexpr std::size_t kLongest = 64 * 1024;
-    while (!reply_complete(last_text_) && last_text_.size() < kLongest) {
+    mail::SmtpReply reply;
+    for (bool more = true; more;) {
       const std::string got = conn_.Receive();
       if (got.empty()) break;
-      last_text_ += got;
+      more = reply.Add(got);
     }
-    const std::string_view code = std::string_view(last_text_).substr(0, 3);
-    if (last_text_.size() >= 5 && all_digits(code)) last_code_ = inum(code);
+    last_text_ = reply.text();
+    last_code_ = reply.code();
   }
 
   void EndStep() {
