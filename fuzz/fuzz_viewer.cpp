@@ -48,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::pair<const char*, std::string_view> files[] = {{".jvO1", input.substr(0, half)},
                                                             {".jvO2", input.substr(half)}};
   for (const auto& [extension, bytes] : files) {
-    std::FILE* f = std::fopen((app / "viewer" / "20261206" / (std::string("06050211") + extension)).c_str(), "wb");
+    std::FILE* f = std::fopen(
+        (app / "viewer" / "20261206" / (std::string("06050211") + extension)).c_str(), "wb");
     if (f == nullptr) std::abort();
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);

@@ -9,7 +9,8 @@ namespace rv::mail {
 bool SmtpReply::complete() const {
   if (text_.empty() || text_.back() != '\n') return false;
   const std::size_t start = text_.find_last_of('\n', text_.size() - 2);
-  const std::string_view last = std::string_view(text_).substr(start == std::string::npos ? 0 : start + 1);
+  const std::string_view last =
+      std::string_view(text_).substr(start == std::string::npos ? 0 : start + 1);
   return last.size() < 4 || last[3] != '-';
 }
 

@@ -74,6 +74,15 @@ std::string error_cause(int error);
 // files into a folder and flushes it once after the last (flush_folder).
 void write_file_atomic(const fs::path& path, std::string_view data, bool and_folder = true);
 void flush_folder(const fs::path& folder);
+// While it lives, those writes leave the bytes to the system's cache instead of waiting for
+// the disk: only for a benchmark that measures what waiting costs.
+class DiskFlushOffScope {
+ public:
+  DiskFlushOffScope();
+  ~DiskFlushOffScope();
+  DiskFlushOffScope(const DiskFlushOffScope&) = delete;
+  DiskFlushOffScope& operator=(const DiskFlushOffScope&) = delete;
+};
 // Removes what a killed run left of such writes in `folder` and its subfolders one level
 // down: temporary files of processes that no longer run. Answers how many went.
 std::size_t remove_stale_temp_files(const fs::path& folder);

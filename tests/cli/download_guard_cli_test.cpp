@@ -129,5 +129,26 @@ TEST_F(DownloadGuardCli, AKilledRunLeavesWholeFilesAndASecondRunCompletesThem) {
   EXPECT_GT(killed, 0) << "every run ended before its kill";
 }
 
+// The program folder on a file system of 256 KiB, mounted in a mount namespace of the run's
+// own (root only; elsewhere the test says it was skipped).
+TEST_F(DownloadGuardCli, AFullDiskIsNamedAndTheRunFails) {
+  if (std::system("unshare -m --propagation private true >/dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "no mount namespace for this user";
+  }
+  const fs::path dir = app("full");
+  fs::remove(dir / "jvfeed");
+  const auto q = [](const fs::path& p) { return "'" + p.string() + "'"; };
+  const std::string script = "mount -t tmpfs -o size=256k tmpfs " + q(dir) + " && ln -s " +
+                             q(feed_.path()) + " " + q(dir / "jvfeed") + " && " + q(RAVELIN_CLI) +
+                             " --appdir " + q(dir) +
+                             " download --from 20261201000000 --odds >/dev/null 2>" +
+                             q(apps_.path() / "err") + "; echo \\$? >" + q(apps_.path() / "rc");
+  ASSERT_EQ(std::system(("unshare -m --propagation private sh -c \"" + script + "\"").c_str()), 0);
+  EXPECT_EQ(testing::slurp(apps_.path() / "rc"), "1\n");
+  const std::string err = testing::slurp(apps_.path() / "err");
+  EXPECT_NE(err.find("に書き込めません。（ディスクの空き容量が足りません）"), std::string::npos)
+      << err;
+}
+
 }  // namespace
 }  // namespace rv
