@@ -1,10 +1,7 @@
 // A damaged file of the odds viewer: its lines searched for the announcement nearest to a
 // time, then imported for one race as "時系列オッズより取得" imports it. Nothing may crash,
 // and a line that is not a whole odds record of the file's kind never reaches the day file.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -12,6 +9,7 @@
 
 #include "acquire/day_store.h"
 #include "acquire/viewer_import.h"
+#include "fuzz/scratch.h"
 #include "jvdata/layouts.h"
 #include "support/app_dir.h"
 #include "support/files.h"
@@ -19,13 +17,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace rv;
   namespace fs = std::filesystem;
-  static const fs::path app = [] {
-    fs::path p = fs::temp_directory_path() / ("fuzz-viewer-" + std::to_string(getpid()));
-    fs::create_directories(p / "DATA");
-    fs::create_directories(p / "viewer" / "20261206");
-    set_app_dir(p);
-    return p;
-  }();
+  static const fs::path app = fuzz::ScratchAppDir("viewer", {"DATA", "viewer/20261206"});
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   std::vector<std::string_view> lines;
   for (std::size_t start = 0; start < input.size();) {
@@ -43,16 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     r.replace(11, 16, "2026120606050211");
     return r;
   }();
-  // Half the input as the race's 単複枠 file, the rest as its 馬連 file (plain writes: scratch).
+  // Half the input as the race's 単複枠 file, the rest as its 馬連 file.
   const std::size_t half = input.size() / 2;
   const std::pair<const char*, std::string_view> files[] = {{".jvO1", input.substr(0, half)},
                                                             {".jvO2", input.substr(half)}};
   for (const auto& [extension, bytes] : files) {
-    std::FILE* f = std::fopen(
-        (app / "viewer" / "20261206" / (std::string("06050211") + extension)).c_str(), "wb");
-    if (f == nullptr) std::abort();
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
+    fuzz::WriteScratch(app / "viewer" / "20261206" / (std::string("06050211") + extension), bytes);
   }
   const ViewerRace race{ra, "1520"};
   DayStore store(DayStore::Mode::kWriteBack);
