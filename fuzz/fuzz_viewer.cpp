@@ -1,6 +1,6 @@
 // A damaged file of the odds viewer: its lines searched for the announcement nearest to a
-// time, then imported for one race as "時系列オッズより取得" imports it. Nothing may crash,
-// and a line that is not a whole odds record of the file's kind never reaches the day file.
+// time (the answer must be one of them), then imported for one race as "時系列オッズより取得"
+// imports it. Nothing may crash.
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
