@@ -26,6 +26,8 @@ struct CliContext {
   MainForm& form;
   Dialogs& dialogs;
   std::ostream& out;  // UTF-8
+  // Standard error, for the progress lines of long runs (UTF-8).
+  std::ostream* err = nullptr;
 };
 
 class CliCommand {
