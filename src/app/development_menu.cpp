@@ -125,6 +125,7 @@ void DevelopmentMenu::VRH2Click() {
 
 TVRHLogForm& DevelopmentMenu::VRH3Click() {
   VRHLogForm.ReadBtnClick();
+  VRHLogForm.Form.set_visible(true);
   return VRHLogForm;
 }
 

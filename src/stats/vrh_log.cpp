@@ -51,8 +51,10 @@ TVRHLogForm::TVRHLogForm(Desktop& desktop) : desktop_(desktop) {
       "開催日",   "単投資馬", "単的中馬", "単的中率", "単投資額", "単回収額", "単回収率",
       "複投資馬", "複的中馬", "複的中率", "複投資額", "複回収額", "複回収率"};
   StringGrid1.reset(kColumns, 2);
-  for (int c = 0; c < kColumns; ++c)
+  for (int c = 0; c < kColumns; ++c) {
     StringGrid1.set(0, c, sj(kHeadings[static_cast<std::size_t>(c)]));
+    StringGrid1.set_col_width(c, c == 0 ? 84 : 64);
+  }
 }
 
 void TVRHLogForm::ReadBtnClick() {

@@ -37,6 +37,8 @@ class TVRHLogForm {
   Label FukKaiLabel;
   Command ReadBtn{sj("読込")};
   Command ClipBtn{sj("クリップボードへコピー")};
+  // The window: created at start-up, shown by "VRH過去ログ閲覧", hidden when closed.
+  Control Form{false};
 
  private:
   Desktop& desktop_;
