@@ -39,21 +39,21 @@ bool DevelopmentMenu::day_selected() const {
 }
 
 void DevelopmentMenu::save(const std::string& relative, const std::vector<std::string>& lines,
-                           bool open) {
+                           bool open, bool flush_folder_now) {
   const std::filesystem::path path = app_path(relative);
   std::filesystem::create_directories(path.parent_path());
-  write_lines(path, lines);
+  write_file_atomic(path, join_lines(lines), flush_folder_now);
   written.push_back(path);
   if (open) form_.desktop().open(path);
 }
 
-std::string DevelopmentMenu::day_report(bool open) {
+std::string DevelopmentMenu::day_report(bool in_walk) {
   Day& day = form_.race_day();
   const std::string stamp = day_stamp(day);
   if (stamp.empty()) return {};
   const VrhDayReport r =
       BuildVrhDayReport(day, LoadVrhRanges(form_.ini), form_.day.DateCombo.text());
-  save("\\TEXT\\VRH" + stamp + ".txt", r.lines, open);
+  save("\\TEXT\\VRH" + stamp + ".txt", r.lines, !in_walk, !in_walk);
   return r.log_line();
 }
 
@@ -103,7 +103,7 @@ bool DevelopmentMenu::each_day(const std::vector<int>& items,
 void DevelopmentMenu::VRH1Click() {
   written.clear();
   if (!day_selected()) return;
-  const std::string line = day_report(true);
+  const std::string line = day_report(false);
   if (line.empty()) return;
   StoreVrhLogLines({line});
   written.push_back(app_path("\\VRHlog.txt"));
@@ -114,11 +114,12 @@ void DevelopmentMenu::VRH2Click() {
   std::vector<std::string> log;
   // Each report is whole when written; the log takes the run's lines only when it ran to
   // its end, so a cancelled run leaves it as it was.
-  if (!each_day(all_days(), [&] {
-        if (std::string line = day_report(false); !line.empty()) log.push_back(std::move(line));
-      })) {
-    return;
-  }
+  const bool finished = each_day(all_days(), [&] {
+    if (std::string line = day_report(true); !line.empty()) log.push_back(std::move(line));
+  });
+  // The reports' folder entries reach the disk once, not once a day.
+  if (!written.empty()) flush_folder(written.front().parent_path());
+  if (!finished) return;
   StoreVrhLogLines(log);
   written.push_back(app_path("\\VRHlog.txt"));
 }

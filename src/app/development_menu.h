@@ -65,14 +65,16 @@ class DevelopmentMenu {
 
  private:
   [[nodiscard]] bool day_selected() const;
-  // The day report of the loaded day into its file; its log line. Empty when the day's date
+  // The day report of the loaded day into its file, opened unless in a walk over all days
+  // (which flushes the folder once at its end); its log line. Empty when the day's date
   // cannot name a file.
-  std::string day_report(bool open);
+  std::string day_report(bool in_walk);
   // Loads the date box's items `items` in turn and runs per_day on each that loads; the day
   // selected before comes back after. False when cancelled (or already running).
   bool each_day(const std::vector<int>& items, const std::function<void()>& per_day);
   std::vector<int> all_days() const;
-  void save(const std::string& relative, const std::vector<std::string>& lines, bool open);
+  void save(const std::string& relative, const std::vector<std::string>& lines, bool open,
+            bool flush_folder_now = true);
 
   MainForm& form_;
   bool cancel_ = false;

@@ -107,8 +107,8 @@ VrhDayReport BuildVrhDayReport(const Day& day, const VrhRanges& ranges, std::str
         }
       }
       const std::string result = position >= 1 ? FmtNum(jyuni) + SJ("着") : IjoName(ijo);
-      const std::string win_text = win > 0 ? fmt("単%6d", win) : SJ("　") + "      ";
-      const std::string place_text = place > 0 ? fmt("複%6d", place) : SJ("　") + "      ";
+      const std::string win_text = win > 0 ? SJ("単") + fmt("%6d", win) : SJ("　") + "      ";
+      const std::string place_text = place > 0 ? SJ("複") + fmt("%6d", place) : SJ("　") + "      ";
       r.lines.push_back(tag + (vrh ? SJ("○") : SJ("　")) + ZenNum(fmt("%02d", number)) + " " +
                         std::string(h.field(se::Bamei).substr(0, 18)) + result + " " + win_text +
                         " " + place_text);
