@@ -34,6 +34,12 @@ DevelopmentMenu::DevelopmentMenu(MainForm& form) : VRHLogForm(form.desktop()), f
   progress.Bar.set_visible(false);
 }
 
+bool DevelopmentMenu::begin() {
+  if (walking_.running()) return false;
+  written.clear();
+  return true;
+}
+
 bool DevelopmentMenu::day_selected() const {
   return form_.day.DateCombo.item_index() >= 0 && form_.last_day_load() == DayLoadResult::kLoaded;
 }
@@ -101,7 +107,7 @@ bool DevelopmentMenu::each_day(const std::vector<int>& items,
 }
 
 void DevelopmentMenu::VRH1Click() {
-  written.clear();
+  if (!begin()) return;
   if (!day_selected()) return;
   const std::string line = day_report(false);
   if (line.empty()) return;
@@ -110,7 +116,7 @@ void DevelopmentMenu::VRH1Click() {
 }
 
 void DevelopmentMenu::VRH2Click() {
-  written.clear();
+  if (!begin()) return;
   std::vector<std::string> log;
   // Each report is whole when written; the log takes the run's lines only when it ran to
   // its end, so a cancelled run leaves it as it was.
@@ -137,7 +143,7 @@ std::unique_ptr<TVRHSetForm> DevelopmentMenu::VRH4Click() {
 }
 
 void DevelopmentMenu::VRH5Click() {
-  written.clear();
+  if (!begin()) return;
   if (!day_selected()) return;
   const Day& day = form_.race_day();
   const std::string stamp = day_stamp(day);
@@ -152,15 +158,12 @@ void DevelopmentMenu::VRH5Click() {
 }
 
 void DevelopmentMenu::VRH6Click() {
-  if (!day_selected()) {
-    written.clear();
-    return;
-  }
+  if (!begin() || !day_selected()) return;
   VRH6Month(month_of(form_.day.DateCombo.text()));
 }
 
 void DevelopmentMenu::VRH6Month(std::string_view yyyymm) {
-  written.clear();
+  if (!begin()) return;
   if (yyyymm.size() != 6 || !all_digits(yyyymm)) return;
   std::vector<int> items;
   for (int i = 0; i < form_.day.DateCombo.count(); ++i) {
@@ -190,7 +193,7 @@ void DevelopmentMenu::VRH6Month(std::string_view yyyymm) {
 }
 
 void DevelopmentMenu::N44Click() {
-  written.clear();
+  if (!begin()) return;
   if (!day_selected()) return;
   const std::string stamp = day_stamp(form_.race_day());
   if (stamp.empty()) return;
@@ -200,7 +203,7 @@ void DevelopmentMenu::N44Click() {
 }
 
 void DevelopmentMenu::N45Click() {
-  written.clear();
+  if (!begin()) return;
   const VrhRanges ranges = LoadVrhRanges(form_.ini);
   std::vector<std::string> lines;
   if (!each_day(all_days(), [&] { AppendVrhCsvLines(form_.race_day(), ranges, lines); })) return;
@@ -208,7 +211,7 @@ void DevelopmentMenu::N45Click() {
 }
 
 void DevelopmentMenu::FinishRateClick() {
-  written.clear();
+  if (!begin()) return;
   FinishRateCounts counts;
   if (!each_day(all_days(), [&] { counts.AddDay(form_.race_day()); })) return;
   save(kFinishRateFile, counts.lines(), false);

@@ -64,6 +64,9 @@ class DevelopmentMenu {
   std::function<void(std::string_view day)> on_day;
 
  private:
+  // A command starts: false while a walk over the days runs (the command is ignored, as
+  // the file list of the walk must stay its own), else the list of files written is emptied.
+  [[nodiscard]] bool begin();
   [[nodiscard]] bool day_selected() const;
   // The day report of the loaded day into its file, opened unless in a walk over all days
   // (which flushes the folder once at its end); its log line. Empty when the day's date
