@@ -7,6 +7,7 @@
 #include "app/version.h"
 #include "betting/vrh_ranges.h"
 #include "model/race_card_style.h"
+#include "stats/finish_rate_build.h"
 #include "support/app_dir.h"
 #include "support/error_log.h"
 #include "support/files.h"
@@ -120,6 +121,9 @@ void MainForm::FormCreate() {
   step([this] { RestoreMenuStates(); });
   step([this] { days_.MakeDataListBtnClick(); });
   step([this] { CreateSecondaryWindows(); });
+  step([this] {
+    if (const std::string damaged = LoadFinishRateFile(); !damaged.empty()) dialogs_.info(damaged);
+  });
 }
 
 void MainForm::LocateInstalledPrograms() {

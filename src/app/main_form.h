@@ -14,6 +14,7 @@
 #include "app/allocation_controls.h"
 #include "app/auto_operation.h"
 #include "app/day_loading.h"
+#include "app/development_menu.h"
 #include "app/download.h"
 #include "app/mail_delivery.h"
 #include "app/mail_set_form.h"
@@ -217,6 +218,8 @@ class MainForm {
   [[nodiscard]] BracketPreview& bracket_preview() { return preview_; }
   // The loss register's window, created with this one and living as long.
   [[nodiscard]] TLossRegForm& LossRegForm() { return loss_; }
+  // The development menu, with the ＶＲＨ log window it owns.
+  [[nodiscard]] DevelopmentMenu& development() { return development_; }
 
  private:
   void LocateInstalledPrograms();
@@ -251,6 +254,7 @@ class MainForm {
   Voting voting_;
   AutoOperation auto_;
   MailDelivery mail_;
+  DevelopmentMenu development_{*this};
 };
 
 }  // namespace rv

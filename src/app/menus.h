@@ -62,7 +62,7 @@ struct Menus {
   Command VersionItem{sj("ﾊﾞｰｼﾞｮﾝ情報(&A)...")};
 
   // "開発用": shown only with the marker file "\DevelopmentMenuSwitch.key", and then only
-  // its signal-horse commands.
+  // its signal-horse commands and "出現率集計".
   Command MenuMaster{sj("開発用"), kHidden};
   Command VRH4{sj("VRHオッズ絞り設定")};
   Command VRH1{sj("VRH単日(単複)")};
@@ -73,6 +73,7 @@ struct Menus {
   Command VRHCsvMenu{sj("VRH CSV")};
   Command N44{sj("単日分")};
   Command N45{sj("全開催日")};
+  Command FinishRateItem{sj("出現率集計")};  // the finish rates from the stored days
   Command Kensho13Menu{sj("連対計1-3該当"), kHidden};
   Command N34{sj("単日用")};
   Command N35{sj("全期間")};

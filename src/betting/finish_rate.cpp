@@ -26,9 +26,19 @@ void FinishRateTable::set(int runners, int block, int rank, double fraction) {
        [static_cast<std::size_t>(rank - 1)] = fraction;
 }
 
-const FinishRateTable& FinishRates() {
-  static const FinishRateTable table;
+namespace {
+FinishRateTable& current() {
+  static FinishRateTable table;
   return table;
+}
+}  // namespace
+
+const FinishRateTable& FinishRates() {
+  return current();
+}
+
+void SetFinishRates(const FinishRateTable& table) {
+  current() = table;
 }
 
 std::string FinishRateText(const FinishRateTable& table, int runners, int block, int rank) {

@@ -1,7 +1,7 @@
 // Finish rates: how often the horse of a given win popularity finishes first (block 1), in
 // the first two (block 2) or in the first three (block 3), by the number of runners. They
-// fill the "出現率" columns of the bet tables. No statistics are supplied yet, so every
-// rate is 0.
+// fill the "出現率" columns of the bet tables. Until a table learned from the stored days is
+// set, every rate is 0.
 #pragma once
 
 #include <array>
@@ -27,8 +27,9 @@ class FinishRateTable {
       freq_{};
 };
 
-// The table the bet tables use.
+// The table the bet tables use, and its replacement (at start-up and after a new build).
 const FinishRateTable& FinishRates();
+void SetFinishRates(const FinishRateTable& table);
 
 // The text of a "出現率" cell: the rate as "%5.1f", or empty when the rank is below 1.
 std::string FinishRateText(const FinishRateTable& table, int runners, int block, int rank);

@@ -140,7 +140,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   const std::unique_ptr<JVLink> jvlink = create_jvlink();
   ConsoleDispatcher dispatcher;
   MainForm form(dialogs, desktop, installs, *jvlink, dispatcher);
-  CliContext ctx{form, dialogs, out, dispatcher};
+  CliContext ctx{form, dialogs, out, dispatcher, &err};
   try {
     form.FormCreate();
     form.FormShow();

@@ -29,6 +29,8 @@ struct CliContext {
   std::ostream& out;  // UTF-8
   // Where the mail component's events wait until the command runs them.
   QueueDispatcher& dispatcher;
+  // Standard error, for the progress lines of long runs (UTF-8).
+  std::ostream* err = nullptr;
 };
 
 class CliCommand {

@@ -15,6 +15,8 @@ std::unique_ptr<CliCommand> make_preview_command();
 std::unique_ptr<CliCommand> make_loss_command();
 std::unique_ptr<CliCommand> make_mail_command();
 std::unique_ptr<CliCommand> make_import_viewer_command();
+std::unique_ptr<CliCommand> make_vrh_command();
+std::unique_ptr<CliCommand> make_stats_command();
 #ifdef RAVELIN_PRINT
 std::unique_ptr<CliCommand> make_print_command();
 #endif
@@ -35,6 +37,8 @@ std::span<const CliCommandEntry> cli_commands() {
       {"loss", "show | record DAY SLOT YEN | delete ROW | clear", make_loss_command},
       {"mail", "test | deliver DAY SLOT", make_mail_command},
       {"import-viewer", "DAY", make_import_viewer_command},
+      {"vrh", "day DAY|--all | csv DAY|--all | log | other DAY|--month yyyymm", make_vrh_command},
+      {"stats", "finish-rates", make_stats_command},
 #ifdef RAVELIN_PRINT
       {"print", "DAY --pdf FILE", make_print_command},
 #endif

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -17,6 +19,7 @@
 #include "gui/qt_text.h"
 #include "gui/user_kaime_window.h"
 #include "gui/version_form.h"
+#include "gui/vrh_windows.h"
 #include "support/clock.h"
 
 namespace rv::gui {
@@ -52,6 +55,7 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
   status_line_->setObjectName("StatusLine");
   statusBar()->addWidget(status_line_, 1);
   binder_.label(status_line_, form_.StatusLine);
+  build_progress();
 
   set_tab_order();
   binder_.run([this] { form_.FormCreate(); });
@@ -59,6 +63,7 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
   new UserKaimeWindow(form_.UserKaimeForm, binder_, this);
   new LossRegWindow(form_.LossRegForm(), binder_, this);
   mail_set_ = new MailSetWindow(form_.MailSetForm, form_.MailLog, binder_, this);
+  new VrhLogWindow(form_.development().VRHLogForm, binder_, this);
   apply_bounds();
   binder_.start_refresh_timer();
   start_clock_timers();
@@ -134,6 +139,25 @@ void TMainForm::show_version() {
 
 void TMainForm::open_get_data() {
   form_.JVDataGetItemClick([this] { ShowGetDataForm(form_.dialogs(), form_.jvlink(), this); });
+}
+
+// A run over every stored day: the day being read, how far it is, and its cancel, at the
+// right of the status line while the run lasts.
+void TMainForm::build_progress() {
+  BatchProgressControls& p = form_.development().progress;
+  auto* day = new QLabel(this);
+  day->setObjectName("BatchDayLabel");
+  binder_.label(day, p.DayLabel);
+  auto* bar = new QProgressBar(this);
+  bar->setObjectName("BatchProgressBar");
+  bar->setFixedWidth(220);
+  binder_.progress(bar, p.Bar);
+  auto* cancel = new QPushButton(this);
+  cancel->setObjectName("BatchCancelBtn");
+  binder_.command(cancel, p.CancelBtn, [this] { form_.development().CancelBtnClick(); });
+  statusBar()->addPermanentWidget(day);
+  statusBar()->addPermanentWidget(bar);
+  statusBar()->addPermanentWidget(cancel);
 }
 
 void TMainForm::set_tab_order() {

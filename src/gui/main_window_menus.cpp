@@ -16,6 +16,7 @@
 #include "gui/main_window.h"
 #include "gui/oz_get_time_dialog.h"
 #include "gui/qt_text.h"
+#include "gui/vrh_windows.h"
 
 namespace rv::gui {
 namespace {
@@ -122,15 +123,18 @@ void TMainForm::build_menus() {
   item(help, m.VersionItem, "VersionItem", version);
 
   QMenu* master = menu(m.MenuMaster, "MenuMaster");
-  item(master, m.VRH4, "VRH4", later);
-  item(master, m.VRH1, "VRH1", later);
-  item(master, m.VRH2, "VRH2", later);
-  item(master, m.VRH3, "VRH3", later);
-  item(master, m.VRH5, "VRH5", later);
-  item(master, m.VRH6, "VRH6", later);
+  DevelopmentMenu& dev = form_.development();
+  item(master, m.VRH4, "VRH4",
+       [this, &dev] { ShowVRHSetForm(dev.VRH4Click(), form_.dialogs(), this); });
+  item(master, m.VRH1, "VRH1", [&dev] { dev.VRH1Click(); });
+  item(master, m.VRH2, "VRH2", [&dev] { dev.VRH2Click(); });
+  item(master, m.VRH3, "VRH3", [&dev] { dev.VRH3Click(); });
+  item(master, m.VRH5, "VRH5", [&dev] { dev.VRH5Click(); });
+  item(master, m.VRH6, "VRH6", [&dev] { dev.VRH6Click(); });
   QMenu* vrh_csv = sub_menu(master, m.VRHCsvMenu, "VRHCsvMenu");
-  item(vrh_csv, m.N44, "N44", later);
-  item(vrh_csv, m.N45, "N45", later);
+  item(vrh_csv, m.N44, "N44", [&dev] { dev.N44Click(); });
+  item(vrh_csv, m.N45, "N45", [&dev] { dev.N45Click(); });
+  item(master, m.FinishRateItem, "FinishRateItem", [&dev] { dev.FinishRateClick(); });
   QMenu* kensho13 = sub_menu(master, m.Kensho13Menu, "Kensho13Menu");
   item(kensho13, m.N34, "N34", later);
   item(kensho13, m.N35, "N35", later);

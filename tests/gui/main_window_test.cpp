@@ -160,7 +160,7 @@ void MainWindowTest::markerFilesShowTheirControls() {
     QCOMPARE(shown_items(s.find<QMenu>("MenuMaster")),
              QStringList({u("VRHオッズ絞り設定"), u("VRH単日(単複)"), u("VRH過去ログ作成"),
                           u("VRH過去ログ閲覧"), u("VRH単日(他券種)"), u("VRH月単位(他券種)"),
-                          u("VRH CSV")}));
+                          u("VRH CSV"), u("出現率集計")}));
     QCOMPARE(shown_items(s.find<QMenu>("VRHCsvMenu")), QStringList({u("単日分"), u("全開催日")}));
     QVERIFY(!s.action("DirectReadBtn")->isVisible());
   }
