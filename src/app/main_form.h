@@ -15,6 +15,7 @@
 #include "app/auto_operation.h"
 #include "app/day_loading.h"
 #include "app/download.h"
+#include "app/evaluation.h"
 #include "app/main_grids.h"
 #include "app/main_layout.h"
 #include "app/menus.h"
@@ -152,6 +153,17 @@ class MainForm {
   // Voting (Voting).
   VoteResult WriteBetFile(BetType t) { return voting_.WriteBetFile(t); }
   VoteResult SendToVotingPlugin(BetType t) { return voting_.SendToVotingPlugin(t); }
+  // Evaluation: the hit list, the return totals, the 枠連 counts and verification.
+  WrittenFiles TekiAnaBtnClick(bool ana) { return evaluation_.TekiAnaBtnClick(ana); }
+  WrittenFiles ShukeiBtnClick() { return evaluation_.ShukeiBtnClick(); }
+  WrittenFiles N41Click() { return evaluation_.N41Click(); }
+  WrittenFiles Kensho13BtnClick() { return evaluation_.KenshoClick(FilterSet::kSum13); }
+  WrittenFiles Kensho34BtnClick() { return evaluation_.KenshoClick(FilterSet::kGap34); }
+  WrittenFiles N34Click() { return Kensho13BtnClick(); }
+  WrittenFiles N35Click() { return evaluation_.KenshoAllDays(FilterSet::kSum13); }
+  WrittenFiles N36Click() { return Kensho34BtnClick(); }
+  WrittenFiles N37Click() { return evaluation_.KenshoAllDays(FilterSet::kGap34); }
+  void BatchCancelBtnClick() { evaluation_.BatchCancelBtnClick(); }
 
   // The settings component of this window.
   TIniGT ini;
@@ -167,6 +179,7 @@ class MainForm {
   RaceListState race_list;
   AllocationControls allocation;
   HitControls hits;
+  EvaluationControls evaluation;
   // The eight bet tables on the tabs of PageControl4, with their total labels.
   BetTables bets;
   // The tab "金のなる木プレビュー".
@@ -198,6 +211,7 @@ class MainForm {
   // Bet construction: the hidden commands, the 追い上げ button, StringGrid8's sort state.
   [[nodiscard]] BetConstruction& kaime() { return kaime_; }
   [[nodiscard]] Voting& voting() { return voting_; }
+  [[nodiscard]] Evaluation& evaluation_runs() { return evaluation_; }
   [[nodiscard]] BracketPreview& bracket_preview() { return preview_; }
   // The loss register's window, created with this one and living as long.
   [[nodiscard]] TLossRegForm& LossRegForm() { return loss_; }
@@ -234,6 +248,7 @@ class MainForm {
   RealtimeFetch fetch_;
   Voting voting_;
   AutoOperation auto_;
+  Evaluation evaluation_{*this, evaluation};
 };
 
 }  // namespace rv

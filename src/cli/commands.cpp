@@ -14,6 +14,9 @@ std::unique_ptr<CliCommand> make_raceday_command();
 std::unique_ptr<CliCommand> make_preview_command();
 std::unique_ptr<CliCommand> make_loss_command();
 std::unique_ptr<CliCommand> make_import_viewer_command();
+// Evaluation: hit lists, return totals, 枠連 counts and verification.
+std::unique_ptr<CliCommand> make_report_command();
+std::unique_ptr<CliCommand> make_verify_command();
 #ifdef RAVELIN_PRINT
 std::unique_ptr<CliCommand> make_print_command();
 #endif
@@ -33,6 +36,9 @@ std::span<const CliCommandEntry> cli_commands() {
       {"preview", "DAY SLOT", make_preview_command},
       {"loss", "show | record DAY SLOT YEN | delete ROW | clear", make_loss_command},
       {"import-viewer", "DAY", make_import_viewer_command},
+      // Evaluation.
+      {"report", "hits DAY [--ana] | totals DAY | ninki", make_report_command},
+      {"verify", "13|34 DAY|--all", make_verify_command},
 #ifdef RAVELIN_PRINT
       {"print", "DAY --pdf FILE", make_print_command},
 #endif
