@@ -3,8 +3,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -52,6 +55,7 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
   status_line_->setObjectName("StatusLine");
   statusBar()->addWidget(status_line_, 1);
   binder_.label(status_line_, form_.StatusLine);
+  build_batch_panel();
 
   set_tab_order();
   binder_.run([this] { form_.FormCreate(); });
@@ -61,6 +65,34 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
   apply_bounds();
   binder_.start_refresh_timer();
   start_clock_timers();
+}
+
+// An all-days run shows its day and a cancel button in the status bar, which keeps painting
+// while the rest of the window does not: the races it replays are not for watching.
+void TMainForm::build_batch_panel() {
+  BatchControls& b = form_.evaluation.batch;
+  auto* panel = new QWidget(this);
+  panel->setObjectName("BatchPanel");
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(0, 0, 0, 0);
+  auto* label = new QLabel(panel);
+  label->setObjectName("BatchLabel");
+  binder_.label(label, b.BatchLabel);
+  row->addWidget(label);
+  auto* bar = new QProgressBar(panel);
+  bar->setObjectName("BatchBar");
+  bar->setMinimumWidth(160);
+  binder_.progress(bar, b.BatchBar);
+  row->addWidget(bar);
+  auto* cancel = new QPushButton(panel);
+  cancel->setObjectName("BatchCancelBtn");
+  binder_.command(cancel, b.BatchCancelBtn, [this] { form_.BatchCancelBtnClick(); });
+  row->addWidget(cancel);
+  binder_.control(panel, b.BatchPanel);
+  statusBar()->addPermanentWidget(panel);
+  form_.evaluation_runs().on_walk = [this](bool running) {
+    centralWidget()->setUpdatesEnabled(!running);
+  };
 }
 
 // The race-day timers count on the app clock, which may run faster than the machine's: a

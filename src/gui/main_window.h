@@ -38,6 +38,8 @@ class TMainForm : public QMainWindow {
   void build_pages();
   // The print menu: the race list's context menu, since the File menu does not show it.
   void build_print_menu();
+  // The progress of an all-days run, in the status bar.
+  void build_batch_panel();
   // "印刷(&P)...": the preview window of the overview sheet, modal.
   void open_print_sheet();
   QWidget* race_header();
