@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -13,6 +14,7 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolBar>
 #include <optional>
 
 #include "gui/get_data_window.h"
@@ -90,9 +92,28 @@ void TMainForm::build_batch_panel() {
   row->addWidget(cancel);
   binder_.control(panel, b.BatchPanel);
   statusBar()->addPermanentWidget(panel);
-  form_.evaluation_runs().on_walk = [this](bool running) {
-    centralWidget()->setUpdatesEnabled(!running);
-  };
+  form_.evaluation_runs().on_walk = [this](bool running) { freeze_for_walk(running); };
+}
+
+// The races a walk replays are not for watching: the window's body stays as it was, a
+// picture of it over the body, which stops repainting; the menus and tool bars take no
+// command meanwhile (another day chosen would pull the day from under the walk).
+void TMainForm::freeze_for_walk(bool running) {
+  QWidget* body = centralWidget();
+  if (running && frozen_ == nullptr) {
+    frozen_ = new QLabel(this);
+    frozen_->setObjectName("FrozenBody");
+    frozen_->setPixmap(body->grab());
+    frozen_->setGeometry(body->geometry());
+    frozen_->show();
+    frozen_->raise();
+  } else if (!running && frozen_ != nullptr) {
+    delete frozen_;
+    frozen_ = nullptr;
+  }
+  body->setUpdatesEnabled(!running);
+  menuBar()->setEnabled(!running);
+  for (QToolBar* bar : findChildren<QToolBar*>()) bar->setEnabled(!running);
 }
 
 // The race-day timers count on the app clock, which may run faster than the machine's: a

@@ -73,7 +73,8 @@ TEST_F(Evaluations, ACancelledRunKeepsTheDaysDoneAndWritesNoCombinedFile) {
     if (progress.size() == 2) form->BatchCancelBtnClick();
   };
   EXPECT_EQ(form->N37Click(), WrittenFiles{hp("Kaishu20261205.txt")});
-  EXPECT_EQ(progress, (std::vector<std::string>{"1/2日目 2026年12月05日", "2/2日目 2026年12月06日"}));
+  EXPECT_EQ(progress,
+            (std::vector<std::string>{"1/2日目 2026年12月05日", "2/2日目 2026年12月06日"}));
   EXPECT_FALSE(fs::exists(hp("Kaishu.txt")));
   EXPECT_FALSE(fs::exists(hp("Kaishu20261206.txt")));
   EXPECT_EQ(form->N41Click(), WrittenFiles{hp("ninkicount.csv")});  // the next run starts afresh
@@ -87,7 +88,8 @@ TEST_F(Evaluations, TheDayReportsAndCounts) {
   EXPECT_EQ(form->ShukeiBtnClick(), WrittenFiles{hp("Kaishu20261206.txt")});
   EXPECT_EQ(lines_of("Kaishu20261206.txt")[0].substr(0, 23), SJ(" DI-DAVI 2026年12月06日"));
   EXPECT_EQ(form->Kensho13BtnClick(), WrittenFiles{hp("Kaishu20261206.txt")});
-  EXPECT_EQ(lines_of("Kaishu20261206.txt").size(), 8U + 1U + 2U + 2U);  // header, "------", races, end
+  EXPECT_EQ(lines_of("Kaishu20261206.txt").size(),
+            8U + 1U + 2U + 2U);  // header, "------", races, end
   EXPECT_EQ(form->N41Click(), WrittenFiles{hp("ninkicount.csv")});
   const std::vector<std::string> counts = lines_of("ninkicount.csv");
   ASSERT_EQ(counts.size(), 3U);

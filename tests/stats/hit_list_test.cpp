@@ -35,9 +35,10 @@ TEST_F(RaceHits, AHitBelowTheColourThresholdIsBlueAndTheAnaListWantsMore) {
   HitList hits = StartHitList({});
   AddRaceHits(*day_, 0, tables_, false, hits);
   ASSERT_EQ(hits.html.size(), 2U);
-  EXPECT_EQ(to_utf8(hits.html[1]),
-            R"(<img src="./image/lis2.gif"><font color="blue">中山11R[単勝　]：　　  5/配当     900円)"
-            "　            </font>");
+  EXPECT_EQ(
+      to_utf8(hits.html[1]),
+      R"(<img src="./image/lis2.gif"><font color="blue">中山11R[単勝　]：　　  5/配当     900円)"
+      "　            </font>");
   EXPECT_EQ(to_utf8(hits.manbaken[1]), "202612060611R[単勝　]：　　  5/配当     900円");
 
   HitList ana = StartHitList({});
@@ -75,9 +76,11 @@ TEST(ReturnTotals, TypesWithRacesGetALineAndARateWithoutInvestmentReadsDashes) {
   ASSERT_EQ(lines.size(), 3U);
   EXPECT_EQ(to_utf8(lines[0]), " DI-DAVI 2026年12月06日  中山 阪神 ");
   EXPECT_EQ(to_utf8(lines[1]),
-            "単勝　： 2R中　 1R的中　　投資額：   1500円　回収額：   1350円　的中率：  50.0　回収率：  90.0");
+            "単勝　： 2R中　 1R的中　　投資額：   1500円　回収額：   1350円　的中率：  "
+            "50.0　回収率：  90.0");
   EXPECT_EQ(to_utf8(lines[2]),
-            "枠連　： 1R中　 0R的中　　投資額：      0円　回収額：      0円　的中率：   0.0　回収率：   ---");
+            "枠連　： 1R中　 0R的中　　投資額：      0円　回収額：      0円　的中率：   "
+            "0.0　回収率：   ---");
 }
 
 }  // namespace
