@@ -43,7 +43,7 @@ fs::path stored_days() {
 struct ReplayWindow {
   testing::FakeDialogs dialogs;
   testing::FakeDesktop desktop;
-  const NoInstallLocator installs;
+  NoInstallLocator installs;
   std::unique_ptr<JVLink> jvlink = create_jvlink();
   QueueDispatcher dispatcher;
   MainForm form{dialogs, desktop, installs, *jvlink, dispatcher};

@@ -78,7 +78,7 @@ fs::path Evaluation::save(const std::string& name, const std::vector<std::string
   const fs::path folder = app_path("\\HPupload");
   std::error_code ec;
   fs::create_directories(folder, ec);
-  const fs::path file = app_path("\\HPupload\\" + name);
+  fs::path file = app_path("\\HPupload\\" + name);
   write_lines(file, lines);
   return file;
 }

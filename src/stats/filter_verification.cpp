@@ -41,7 +41,7 @@ void setting_lines(FilterSet set, const VerifySettings& s, std::vector<std::stri
   for (std::size_t i = 0; i < 3; ++i) {
     const std::string& lo = s.range[2 * i];
     const std::string& hi = s.range[2 * i + 1];
-    report.push_back(report_label(kRangeLabels[i]) + lo + SJ("～") + hi);
+    report.push_back(report_label(kRangeLabels[i]).append(lo).append(SJ("～")).append(hi));
     if (csv != nullptr) csv->push_back(quoted_line({sj(kRangeLabels[i]), lo, SJ("～"), hi}));
   }
   const std::string ave = fmt("%4d以下", s.WozAve);
@@ -69,7 +69,7 @@ std::string bracket_jockey(const Day& day, int slot, int rank) {
   for (int pos = 0; pos < kMaxHorses; ++pos) {
     const SeRecord& se = day.SeData[s][static_cast<std::size_t>(pos)];
     if (inum(se.field(jv::se::Wakuban)) != bracket) continue;
-    const int n = w.WinNinki[static_cast<std::size_t>(pos + 1)];
+    const int n = w.WinNinki[static_cast<std::size_t>(pos) + 1];
     if (n >= 1 && n < best) {
       best = n;
       jockey = se.field(jv::se::KisyuRyakusyo);
@@ -110,11 +110,11 @@ std::vector<std::string> VerifyDayHeader(FilterSet set, const VerifySettings& s,
 
 void VerifyAllDaysHeader(FilterSet set, const VerifySettings& s, std::vector<std::string>& report,
                          std::vector<std::string>& csv) {
-  report.push_back("=======");
+  report.emplace_back("=======");
   report.push_back(SJ(" 枠連　") + s.method);
   csv.push_back(quoted_line({SJ("枠連"), s.method}));
   setting_lines(set, s, report, &csv);
-  report.push_back("-------");
+  report.emplace_back("-------");
   std::string names;
   for (const char* n : {"対象R",
                         "開催日",

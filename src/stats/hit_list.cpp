@@ -62,12 +62,13 @@ void AddRaceHits(const Day& day, int slot, const BetTables& tables, bool ana, Hi
         if (e.kumi.empty() || e.kumi != kumi) continue;
         if (e.pay <= (ana ? rule.ana : 0)) continue;
         const bool red = e.pay >= rule.red;
-        const std::string pay = fmt("/配当 %7d円", e.pay);
-        list.html.push_back((red ? SJ(R"(<img src="./image/lis1.gif"><font color="red">)")
-                                 : SJ(R"(<img src="./image/lis2.gif"><font color="blue">)")) +
-                            course + race_no + label + std::string(kumi) + pay + race_name +
-                            "</font>");
-        list.manbaken.push_back(key + label + std::string(kumi) + pay);
+        std::string hit = label;
+        hit.append(kumi).append(fmt("/配当 %7d円", e.pay));
+        std::string line = red ? SJ(R"(<img src="./image/lis1.gif"><font color="red">)")
+                               : SJ(R"(<img src="./image/lis2.gif"><font color="blue">)");
+        line.append(course).append(race_no).append(hit).append(race_name).append("</font>");
+        list.html.push_back(std::move(line));
+        list.manbaken.push_back(key + hit);
       }
     }
   }
