@@ -24,19 +24,8 @@ namespace fs = std::filesystem;
 constexpr int kDays = 1000;
 constexpr int kAllHorsesSet = 5;
 
-// The program folder of the days, downloaded on first use.
 fs::path stored_days() {
-  fs::path app = bench::cache_dir() / ("appdir-" + std::to_string(kDays));
-  if (bench::done(app)) return app;
-  const fs::path feed = bench::generated_feed(kDays);
-  std::fprintf(stderr, "downloading %d race days into %s\n", kDays, app.c_str());
-  fs::remove_all(app);
-  fs::create_directories(app / "DATA");
-  fs::create_directories(app / "CHG");
-  fs::create_directories(app / "jvfeed");  // the stand-in's folder, empty: no JV-Link data
-  set_app_dir(app);
-  if (bench::download_feed(feed)) bench::mark_done(app);
-  return app;
+  return bench::stored_appdir(kDays);
 }
 
 // The window of the stored days, started, with every horse axis and partner.

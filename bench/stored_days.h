@@ -12,6 +12,7 @@
 #include "acquire/jvlink_sim.h"
 #include "acquire/stored_download.h"
 #include "jvfeed/feed.h"
+#include "support/app_dir.h"
 #include "support/files.h"
 #include "support/services.h"
 #include "support/text.h"
@@ -79,6 +80,24 @@ inline bool download_feed(const fs::path& feed) {
   std::fprintf(stderr, "download did not complete: %s\n",
                to_utf8(form.ProgressLabel.text()).c_str());
   return false;
+}
+
+// The program folder of `race_days` downloaded days (its feed written first when needed),
+// made once and reused; it becomes AppDir.
+inline fs::path stored_appdir(int race_days) {
+  fs::path app = cache_dir() / ("appdir-" + std::to_string(race_days));
+  if (!done(app)) {
+    const fs::path feed = generated_feed(race_days);
+    std::fprintf(stderr, "downloading %d race days into %s\n", race_days, app.c_str());
+    fs::remove_all(app);
+    fs::create_directories(app / "DATA");
+    fs::create_directories(app / "CHG");
+    fs::create_directories(app / "jvfeed");  // the stand-in's folder, empty: no JV-Link data
+    set_app_dir(app);
+    if (download_feed(feed)) mark_done(app);
+  }
+  set_app_dir(app);
+  return app;
 }
 
 }  // namespace rv::bench

@@ -56,6 +56,8 @@ void AddRaceHits(const Day& day, int slot, const BetTables& tables, bool ana, Hi
     const BetTable& table = tables[type];
     const std::string label = sj(rule.label) + (bet_traits(type).horses == 1 ? SJ("　 ") : "");
     for (int r = 1; r <= table.data_rows(); ++r) {
+      // An erased bet was not bought: it hits nothing, as its result cells say.
+      if (!table.live(r)) continue;
       const std::string_view kumi = table.cell(r, BetColumns::kKumi).substr(0, rule.width);
       for (int k = 0; k < rule.shown; ++k) {
         const PayoutEntry& e = paid[static_cast<std::size_t>(k)];

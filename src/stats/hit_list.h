@@ -22,10 +22,10 @@ struct HitList {
 // empty when the file is missing: it starts again with its own title line).
 HitList StartHitList(std::vector<std::string> stored);
 
-// The hits of race `slot` on screen: every data row of each bet table whose combination is
-// one of the race's paid combinations, when the payout is above 0 (穴的中 `ana`: above the
-// type's threshold). A payout at or above the type's colour threshold shows in red, a
-// lower one in blue.
+// The hits of race `slot` on screen: every live bet (numbered, not erased) of each bet table
+// whose combination is one of the race's paid combinations, when the payout is above 0 (穴的中
+// `ana`: above the type's threshold). A payout at or above the type's colour threshold shows in
+// red, a lower one in blue.
 void AddRaceHits(const Day& day, int slot, const BetTables& tables, bool ana, HitList& list);
 
 }  // namespace rv

@@ -21,9 +21,12 @@ class RaceHits : public ::testing::Test {
     ra.put(jv::head::RaceNum, "11");
     day_->Payouts.table[0][0][0] = {" 5", 4, pay};
     BetTable& win = tables_[BetType::kTansho];
-    win.set_data_rows(2);
-    win.set_cell(1, BetColumns::kKumi, " 3");
-    win.set_cell(2, BetColumns::kKumi, " 5");
+    win.set_data_rows(3);
+    for (int r = 1; r <= 3; ++r) {
+      win.set_cell(r, BetColumns::kNo, win.no_text(r));
+      win.set_cell(r, BetColumns::kKumi, r == 1 ? " 3" : " 5");
+    }
+    win.set_erased(3, true);  // erased: not bought, so not a hit
   }
 
   std::unique_ptr<Day> day_ = make_day();
