@@ -82,9 +82,9 @@ inline bool download_feed(const fs::path& feed) {
   return false;
 }
 
-// The program folder of `race_days` generated days, downloaded on first use; it becomes
-// AppDir.
-inline fs::path downloaded_days(int race_days) {
+// The program folder of `race_days` downloaded days (its feed written first when needed),
+// made once and reused; it becomes AppDir.
+inline fs::path stored_appdir(int race_days) {
   fs::path app = cache_dir() / ("appdir-" + std::to_string(race_days));
   if (!done(app)) {
     const fs::path feed = generated_feed(race_days);

@@ -37,7 +37,7 @@ struct Window {
 
 template <typename Run>
 void walk(benchmark::State& state, Run run) {
-  bench::downloaded_days(kDays);
+  bench::stored_appdir(kDays);
   Window w;
   if (w.form.day.DateCombo.count() != kDays) {
     state.SkipWithError("the stored days are not all there");

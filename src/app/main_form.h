@@ -18,6 +18,7 @@
 #include "app/download.h"
 #include "app/mail_delivery.h"
 #include "app/mail_set_form.h"
+#include "app/evaluation.h"
 #include "app/main_grids.h"
 #include "app/main_layout.h"
 #include "app/menus.h"
@@ -164,6 +165,17 @@ class MainForm {
   // Voting (Voting).
   VoteResult WriteBetFile(BetType t) { return voting_.WriteBetFile(t); }
   VoteResult SendToVotingPlugin(BetType t) { return voting_.SendToVotingPlugin(t); }
+  // Evaluation: the hit list, the return totals, the 枠連 counts and verification.
+  WrittenFiles TekiAnaBtnClick(bool ana) { return evaluation_.TekiAnaBtnClick(ana); }
+  WrittenFiles ShukeiBtnClick() { return evaluation_.ShukeiBtnClick(); }
+  WrittenFiles N41Click() { return evaluation_.N41Click(); }
+  WrittenFiles Kensho13BtnClick() { return evaluation_.KenshoClick(FilterSet::kSum13); }
+  WrittenFiles Kensho34BtnClick() { return evaluation_.KenshoClick(FilterSet::kGap34); }
+  WrittenFiles N34Click() { return Kensho13BtnClick(); }
+  WrittenFiles N35Click() { return evaluation_.KenshoAllDays(FilterSet::kSum13); }
+  WrittenFiles N36Click() { return Kensho34BtnClick(); }
+  WrittenFiles N37Click() { return evaluation_.KenshoAllDays(FilterSet::kGap34); }
+  void BatchCancelBtnClick() { evaluation_.BatchCancelBtnClick(); }
 
   // The settings component of this window.
   TIniGT ini;
@@ -179,6 +191,7 @@ class MainForm {
   RaceListState race_list;
   AllocationControls allocation;
   HitControls hits;
+  EvaluationControls evaluation;
   // The eight bet tables on the tabs of PageControl4, with their total labels.
   BetTables bets;
   // The tab "金のなる木プレビュー".
@@ -215,6 +228,7 @@ class MainForm {
   [[nodiscard]] BetConstruction& kaime() { return kaime_; }
   [[nodiscard]] Voting& voting() { return voting_; }
   [[nodiscard]] MailDelivery& mail() { return mail_; }
+  [[nodiscard]] Evaluation& evaluation_runs() { return evaluation_; }
   [[nodiscard]] BracketPreview& bracket_preview() { return preview_; }
   // The loss register's window, created with this one and living as long.
   [[nodiscard]] TLossRegForm& LossRegForm() { return loss_; }
@@ -255,6 +269,7 @@ class MainForm {
   AutoOperation auto_;
   MailDelivery mail_;
   DevelopmentMenu development_{*this};
+  Evaluation evaluation_{*this, evaluation};
 };
 
 }  // namespace rv

@@ -20,6 +20,8 @@ struct ReplayProgress {
 };
 
 struct ReplayHooks {
+  // Before each day is chosen: the day (as the date box lists it) and the days passed.
+  std::function<void(const std::string& day, const ReplayProgress& progress)> day_begins;
   // Each race once it is on screen: slot `slot` of the loaded day.
   std::function<void(MainForm& form, int slot)> race;
   // After each day.
@@ -33,5 +35,8 @@ struct ReplayHooks {
 // passed over; so is a race the window refuses to show (one without runner data).
 ReplayProgress Replay(MainForm& form, const std::vector<std::string>& days,
                       const ReplayHooks& hooks);
+
+// The races of the day loaded now, each selected in turn from the first; no day_done.
+ReplayProgress ReplayLoadedDay(MainForm& form, const ReplayHooks& hooks);
 
 }  // namespace rv

@@ -17,6 +17,9 @@ std::unique_ptr<CliCommand> make_mail_command();
 std::unique_ptr<CliCommand> make_import_viewer_command();
 std::unique_ptr<CliCommand> make_vrh_command();
 std::unique_ptr<CliCommand> make_stats_command();
+// Evaluation: hit lists, return totals, 枠連 counts and verification.
+std::unique_ptr<CliCommand> make_report_command();
+std::unique_ptr<CliCommand> make_verify_command();
 #ifdef RAVELIN_PRINT
 std::unique_ptr<CliCommand> make_print_command();
 #endif
@@ -39,6 +42,9 @@ std::span<const CliCommandEntry> cli_commands() {
       {"import-viewer", "DAY", make_import_viewer_command},
       {"vrh", "day DAY|--all | csv DAY|--all | log | other DAY|--month yyyymm", make_vrh_command},
       {"stats", "finish-rates", make_stats_command},
+      // Evaluation.
+      {"report", "hits DAY [--ana] | totals DAY | ninki", make_report_command},
+      {"verify", "13|34 DAY|--all", make_verify_command},
 #ifdef RAVELIN_PRINT
       {"print", "DAY --pdf FILE", make_print_command},
 #endif

@@ -3,8 +3,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -12,6 +14,7 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolBar>
 #include <optional>
 
 #include "gui/get_data_window.h"
@@ -56,6 +59,7 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
   statusBar()->addWidget(status_line_, 1);
   binder_.label(status_line_, form_.StatusLine);
   build_progress();
+  build_batch_panel();
 
   set_tab_order();
   binder_.run([this] { form_.FormCreate(); });
@@ -67,6 +71,53 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
   apply_bounds();
   binder_.start_refresh_timer();
   start_clock_timers();
+}
+
+// An all-days run shows its day and a cancel button in the status bar, which keeps painting
+// while the rest of the window does not: the races it replays are not for watching.
+void TMainForm::build_batch_panel() {
+  BatchControls& b = form_.evaluation.batch;
+  auto* panel = new QWidget(this);
+  panel->setObjectName("BatchPanel");
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(0, 0, 0, 0);
+  auto* label = new QLabel(panel);
+  label->setObjectName("BatchLabel");
+  binder_.label(label, b.BatchLabel);
+  row->addWidget(label);
+  auto* bar = new QProgressBar(panel);
+  bar->setObjectName("BatchBar");
+  bar->setMinimumWidth(160);
+  binder_.progress(bar, b.BatchBar);
+  row->addWidget(bar);
+  auto* cancel = new QPushButton(panel);
+  cancel->setObjectName("BatchCancelBtn");
+  binder_.command(cancel, b.BatchCancelBtn, [this] { form_.BatchCancelBtnClick(); });
+  row->addWidget(cancel);
+  binder_.control(panel, b.BatchPanel);
+  statusBar()->addPermanentWidget(panel);
+  form_.evaluation_runs().on_walk = [this](bool running) { freeze_for_walk(running); };
+}
+
+// The races a walk replays are not for watching: the window's body stays as it was, a
+// picture of it over the body, which stops repainting; the menus and tool bars take no
+// command meanwhile (another day chosen would pull the day from under the walk).
+void TMainForm::freeze_for_walk(bool running) {
+  QWidget* body = centralWidget();
+  if (running && frozen_ == nullptr) {
+    frozen_ = new QLabel(this);
+    frozen_->setObjectName("FrozenBody");
+    frozen_->setPixmap(body->grab());
+    frozen_->setGeometry(body->geometry());
+    frozen_->show();
+    frozen_->raise();
+  } else if (!running && frozen_ != nullptr) {
+    delete frozen_;
+    frozen_ = nullptr;
+  }
+  body->setUpdatesEnabled(!running);
+  menuBar()->setEnabled(!running);
+  for (QToolBar* bar : findChildren<QToolBar*>()) bar->setEnabled(!running);
 }
 
 // The race-day timers count on the app clock, which may run faster than the machine's: a

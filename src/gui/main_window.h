@@ -39,6 +39,10 @@ class TMainForm : public QMainWindow {
   void build_pages();
   // The print menu: the race list's context menu, since the File menu does not show it.
   void build_print_menu();
+  // The progress of an all-days run, in the status bar.
+  void build_batch_panel();
+  // Around a walk over races (true as it starts).
+  void freeze_for_walk(bool running);
   // "印刷(&P)...": the preview window of the overview sheet, modal.
   void open_print_sheet();
   QWidget* race_header();
@@ -70,6 +74,7 @@ class TMainForm : public QMainWindow {
   QListWidget* dat_list_ = nullptr;
   QTabWidget* page_control1_ = nullptr;
   QLabel* status_line_ = nullptr;
+  QLabel* frozen_ = nullptr;  // the body's picture while a walk runs
   bool shown_once_ = false;
   // The printer the overview sheet is recorded for; its settings last as long as the window.
   QtPrinterDevice printer_{this};

@@ -135,13 +135,14 @@ void TMainForm::build_menus() {
   item(vrh_csv, m.N44, "N44", [&dev] { dev.N44Click(); });
   item(vrh_csv, m.N45, "N45", [&dev] { dev.N45Click(); });
   item(master, m.FinishRateItem, "FinishRateItem", [&dev] { dev.FinishRateClick(); });
+  // The 枠連 verification and popularity count.
   QMenu* kensho13 = sub_menu(master, m.Kensho13Menu, "Kensho13Menu");
-  item(kensho13, m.N34, "N34", later);
-  item(kensho13, m.N35, "N35", later);
+  item(kensho13, m.N34, "N34", [this] { form_.N34Click(); });
+  item(kensho13, m.N35, "N35", [this] { form_.N35Click(); });
   QMenu* kensho34 = sub_menu(master, m.Kensho34Menu, "Kensho34Menu");
-  item(kensho34, m.N36, "N36", later);
-  item(kensho34, m.N37, "N37", later);
-  item(master, m.N41, "N41", later);
+  item(kensho34, m.N36, "N36", [this] { form_.N36Click(); });
+  item(kensho34, m.N37, "N37", [this] { form_.N37Click(); });
+  item(master, m.N41, "N41", [this] { form_.N41Click(); });
 }
 
 void TMainForm::build_print_menu() {

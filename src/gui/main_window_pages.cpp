@@ -181,14 +181,15 @@ void TMainForm::build_pages() {
   QWidget* kekka = page("");
   QVBoxLayout* kekka_col = column(kekka, 4);
   auto* hit_row = new QHBoxLayout;
-  const auto hit_button = [&](Command& c, const char* name) {
+  const auto hit_button = [&](Command& c, const char* name, Handler handler) {
     auto* b = new QPushButton(kekka);
     b->setObjectName(name);
-    binder_.command(b, c, {});
+    binder_.command(b, c, std::move(handler));
     hit_row->addWidget(b);
   };
-  hit_button(form_.hits.TekiAnaBtn, "TekiAnaBtn");
-  hit_button(form_.hits.TekiAnaBtn2, "TekiAnaBtn2");
+  hit_button(form_.hits.TekiAnaBtn, "TekiAnaBtn", [this] { form_.TekiAnaBtnClick(false); });
+  hit_button(form_.hits.TekiAnaBtn2, "TekiAnaBtn2", [this] { form_.TekiAnaBtnClick(true); });
+  hit_button(form_.evaluation.ShukeiBtn, "ShukeiBtn", [this] { form_.ShukeiBtnClick(); });
   hit_row->addStretch(1);
   kekka_col->addLayout(hit_row);
   // The payouts scroll rather than widen the window: seven ワイド columns take room.

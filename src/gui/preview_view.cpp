@@ -152,6 +152,12 @@ QWidget* PreviewPage(MainForm& form, Binder& binder, QWidget* parent) {
       [&form] { form.KaimeMakeBtn_OldClick(); }, page));
   buttons->addWidget(button(
       form.preview.LossMemoBtn, "LossMemoBtn", binder, [&form] { form.LossMemoBtnClick(); }, page));
+  buttons->addWidget(button(
+      form.evaluation.Kensho13Btn, "Kensho13Btn", binder, [&form] { form.Kensho13BtnClick(); },
+      page));
+  buttons->addWidget(button(
+      form.evaluation.Kensho34Btn, "Kensho34Btn", binder, [&form] { form.Kensho34BtnClick(); },
+      page));
   left->addLayout(buttons);
   left->addWidget(new QLabel(u8("人気順オッズ表"), page));
   auto* grid2 = new GridView(form.preview.StringGrid2);

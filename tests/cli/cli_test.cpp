@@ -179,6 +179,26 @@ TEST_F(Cli, BetsPrintsTheEightTablesOfTheRaceAndRefusesWhatDoesNotExist) {
   }
 }
 
+TEST_F(Cli, EvaluationsPrintTheFilesWrittenAndAnAllDaysRunItsDays) {
+  with_feed();
+  for (const int ymd : {20261205, 20261206}) {
+    store_records(app_.path(), race_records(jvfeed::key(ymd, 6, 1), 8));
+  }
+  const std::string hp = (app_.path() / "HPupload").string() + "/";
+  Result r = run_cli({"--appdir", dir(), "verify", "34", "--all"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, hp + "Kaishu20261205.txt\n" + hp + "Kaishu20261206.txt\n" + hp + "Kaishu.txt\n" +
+                       hp + "Kaishu.csv\n");
+  EXPECT_EQ(r.err, "1/2日目 2026年12月05日\n2/2日目 2026年12月06日\n");
+  r = run_cli({"--appdir", dir(), "report", "totals", "20261206"});
+  EXPECT_EQ(r.out, hp + "Kaishu20261206.txt\n");
+  r = run_cli({"--appdir", dir(), "report", "hits", "20261206", "--ana"});  // no hits
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(run_cli({"--appdir", dir(), "report", "ninki", "20261206"}).status, 2);
+  EXPECT_EQ(run_cli({"--appdir", dir(), "verify", "12", "--all"}).status, 2);
+}
+
 TEST_F(Cli, RacesOfADayNotStoredIsRefusedWithTheWindowsMessage) {
   with_feed();
   const Result r = run_cli({"--appdir", dir(), "races", "20261213"});

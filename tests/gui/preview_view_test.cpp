@@ -1,6 +1,8 @@
 // The page "金のなる木プレビュー" and the loss register driven through their widgets.
 #include "preview_view_test.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -64,6 +66,51 @@ void PreviewViewTest::marksThresholdsAndTheLossRegisterGoThroughTheWindow() {
   QVERIFY(loss->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   screenshot(*w.window, "preview_tab.png");
   screenshot(*loss, "loss_register.png");
+}
+
+// While "全期間" runs, the status bar shows the day and a cancel button and the rest of the
+// window does not repaint; cancel stops the run before the next day's races.
+void PreviewViewTest::anAllDaysVerificationShowsItsDayAndStopsWhenCancelled() {
+  WindowRig w;
+  std::filesystem::create_directories(w.dir.path() / "DATA");
+  {
+    DayStore store(DayStore::Mode::kWriteBack);
+    for (const int ymd : {20261128, 20261129, 20261205, 20261206}) {
+      for (int r = 1; r <= 12; ++r) {
+        const auto key = jvfeed::key(ymd, 6, r);
+        store.Store(jvfeed::ra(key, {.runners = 10}), RecordOrigin::kStoredData, true);
+        for (int h = 1; h <= 10; ++h) {
+          store.Store(jvfeed::se(key, {.data_kind = '7', .horse = h, .runners = 10}),
+                      RecordOrigin::kStoredData, true);
+        }
+      }
+    }
+    store.Flush();
+  }
+  w.open();
+  w.window->resize(1200, 800);
+  w.window->show();
+  w.window->binder().run([&w] { w.choose_day(0); });
+  std::vector<std::string> days;
+  bool shown = false;
+  w.form->evaluation_runs().on_day = [&](const std::string& text) {
+    days.push_back(to_utf8(text));
+    if (days.size() < 3) return;
+    w.window->binder().refresh();
+    shown =
+        w.find<QWidget>("BatchPanel")->isVisible() && !w.window->centralWidget()->updatesEnabled();
+    QCOMPARE(w.find<QLabel>("BatchLabel")->text(), u("3/4日目 2026年12月05日"));
+    screenshot(*w.window, "all_days_verification.png");
+    w.find<QPushButton>("BatchCancelBtn")->click();
+  };
+  w.find<QAction>("N35")->trigger();
+  QVERIFY(shown);
+  QCOMPARE(days.size(), std::size_t{3});
+  QVERIFY(!std::filesystem::exists(w.dir.path() / "HPupload" / "Kaishu.txt"));
+  QVERIFY(std::filesystem::exists(w.dir.path() / "HPupload" / "Kaishu20261129.txt"));
+  w.window->binder().refresh();
+  QVERIFY(!w.find<QWidget>("BatchPanel")->isVisible());
+  QVERIFY(w.window->centralWidget()->updatesEnabled());
 }
 
 }  // namespace rv::gui

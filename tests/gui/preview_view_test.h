@@ -10,6 +10,7 @@ class PreviewViewTest : public QObject {
 
  private slots:
   void marksThresholdsAndTheLossRegisterGoThroughTheWindow();
+  void anAllDaysVerificationShowsItsDayAndStopsWhenCancelled();
 };
 
 }  // namespace rv::gui
