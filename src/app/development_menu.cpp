@@ -30,9 +30,7 @@ std::string month_of(std::string_view day_name) {
 
 }  // namespace
 
-DevelopmentMenu::DevelopmentMenu(MainForm& form) : VRHLogForm(form.desktop()), form_(form) {
-  progress.Bar.set_visible(false);
-}
+DevelopmentMenu::DevelopmentMenu(MainForm& form) : VRHLogForm(form.desktop()), form_(form) {}
 
 bool DevelopmentMenu::begin() {
   if (walking_.running()) return false;
@@ -77,10 +75,10 @@ bool DevelopmentMenu::each_day(const std::vector<int>& items,
   const std::string before = dates.item_index() >= 0 ? dates.text() : std::string();
   const FlagScope batch(form_.race_day().BatchReading);
   cancel_ = false;
-  progress.Bar.set_max(static_cast<int>(items.size()));
-  progress.Bar.set_position(0);
-  progress.Bar.set_visible(true);
-  progress.CancelBtn.set_visible(true);
+  BatchControls& progress = form_.batch;
+  progress.BatchBar.set_max(static_cast<int>(items.size()));
+  progress.BatchBar.set_position(0);
+  progress.BatchPanel.set_visible(true);
   bool done = true;
   for (std::size_t k = 0; k < items.size(); ++k) {
     pump_messages(form_.dialogs());
@@ -90,15 +88,15 @@ bool DevelopmentMenu::each_day(const std::vector<int>& items,
     }
     dates.set_item_index(items[k]);
     const std::string name = dates.text();
-    progress.DayLabel.set_text(name);
+    progress.BatchLabel.set_text(
+        fmt("%d/%d日目 ", static_cast<int>(k) + 1, static_cast<int>(items.size())) + name);
     if (on_day) on_day(name);
     form_.DateComboChange();
     if (form_.last_day_load() == DayLoadResult::kLoaded) per_day();
-    progress.Bar.set_position(static_cast<int>(k) + 1);
+    progress.BatchBar.set_position(static_cast<int>(k) + 1);
   }
-  progress.Bar.set_visible(false);
-  progress.CancelBtn.set_visible(false);
-  progress.DayLabel.set_text("");
+  progress.BatchPanel.set_visible(false);
+  progress.BatchLabel.set_text("");
   if (const int i = dates.index_of(before); !before.empty() && i >= 0) {
     dates.set_item_index(i);
     form_.DateComboChange();

@@ -21,13 +21,6 @@ namespace rv {
 
 class MainForm;
 
-// The progress of a run over all stored days, beside the window's status line.
-struct BatchProgressControls {
-  ProgressBar Bar;
-  Label DayLabel;  // the day being read
-  Command CancelBtn{sj("中止"), kHidden};
-};
-
 class DevelopmentMenu {
  public:
   // The form outlives this object; only its reference is kept here.
@@ -57,7 +50,6 @@ class DevelopmentMenu {
   void CancelBtnClick() { cancel_ = true; }
 
   TVRHLogForm VRHLogForm;
-  BatchProgressControls progress;
   // Every file the last command wrote, in order.
   std::vector<std::filesystem::path> written;
   // Told each day a walk over all days is about to read (its date box text).

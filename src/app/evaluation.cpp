@@ -102,7 +102,7 @@ bool Evaluation::walk_all_days(const std::function<void(int slot)>& race,
   std::vector<std::string> days = form_.day.DateCombo.items();
   std::reverse(days.begin(), days.end());
   cancel_ = false;
-  BatchControls& b = c_.batch;
+  BatchControls& b = form_.batch;
   const WalkScope scope(on_walk, form_.dialogs(), &b);
   b.BatchBar.set_max(static_cast<int>(days.size()));
   ReplayHooks hooks;

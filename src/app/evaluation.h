@@ -18,19 +18,10 @@ namespace rv {
 
 class MainForm;
 
-// A run over every stored day, shown while it lasts: the day it is at and a cancel button.
-struct BatchControls {
-  Control BatchPanel{kHidden};
-  Label BatchLabel;  // "12/250日目 2026年12月06日"
-  ProgressBar BatchBar;
-  Command BatchCancelBtn{sj("中止")};
-};
-
 struct EvaluationControls {
   Command ShukeiBtn{sj("集計"), kHidden};
   Command Kensho13Btn{sj("連対計1-3該当"), kHidden};  // on the preview page
   Command Kensho34Btn{sj("連対差3-4該当"), kHidden};
-  BatchControls batch;
 };
 
 // The files a command wrote, in the order written.

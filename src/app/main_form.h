@@ -13,12 +13,13 @@
 #include "acquire/jvlink.h"
 #include "app/allocation_controls.h"
 #include "app/auto_operation.h"
+#include "app/batch_controls.h"
 #include "app/day_loading.h"
 #include "app/development_menu.h"
 #include "app/download.h"
+#include "app/evaluation.h"
 #include "app/mail_delivery.h"
 #include "app/mail_set_form.h"
-#include "app/evaluation.h"
 #include "app/main_grids.h"
 #include "app/main_layout.h"
 #include "app/menus.h"
@@ -175,7 +176,11 @@ class MainForm {
   WrittenFiles N35Click() { return evaluation_.KenshoAllDays(FilterSet::kSum13); }
   WrittenFiles N36Click() { return Kensho34BtnClick(); }
   WrittenFiles N37Click() { return evaluation_.KenshoAllDays(FilterSet::kGap34); }
-  void BatchCancelBtnClick() { evaluation_.BatchCancelBtnClick(); }
+  // "中止" of whichever walk over the stored days runs.
+  void BatchCancelBtnClick() {
+    evaluation_.BatchCancelBtnClick();
+    development_.CancelBtnClick();
+  }
 
   // The settings component of this window.
   TIniGT ini;
@@ -191,6 +196,8 @@ class MainForm {
   RaceListState race_list;
   AllocationControls allocation;
   HitControls hits;
+  // The progress of a walk over the stored days, with its "中止".
+  BatchControls batch;
   EvaluationControls evaluation;
   // The eight bet tables on the tabs of PageControl4, with their total labels.
   BetTables bets;

@@ -58,7 +58,6 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
   status_line_->setObjectName("StatusLine");
   statusBar()->addWidget(status_line_, 1);
   binder_.label(status_line_, form_.StatusLine);
-  build_progress();
   build_batch_panel();
 
   set_tab_order();
@@ -76,7 +75,7 @@ TMainForm::TMainForm(MainForm& form, QWidget* parent)
 // An all-days run shows its day and a cancel button in the status bar, which keeps painting
 // while the rest of the window does not: the races it replays are not for watching.
 void TMainForm::build_batch_panel() {
-  BatchControls& b = form_.evaluation.batch;
+  BatchControls& b = form_.batch;
   auto* panel = new QWidget(this);
   panel->setObjectName("BatchPanel");
   auto* row = new QHBoxLayout(panel);
@@ -194,23 +193,6 @@ void TMainForm::open_get_data() {
 
 // A run over every stored day: the day being read, how far it is, and its cancel, at the
 // right of the status line while the run lasts.
-void TMainForm::build_progress() {
-  BatchProgressControls& p = form_.development().progress;
-  auto* day = new QLabel(this);
-  day->setObjectName("BatchDayLabel");
-  binder_.label(day, p.DayLabel);
-  auto* bar = new QProgressBar(this);
-  bar->setObjectName("BatchProgressBar");
-  bar->setFixedWidth(220);
-  binder_.progress(bar, p.Bar);
-  auto* cancel = new QPushButton(this);
-  cancel->setObjectName("BatchCancelBtn");
-  binder_.command(cancel, p.CancelBtn, [this] { form_.development().CancelBtnClick(); });
-  statusBar()->addPermanentWidget(day);
-  statusBar()->addPermanentWidget(bar);
-  statusBar()->addPermanentWidget(cancel);
-}
-
 void TMainForm::set_tab_order() {
   setTabOrder(date_combo_, dat_list_);
   setTabOrder(dat_list_, page_control1_);

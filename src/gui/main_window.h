@@ -46,7 +46,6 @@ class TMainForm : public QMainWindow {
   // "印刷(&P)...": the preview window of the overview sheet, modal.
   void open_print_sheet();
   QWidget* race_header();
-  void build_progress();
   void set_tab_order();
   void apply_bounds();
   void start_clock_timers();

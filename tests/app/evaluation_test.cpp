@@ -60,7 +60,7 @@ TEST_F(Evaluations, AllDaysVerificationWritesEachDayAndTheCombinedReportAndCsv) 
   EXPECT_NE(report.find(SJ("\r\n2026年12月06日 2R中　")), std::string::npos);
   EXPECT_EQ(desktop.opened, (std::vector<fs::path>{hp("Kaishu.txt"), hp("Kaishu.csv")}));
   EXPECT_EQ(desktop.clipboard, *read_file(hp("Kaishu20261206.txt")));
-  EXPECT_FALSE(form->evaluation.batch.BatchPanel.visible());
+  EXPECT_FALSE(form->batch.BatchPanel.visible());
 }
 
 // Cancelled on the second day: the first day's report stays, the second day is dropped and
@@ -69,7 +69,7 @@ TEST_F(Evaluations, ACancelledRunKeepsTheDaysDoneAndWritesNoCombinedFile) {
   std::vector<std::string> progress;
   form->evaluation_runs().on_day = [&](const std::string& text) {
     progress.push_back(to_utf8(text));
-    EXPECT_TRUE(form->evaluation.batch.BatchPanel.visible());
+    EXPECT_TRUE(form->batch.BatchPanel.visible());
     if (progress.size() == 2) form->BatchCancelBtnClick();
   };
   EXPECT_EQ(form->N37Click(), WrittenFiles{hp("Kaishu20261205.txt")});

@@ -74,8 +74,8 @@ void VrhWindowsTest::aRunOverAllDaysShowsItsDayAndStopsOnCancel() {
     testing::store_race(ymd, 1, {{2.0, 1, 1}, {5.0, 2, 2}, {9.0, 3, 3}, {20.0, 4, 4}});
   }
   TMainForm& w = rig.open();
-  auto* bar = w.findChild<QProgressBar*>("BatchProgressBar");
-  auto* day = w.findChild<QLabel*>("BatchDayLabel");
+  auto* bar = w.findChild<QProgressBar*>("BatchBar");
+  auto* day = w.findChild<QLabel*>("BatchLabel");
   auto* cancel = w.findChild<QPushButton*>("BatchCancelBtn");
   QVERIFY(!bar->isVisibleTo(&w));
   int turns = 0;
@@ -89,7 +89,7 @@ void VrhWindowsTest::aRunOverAllDaysShowsItsDayAndStopsOnCancel() {
     }
   };
   w.findChild<QAction*>("VRH2")->trigger();
-  QCOMPARE(seen, u("2026年12月12日"));
+  QCOMPARE(seen, u("1/3日目 2026年12月12日"));
   QVERIFY(!file_exists(app_path("\\VRHlog.txt")));
   QVERIFY(!bar->isVisibleTo(&w));
 }

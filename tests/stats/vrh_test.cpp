@@ -111,7 +111,7 @@ TEST_F(Vrh, CancelledRunLeavesTheLogAsItWas) {
   menu().on_day = [this](std::string_view) { menu().CancelBtnClick(); };
   menu().VRH2Click();
   EXPECT_FALSE(file_exists(app_path("\\VRHlog.txt")));
-  EXPECT_FALSE(menu().progress.Bar.visible());
+  EXPECT_FALSE(form->batch.BatchPanel.visible());
   EXPECT_EQ(menu().written.size(), 1U);  // the report of the day read before the cancel
 }
 
