@@ -12,12 +12,16 @@
 #include <string_view>
 
 #include "support/app_dir.h"
+#include "support/files.h"
 
 namespace rv::fuzz {
 
-// "<temp>/fuzz-<name>-<pid>" with the folders given, made and set as AppDir on the first call.
+// "<temp>/fuzz-<name>-<pid>" with the folders given, made and set as AppDir. From then on
+// the program's writes leave their bytes to the system's cache: scratch files need not
+// survive a power cut, and waiting for the disk would take most of each run.
 inline std::filesystem::path ScratchAppDir(const char* name,
                                            std::initializer_list<const char*> folders) {
+  static const DiskFlushOffScope cached;
   std::filesystem::path p = std::filesystem::temp_directory_path() /
                             ("fuzz-" + std::string(name) + "-" + std::to_string(getpid()));
   for (const char* f : folders) std::filesystem::create_directories(p / f);
