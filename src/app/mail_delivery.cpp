@@ -208,10 +208,17 @@ void MailDelivery::Status(std::string_view text) {
 }
 
 void MailDelivery::AttachEvents() {
+  // The events run as posted tasks, where an exception would end the program: a log that
+  // cannot be written is said in the status line instead.
+  // An empty status leaves the status line as it is.
   const auto failure = [this](std::string_view status, std::string_view logged) {
-    Status(status);
+    if (!status.empty()) Status(status);
     p_.dialogs.beep();
-    AppendErrorLog(logged);
+    try {
+      AppendErrorLog(logged);
+    } catch (const FileError& e) {
+      Status(p_.status.text() + " " + e.what());
+    }
   };
   SendMail1.OnProgress = [this](TSendMail&, int, int, int percents) {
     Status(fmt("%d％送信済み", percents));
@@ -227,10 +234,7 @@ void MailDelivery::AttachEvents() {
   SendMail1.OnHostUnreachable = [failure](TSendMail&) {
     failure(SJ("ホストが見つかりません。"), SJ("ホストが見つかりません。"));
   };
-  SendMail1.OnAnyError = [this](TSendMail&) {
-    p_.dialogs.beep();
-    AppendErrorLog("AnyError");
-  };
+  SendMail1.OnAnyError = [this, failure](TSendMail&) { failure({}, "AnyError"); };
 }
 
 }  // namespace rv

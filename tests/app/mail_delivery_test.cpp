@@ -194,6 +194,15 @@ TEST_F(MailDeliveryTest, AFailingServerIsShownAndLoggedAndABusyComponentDropsThe
   EXPECT_NE(log.find("：535"), std::string::npos);
   EXPECT_EQ(log.find("wrong"), std::string::npos);
 
+  // A log that cannot be written is said in the status line; the event must not throw.
+  std::filesystem::remove(dir.path() / "ErrorLog.txt");
+  std::filesystem::create_directory(dir.path() / "ErrorLog.txt");
+  std::string shown;
+  form->mail().on_status = [&](std::string_view text) { shown += std::string(text) + "\n"; };
+  form->DeliverBtnClick();
+  EXPECT_NE(shown.find("ErrorLog.txt"), std::string::npos) << to_utf8(shown);
+  std::filesystem::remove(dir.path() / "ErrorLog.txt");
+
   open_day({.listener = "silent"});
   form->mail().after_send = nullptr;  // the first mail still waits for the silent server
   click_race(0);
