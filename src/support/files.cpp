@@ -103,14 +103,17 @@ bool seek_ahead(std::FILE* f, std::size_t bytes) {
 
 }  // namespace
 
+fs::path utf8_path(std::string_view utf8) {
+  return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
 std::string path_text(const fs::path& path) {
   const auto u8 = path.u8string();
   return sj(std::string_view(reinterpret_cast<const char*>(u8.data()), u8.size()));
 }
 
 fs::path text_path(std::string_view sjis) {
-  const std::string u8 = to_utf8(sjis);
-  return fs::path(std::u8string(reinterpret_cast<const char8_t*>(u8.data()), u8.size()));
+  return utf8_path(to_utf8(sjis));
 }
 
 std::optional<std::string> read_file(const fs::path& path) {
