@@ -7,6 +7,7 @@
 #include "acquire/jvlink_bridge.h"
 #include "acquire/jvlink_sim.h"
 #include "support/app_dir.h"
+#include "support/environment.h"
 #include "support/files.h"
 
 #ifdef _WIN32
@@ -33,16 +34,16 @@ bool control_registered() {
 }  // namespace
 
 std::filesystem::path jvlink_feed_folder() {
-  if (const char* env = std::getenv("JVLINK_SIM_FEED"); env != nullptr && *env != '\0') {
-    return std::filesystem::absolute(utf8_path(env));
+  if (const auto env = env_var("JVLINK_SIM_FEED"); env && !env->empty()) {
+    return std::filesystem::absolute(utf8_path(*env));
   }
   return app_path("\\jvfeed");
 }
 
 std::vector<std::string> jvlink_helper_command() {
   std::vector<std::string> argv;
-  if (const char* env = std::getenv("RAVELIN_JVLINK_HELPER"); env != nullptr) {
-    std::istringstream words(env);
+  if (const auto env = env_var("RAVELIN_JVLINK_HELPER")) {
+    std::istringstream words(*env);
     for (std::string w; words >> w;) argv.push_back(w);
     return argv;
   }

@@ -8,15 +8,14 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "acquire/jvlink_protocol.h"
 #include "acquire/jvlink_sim.h"
+#include "support/environment.h"
 #include "support/files.h"
 
 #ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-
 #include "jvhelper/jvlink_com.h"
 #endif
 
@@ -38,18 +37,16 @@ int serve(rv::JVLink& jv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-#ifdef _WIN32
-  _setmode(_fileno(stdin), _O_BINARY);
-  _setmode(_fileno(stdout), _O_BINARY);
-#endif
-  const std::string_view first = argc > 1 ? argv[1] : "";
-  if (first == "--feed" && argc == 3) {
-    rv::JVLinkSim sim(rv::utf8_path(argv[2]));
+  rv::binary_std_streams();
+  const std::vector<std::string> args = rv::program_args(argc, argv);
+  const std::string first = args.empty() ? "" : args[0];
+  if (first == "--feed" && args.size() == 2) {
+    rv::JVLinkSim sim(rv::utf8_path(args[1]));
     return serve(sim);
   }
 #ifdef _WIN32
-  if (argc <= 2 && first.substr(0, 2) != "--") {
-    return rv::with_jvlink_com(first.empty() ? "JVDTLab.JVLink" : std::string(first),
+  if (args.size() <= 1 && first.substr(0, 2) != "--") {
+    return rv::with_jvlink_com(first.empty() ? "JVDTLab.JVLink" : first,
                                [](rv::JVLink& jv) { return serve(jv); });
   }
 #endif

@@ -70,6 +70,11 @@ namespace {
 // The message names the file and, where the system said why, the cause. Capture errno at
 // the failing call: cleaning up afterwards may change it.
 [[noreturn]] void fail(const char* what, const fs::path& path, int error = errno) {
+#ifdef _WIN32
+  // Windows refuses to open a folder as a file with "access denied": say what is there.
+  std::error_code ec;
+  if (error == EACCES && fs::is_directory(path, ec)) error = EISDIR;
+#endif
   throw FileError(path_text(path) + sj(what) + error_cause(error));
 }
 
