@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "acquire/jvlink.h"
 
@@ -11,8 +13,13 @@ namespace rv {
 // The stand-in's feed folder: $JVLINK_SIM_FEED, else AppDir + "\jvfeed".
 std::filesystem::path jvlink_feed_folder();
 
+// The command that starts ravelin-jvlink: the words of $RAVELIN_JVLINK_HELPER (e.g. "wine
+// /opt/ravelin/ravelin-jvlink.exe"), else on Windows the helper beside this program when the
+// control is registered; empty: the stand-in serves.
+std::vector<std::string> jvlink_helper_command();
+
 // The presence test of start-up: JV-Link counts as installed when the control can be created
-// (off Windows: when the feed folder exists).
+// or a helper is named (otherwise: when the feed folder exists).
 bool jvlink_installed();
 
 std::unique_ptr<JVLink> create_jvlink();

@@ -10,6 +10,8 @@
 #include "cli/console_services.h"
 #include "support/app_dir.h"
 #include "support/clock.h"
+#include "support/files.h"
+#include "support/install_locator.h"
 #include "support/text.h"
 
 namespace rv::cli {
@@ -46,9 +48,9 @@ Options parse_options(const std::vector<std::string>& args) {
       o.answer_yes = false;
     } else if (a == "--appdir") {
       if (++i == args.size()) throw UsageError("--appdir needs a folder");
-      o.appdir = fs::path(args[i]);
+      o.appdir = utf8_path(args[i]);
     } else if (a.starts_with("--appdir=")) {
-      o.appdir = fs::path(a.substr(9));
+      o.appdir = utf8_path(a.substr(9));
     } else if (a == "--clock") {
       if (++i == args.size()) throw UsageError("--clock needs a moment as yyyymmddhhmm");
       o.clock = parse_clock(args[i]);
@@ -135,7 +137,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
   ConsoleDialogs dialogs(err, opt.answer_yes);
   ConsoleDesktop desktop;
-  const NoInstallLocator installs;
+  const PlatformInstallLocator installs;
   if (!JVLinkPresenceTest(dialogs)) return 1;
   const std::unique_ptr<JVLink> jvlink = create_jvlink();
   ConsoleDispatcher dispatcher;

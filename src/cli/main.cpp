@@ -3,9 +3,11 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "support/environment.h"
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  rv::binary_std_streams();
+  const std::vector<std::string> args = rv::program_args(argc, argv);
   const int status = rv::cli::run(args, std::cout, std::cerr);
   std::cout.flush();
   return status;

@@ -23,6 +23,7 @@
 #include "gui/window_choice.h"
 #include "support/app_dir.h"
 #include "support/clock.h"
+#include "support/install_locator.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
   if (!rv::JVLinkPresenceTest(*dialogs)) return 1;
 
   rv::gui::QtDesktop desktop;
-  const rv::NoInstallLocator installs;
+  const rv::PlatformInstallLocator installs;
   const std::unique_ptr<rv::JVLink> jvlink = rv::create_jvlink();
   rv::gui::QtDispatcher dispatcher;
   rv::MainForm form(*dialogs, desktop, installs, *jvlink, dispatcher);

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "support/environment.h"
 #include "support/files.h"
 #include "support/folder_index.h"
 #include "support/text.h"
@@ -75,8 +76,8 @@ fs::path default_app_dir() {
 
 fs::path find_app_dir(const std::optional<fs::path>& from_command_line) {
   if (from_command_line && !from_command_line->empty()) return fs::absolute(*from_command_line);
-  if (const char* env = std::getenv("RAVELIN_APPDIR"); env != nullptr && *env != '\0') {
-    return fs::absolute(fs::path(env));
+  if (const auto env = env_var("RAVELIN_APPDIR"); env && !env->empty()) {
+    return fs::absolute(from_utf8(*env));
   }
   fs::path dir = default_app_dir();
   std::error_code ec;

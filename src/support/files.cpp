@@ -71,6 +71,11 @@ namespace {
 // The message names the file and, where the system said why, the cause. Capture errno at
 // the failing call: cleaning up afterwards may change it.
 [[noreturn]] void fail(const char* what, const fs::path& path, int error = errno) {
+#ifdef _WIN32
+  // Windows refuses to open a folder as a file with "access denied": say what is there.
+  std::error_code ec;
+  if (error == EACCES && fs::is_directory(path, ec)) error = EISDIR;
+#endif
   throw FileError(path_text(path) + sj(what) + error_cause(error));
 }
 
@@ -107,14 +112,17 @@ bool seek_ahead(std::FILE* f, std::size_t bytes) {
 
 }  // namespace
 
+fs::path utf8_path(std::string_view utf8) {
+  return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
 std::string path_text(const fs::path& path) {
   const auto u8 = path.u8string();
   return sj(std::string_view(reinterpret_cast<const char*>(u8.data()), u8.size()));
 }
 
 fs::path text_path(std::string_view sjis) {
-  const std::string u8 = to_utf8(sjis);
-  return fs::path(std::u8string(reinterpret_cast<const char8_t*>(u8.data()), u8.size()));
+  return utf8_path(to_utf8(sjis));
 }
 
 std::optional<std::string> read_file(const fs::path& path) {

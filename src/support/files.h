@@ -140,6 +140,9 @@ class RecordScanner {
 // false when the file or the record does not exist.
 bool read_record_at(const fs::path& path, std::size_t record_size, std::size_t index, char* dest);
 
+// A UTF-8 text (a command-line argument, an environment variable) as a path, on Windows too.
+fs::path utf8_path(std::string_view utf8);
+
 // Shift-JIS text naming a path for messages.
 std::string path_text(const fs::path& path);
 // The path a Shift-JIS text names (a folder kept in the settings file): path_text reversed.

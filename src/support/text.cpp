@@ -1,6 +1,10 @@
 #include "support/text.h"
 
+#ifdef _WIN32
+#include "support/win_text.h"
+#else
 #include <iconv.h>
+#endif
 
 #include <cerrno>
 #include <cstdarg>
@@ -11,6 +15,7 @@
 namespace rv {
 namespace {
 
+#ifndef _WIN32
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
@@ -72,6 +77,7 @@ Converter& from_sjis() {
   thread_local Converter c("UTF-8", "CP932");
   return c;
 }
+#endif
 
 bool is_ascii(std::string_view s) {
   for (const char ch : s) {
@@ -82,6 +88,25 @@ bool is_ascii(std::string_view s) {
 
 }  // namespace
 
+#ifdef _WIN32
+// Windows has no iconv: its own code page 932 tables, which agree with iconv's CP932.
+std::string sj(std::string_view utf8) {
+  if (is_ascii(utf8)) return std::string(utf8);
+  return to_cp932(widen(utf8));
+}
+
+bool sjis_representable(std::string_view utf8) {
+  if (is_ascii(utf8)) return true;
+  bool lossy = false;
+  to_cp932(widen(utf8), &lossy);
+  return !lossy;
+}
+
+std::string to_utf8(std::string_view sjis) {
+  if (is_ascii(sjis)) return std::string(sjis);
+  return narrow(from_cp932(sjis));
+}
+#else
 std::string sj(std::string_view utf8) {
   if (is_ascii(utf8)) return std::string(utf8);
   std::string out;
@@ -105,6 +130,7 @@ std::string to_utf8(std::string_view sjis) {
   });
   return out;
 }
+#endif
 
 void put_fld(std::string& rec, std::size_t pos, std::size_t len, std::string_view text, char pad) {
   if (pos == 0 || len == 0) return;

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "common/platform.h"
 #include "common/temp_dir.h"
 #include "jvfeed/records.h"
 
@@ -43,6 +44,7 @@ class EnvScope {
 };
 
 TEST(JVLinkFactory, FeedFolderUnderAppDirFoundWithoutRegardToCase) {
+  RV_POSIX_ONLY("on a case-insensitive file system any spelling names the folder");
   AppDirScope app;
   EnvScope env("JVLINK_SIM_FEED", nullptr);
   EXPECT_FALSE(jvlink_installed());
@@ -56,7 +58,7 @@ TEST(JVLinkFactory, EnvironmentNamesTheFeedAndTheControlServesIt) {
   fs::create_directories(app.path() / "jvfeed");
   TempDir feed;
   const fs::path elsewhere = feed.path() / "feed";
-  EnvScope env("JVLINK_SIM_FEED", elsewhere.c_str());
+  EnvScope env("JVLINK_SIM_FEED", elsewhere.string().c_str());
   EXPECT_FALSE(jvlink_installed());  // the AppDir folder does not count any more
 
   const std::string ra = jvfeed::ra(jvfeed::key(20240406, 6, 11)).str();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/fake_services.h"
+#include "common/platform.h"
 #include "common/temp_dir.h"
 #include "support/text.h"
 
@@ -30,6 +31,7 @@ class NoViewerDesktop final : public Desktop {
 };
 
 TEST(Manual, OpensTheManualOrSaysWhyNot) {
+  RV_POSIX_ONLY("a case-sensitive file system, where the name opened is the one on disk");
   const testing::AppDirScope dir;
   testing::FakeDialogs dialogs;
   testing::FakeDesktop desktop;

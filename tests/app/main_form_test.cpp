@@ -10,6 +10,7 @@
 #include "acquire/jvresult.h"
 #include "app/startup.h"
 #include "common/fake_services.h"
+#include "common/platform.h"
 #include "common/temp_dir.h"
 #include "support/app_dir.h"
 #include "support/clock.h"
@@ -98,6 +99,7 @@ TEST_F(StartUp, AFirstStartPreparesTheFolderAndPlacesTheWindowAtItsDefaults) {
 }
 
 TEST_F(StartUp, StoredFoldersAreNotLookedUpAgainAndExistingFoldersAreReused) {
+  RV_POSIX_ONLY("a case-sensitive file system, where only the folder made exists by its name");
   settings("[Dir]\r\nRGTTohyo2=D:\\mine\r\nRGTTohyo=\"E:\\x\"\r\njikeiretu=F:\\v\\Data\r\n");
   fs::create_directories(app_.path() / "data");
   fs::create_directories(app_.path() / "Kaime");

@@ -304,8 +304,13 @@ TEST_F(Cli, AnUnreadableFileOrFolderIsNamedWithItsCauseAndFails) {
   };
   const Case cases[] = {
       {"DATA", false, "DATA を開けません。（フォルダがありません）"},
+#ifdef _WIN32
+      // Windows does not open a folder as a file at all.
+      {"userkaimeset.dat", true, "userkaimeset.dat を開けません。（同じ名前のフォルダがあります）"},
+#else
       {"userkaimeset.dat", true,
        "userkaimeset.dat を読み込めません。（同じ名前のフォルダがあります）"},
+#endif
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.make);

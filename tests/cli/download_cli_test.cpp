@@ -2,6 +2,9 @@
 // with nothing newer.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,7 @@ namespace rv {
 namespace {
 
 using testing::run_cli;
+using testing::slurp;
 using testing::u8_path;
 
 class DownloadCli : public ::testing::Test {
@@ -104,6 +108,45 @@ TEST_F(DownloadCli, AReadErrorFailsAndAWrongStartTimeIsAUsageError) {
     EXPECT_EQ(bad.status, 2) << from;
   }
   EXPECT_EQ(run_cli({"--appdir", dir(), "download", "--bogus"}).status, 2);
+}
+
+// A generated weekend (three venues, twelve races) through ravelin-jvlink serving the same
+// feed folder: the same day files as the stand-in in the program writes. The times go to the
+// test's output for the notes, never into an assertion.
+TEST(DownloadCliBridge, StoresTheSameDayFilesAsTheStandIn) {
+  unsetenv("JVLINK_SIM_FEED");
+  const testing::TempDir direct;
+  const testing::TempDir bridged;
+  jvfeed::FeedOptions o;
+  o.days = jvfeed::weekend_days_from(DateTime{2026, 12, 5}, 2);
+  o.now = DateTime{2026, 12, 9, 12};
+  o.out = direct.path() / "jvfeed";
+  jvfeed::write_feed(o);
+
+  const auto timed = [](const testing::TempDir& app) {
+    const auto t0 = std::chrono::steady_clock::now();
+    const auto r = run_cli({"--appdir", app.path().string(), "download", "--quiet", "--from",
+                            "20261201000000", "--odds"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  };
+  const double stand_in = timed(direct);
+  setenv("RAVELIN_JVLINK_HELPER",
+         (std::string(RAVELIN_JVLINK) + " --feed " + o.out.string()).c_str(), 1);
+  const double bridge = timed(bridged);
+  unsetenv("RAVELIN_JVLINK_HELPER");
+  std::printf("download of the weekend: stand-in %.2f s, bridge %.2f s\n", stand_in, bridge);
+
+  const auto files = [](const fs::path& dir) {
+    std::map<std::string, std::string> out;
+    for (const auto& e : fs::recursive_directory_iterator(dir)) {
+      if (e.is_regular_file()) out[fs::relative(e.path(), dir).string()] = slurp(e.path());
+    }
+    return out;
+  };
+  const auto want = files(direct.path() / "DATA");
+  ASSERT_FALSE(want.empty());
+  EXPECT_EQ(files(bridged.path() / "DATA"), want);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include "jvdata/code_tables.h"
 #include "jvfeed/feed.h"
+#include "support/environment.h"
+#include "support/files.h"
 #include "support/text.h"
 
 namespace {
@@ -64,7 +66,7 @@ DateTime date_arg(const std::string& opt, const std::string& v, bool with_time) 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args = rv::program_args(argc, argv);
   FeedOptions o;
   std::string demo;
   std::optional<DateTime> start;
@@ -78,7 +80,7 @@ int main(int argc, char** argv) {
       return args[++i];
     };
     if (a == "--out") {
-      o.out = value();
+      o.out = rv::utf8_path(value());
     } else if (a == "--demo") {
       demo = value();
     } else if (a == "--seed") {

@@ -1,0 +1,67 @@
+// The framed protocol between the program and ravelin-jvlink, the process that hosts the
+// control. Over the helper's standard input and output: one request frame, one reply frame.
+// A frame is a 4-byte little-endian payload length and the payload; the payload is a list of
+// fields, each a 32-bit little-endian integer or a byte string (its length as such an integer,
+// then the bytes as they are: records stay Shift-JIS, byte for byte).
+//
+// Request: operation, then the operation's arguments in JVLink order.
+// Reply: the result code, then the operation's out values in JVLink order.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "acquire/jvlink.h"
+
+namespace rv {
+
+enum class JVOp : std::int32_t {
+  Init = 1,
+  SetUIProperties,
+  Open,
+  RTOpen,
+  Status,
+  Read,
+  Close,
+  Cancel,
+};
+
+// Beyond this a length is taken for a damaged stream rather than a record.
+inline constexpr std::uint32_t kMaxFrame = 16U << 20U;
+
+class FrameOut {
+ public:
+  FrameOut& i32(std::int32_t v);
+  FrameOut& bytes(std::string_view s);
+  // The frame: length, then payload.
+  [[nodiscard]] std::string frame() const;
+
+ private:
+  std::string payload_;
+};
+
+class FrameIn {
+ public:
+  explicit FrameIn(std::string_view payload) : rest_(payload) {}
+  // False when the payload ends early; the value is then left alone.
+  bool i32(std::int32_t& v);
+  bool bytes(std::string& s);
+
+ private:
+  std::string_view rest_;
+};
+
+// Reads exactly n bytes into buf; false at the end of the stream or on an error.
+using ReadExact = std::function<bool(char* buf, std::size_t n)>;
+using WriteAll = std::function<bool(std::string_view bytes)>;
+
+// One frame's payload; false at the end, on an error or for a length over kMaxFrame.
+bool read_frame(const ReadExact& read, std::string& payload);
+
+// The helper's side: answers requests with jv until the input ends. False when a request
+// could not be understood (the stream is then out of step and the helper stops).
+bool serve_jvlink(JVLink& jv, const ReadExact& read, const WriteAll& write);
+
+}  // namespace rv
