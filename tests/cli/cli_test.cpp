@@ -184,7 +184,7 @@ TEST_F(Cli, EvaluationsPrintTheFilesWrittenAndAnAllDaysRunItsDays) {
   for (const int ymd : {20261205, 20261206}) {
     store_records(app_.path(), race_records(jvfeed::key(ymd, 6, 1), 8));
   }
-  const std::string hp = (app_.path() / "HPupload").string() + "/";
+  const std::string hp = (app_.path() / "HPupload" / "").make_preferred().string();
   Result r = run_cli({"--appdir", dir(), "verify", "34", "--all"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, hp + "Kaishu20261205.txt\n" + hp + "Kaishu20261206.txt\n" + hp + "Kaishu.txt\n" +

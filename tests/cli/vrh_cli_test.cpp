@@ -29,7 +29,10 @@ class VrhCli : public ::testing::Test {
     return run_cli(args);
   }
 
-  std::string path(const char* relative) const { return (app_.path() / relative).string(); }
+  // The path as the program prints it, with the system's separators.
+  std::string path(const char* relative) const {
+    return (app_.path() / relative).make_preferred().string();
+  }
 
   testing::AppDirScope app_;
 };
