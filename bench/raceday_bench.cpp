@@ -9,13 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "acquire/jvlink_factory.h"
 #include "acquire/jvlink_sim.h"
 #include "app/main_form.h"
 #include "budget.h"
-#include "common/fake_services.h"
 #include "jvdata/layouts.h"
 #include "stored_days.h"
+#include "stored_days_form.h"
 #include "support/app_dir.h"
 #include "support/clock.h"
 #include "support/files.h"
@@ -59,14 +58,7 @@ fs::path fresh_copy() {
   return app;
 }
 
-struct Rig {
-  testing::FakeDialogs dialogs;
-  testing::FakeDesktop desktop;
-  NoInstallLocator installs;
-  std::unique_ptr<JVLink> jvlink = create_jvlink();
-  QueueDispatcher dispatcher;
-  MainForm form{dialogs, desktop, installs, *jvlink, dispatcher};
-
+struct Rig : bench::StoredDaysForm {
   explicit Rig(ManualClock& clock, const DateTime& at) {
     clock.set(at);
     form.FormCreate();

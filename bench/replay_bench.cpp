@@ -8,12 +8,11 @@
 #include <filesystem>
 #include <memory>
 
-#include "acquire/jvlink_factory.h"
 #include "app/main_form.h"
 #include "app/replay.h"
 #include "budget.h"
-#include "common/fake_services.h"
 #include "stored_days.h"
+#include "stored_days_form.h"
 
 namespace rv {
 namespace {
@@ -26,14 +25,7 @@ fs::path stored_days() {
 }
 
 // The window of the stored days, started, with every horse axis and partner.
-struct ReplayWindow {
-  testing::FakeDialogs dialogs;
-  testing::FakeDesktop desktop;
-  NoInstallLocator installs;
-  std::unique_ptr<JVLink> jvlink = create_jvlink();
-  QueueDispatcher dispatcher;
-  MainForm form{dialogs, desktop, installs, *jvlink, dispatcher};
-
+struct ReplayWindow : bench::StoredDaysForm {
   // False when the selection set is missing.
   bool start() {
     form.FormCreate();

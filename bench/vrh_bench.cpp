@@ -6,24 +6,17 @@
 
 #include <memory>
 
-#include "acquire/jvlink_factory.h"
 #include "app/main_form.h"
 #include "budget.h"
-#include "common/fake_services.h"
 #include "stored_days.h"
+#include "stored_days_form.h"
 
 namespace rv {
 namespace {
 
 constexpr int kDays = 1000;
 
-struct Window {
-  testing::FakeDialogs dialogs;
-  testing::FakeDesktop desktop;
-  NoInstallLocator installs;
-  std::unique_ptr<JVLink> jvlink = create_jvlink();
-  QueueDispatcher dispatcher;
-  MainForm form{dialogs, desktop, installs, *jvlink, dispatcher};
+struct Window : bench::StoredDaysForm {
   Window() { form.FormCreate(); }
 
   // Each day of the date box chosen in turn, as the walks choose them.

@@ -105,6 +105,14 @@ void print_grid(std::ostream& out, const Grid& grid) {
   }
 }
 
+void print_progress(CliContext& ctx, std::string_view sjis) {
+  if (ctx.err != nullptr) *ctx.err << to_utf8(sjis) << '\n';
+}
+
+void print_written(CliContext& ctx, const std::vector<std::filesystem::path>& files) {
+  for (const auto& file : files) print_line(ctx.out, path_text(file));
+}
+
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Options opt;
   std::unique_ptr<CliCommand> command;

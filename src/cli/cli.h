@@ -2,6 +2,7 @@
 // CliCommand in a file of its own, listed once in commands.cpp.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <span>
@@ -55,6 +56,11 @@ std::span<const CliCommandEntry> cli_commands();
 void print_line(std::ostream& out, std::string_view sjis);
 // A grid as TAB-separated lines, heading row first, cells exactly as the grid holds them.
 void print_grid(std::ostream& out, const Grid& grid);
+
+// A progress line of a long run (Shift-JIS) to standard error, as UTF-8.
+void print_progress(CliContext& ctx, std::string_view sjis);
+// The paths of the files a command wrote, one a line.
+void print_written(CliContext& ctx, const std::vector<std::filesystem::path>& files);
 
 // Runs the events a threaded mail hands over until it has been sent or has failed.
 void WaitForMail(CliContext& ctx, const TSendMail& mail);

@@ -13,12 +13,10 @@ namespace rv::cli {
 template <typename Run>
 int RunDevelopmentCommand(CliContext& ctx, Run&& run) {
   DevelopmentMenu& menu = ctx.form.development();
-  menu.on_day = [&ctx](std::string_view day) {
-    if (ctx.err != nullptr) *ctx.err << to_utf8(day) << "\n";
-  };
+  menu.on_day = [&ctx](std::string_view day) { print_progress(ctx, day); };
   run(menu);
   menu.on_day = nullptr;
-  for (const auto& path : menu.written) print_line(ctx.out, path_text(path));
+  print_written(ctx, menu.written);
   return menu.written.empty() ? 1 : 0;
 }
 

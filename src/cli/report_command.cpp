@@ -1,7 +1,6 @@
 // report hits DAY [--ana] | report totals DAY | report ninki: "的中" / "穴的中", "集計" on the
 // loaded day, "不出現数" over every stored day (a progress line per day on standard error);
 // prints the paths written.
-#include <iostream>
 
 #include "cli/day_arg.h"
 #include "support/files.h"
@@ -38,15 +37,15 @@ class ReportCommand final : public CliCommand {
     MainForm& form = ctx.form;
     WrittenFiles written;
     if (what_ == "ninki") {
-      form.evaluation_runs().on_day = [](const std::string& text) {
-        std::cerr << to_utf8(text) << '\n';
+      form.evaluation_runs().on_day = [&ctx](const std::string& text) {
+        print_progress(ctx, text);
       };
       written = form.N41Click();
     } else {
       if (const int status = LoadDayArg(ctx, day_); status != 0) return status;
       written = what_ == "hits" ? form.TekiAnaBtnClick(ana_) : form.ShukeiBtnClick();
     }
-    for (const auto& file : written) print_line(ctx.out, path_text(file));
+    print_written(ctx, written);
     return 0;
   }
 

@@ -1,6 +1,5 @@
 // verify 13|34 DAY|--all: "連対計1-3該当" / "連対差3-4該当" on one day, or over every stored day
 // with a progress line per day on standard error; prints the paths written.
-#include <iostream>
 
 #include "cli/day_arg.h"
 #include "support/files.h"
@@ -23,15 +22,15 @@ class VerifyCommand final : public CliCommand {
     MainForm& form = ctx.form;
     WrittenFiles written;
     if (all_) {
-      form.evaluation_runs().on_day = [](const std::string& text) {
-        std::cerr << to_utf8(text) << '\n';
+      form.evaluation_runs().on_day = [&ctx](const std::string& text) {
+        print_progress(ctx, text);
       };
       written = set_ == FilterSet::kSum13 ? form.N35Click() : form.N37Click();
     } else {
       if (const int status = LoadDayArg(ctx, day_); status != 0) return status;
       written = set_ == FilterSet::kSum13 ? form.N34Click() : form.N36Click();
     }
-    for (const auto& file : written) print_line(ctx.out, path_text(file));
+    print_written(ctx, written);
     return 0;
   }
 
