@@ -1,7 +1,6 @@
 #include "acquire/jvlink_factory.h"
 
 #include <cstdlib>
-#include <sstream>
 #include <system_error>
 
 #include "acquire/jvlink_bridge.h"
@@ -40,13 +39,37 @@ std::filesystem::path jvlink_feed_folder() {
   return app_path("\\jvfeed");
 }
 
+std::vector<std::string> command_words(std::string_view text) {
+  std::vector<std::string> words;
+  std::string word;
+  bool in_word = false;
+  char quote = 0;
+  for (const char c : text) {
+    if (quote != 0) {
+      if (c == quote) {
+        quote = 0;
+      } else {
+        word.push_back(c);
+      }
+    } else if (c == '"' || c == '\'') {
+      quote = c;
+      in_word = true;
+    } else if (c == ' ' || c == '\t') {
+      if (in_word) words.push_back(std::move(word));
+      word.clear();
+      in_word = false;
+    } else {
+      word.push_back(c);
+      in_word = true;
+    }
+  }
+  if (in_word) words.push_back(std::move(word));
+  return words;
+}
+
 std::vector<std::string> jvlink_helper_command() {
   std::vector<std::string> argv;
-  if (const auto env = env_var("RAVELIN_JVLINK_HELPER")) {
-    std::istringstream words(*env);
-    for (std::string w; words >> w;) argv.push_back(w);
-    return argv;
-  }
+  if (const auto env = env_var("RAVELIN_JVLINK_HELPER")) return command_words(*env);
 #ifdef _WIN32
   if (control_registered()) {
     const auto u8 = (executable_dir() / "ravelin-jvlink.exe").u8string();

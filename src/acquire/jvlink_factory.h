@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "acquire/jvlink.h"
@@ -12,6 +13,11 @@ namespace rv {
 
 // The stand-in's feed folder: $JVLINK_SIM_FEED, else AppDir + "\jvfeed".
 std::filesystem::path jvlink_feed_folder();
+
+// A command line's words, split at blanks outside quotes. A pair of double or single quotes
+// keeps its blanks in the word and is dropped; a backslash is an ordinary character, so that
+// Windows paths need no doubling.
+std::vector<std::string> command_words(std::string_view text);
 
 // The command that starts ravelin-jvlink: the words of $RAVELIN_JVLINK_HELPER (e.g. "wine
 // /opt/ravelin/ravelin-jvlink.exe"), else on Windows the helper beside this program when the

@@ -4,6 +4,9 @@
 #include <stdlib.h>
 
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "common/platform.h"
 #include "common/temp_dir.h"
@@ -73,6 +76,21 @@ TEST(JVLinkFactory, EnvironmentNamesTheFeedAndTheControlServesIt) {
   EXPECT_EQ(jv->JVRead(buff, size, name), static_cast<int>(ra.size()));
   EXPECT_EQ(buff, ra);
   EXPECT_EQ(jv->JVClose(), 0);
+}
+
+TEST(JVLinkFactory, TheHelperCommandKeepsQuotedBlanksAndBackslashes) {
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {"  wine   /opt/r/ravelin-jvlink.exe ", {"wine", "/opt/r/ravelin-jvlink.exe"}},
+      {R"("C:\Program Files\Ravelin\ravelin-jvlink.exe" JVDTLab.JVLink)",
+       {R"(C:\Program Files\Ravelin\ravelin-jvlink.exe)", "JVDTLab.JVLink"}},
+      {"wine '/home/u/my progs/j.exe'", {"wine", "/home/u/my progs/j.exe"}},
+      {R"(a"b c"d '' "it's")", {"ab cd", "", "it's"}},
+      {"", {}},
+  };
+  for (const auto& [text, words] : cases) EXPECT_EQ(command_words(text), words) << text;
+  EnvScope env("RAVELIN_JVLINK_HELPER", "'/x y/ravelin-jvlink' --feed /f");
+  EXPECT_EQ(jvlink_helper_command(),
+            (std::vector<std::string>{"/x y/ravelin-jvlink", "--feed", "/f"}));
 }
 
 }  // namespace
