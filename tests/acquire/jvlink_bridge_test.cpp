@@ -4,11 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <string>
 #include <vector>
 
-#include "common/platform.h"
+#ifdef _WIN32
+#include <windows.h>
+// after windows.h
+#include <tlhelp32.h>
+#else
+#include <csignal>
+#endif
+
 #include "sim_fixture.h"
 #include "support/text.h"
 
@@ -22,9 +28,47 @@ using testing::slurp;
 class JVLinkBridgeTest : public testing::SimTest {
  protected:
   std::vector<std::string> helper() const { return {RAVELIN_JVLINK, "--feed", feed().string()}; }
-#ifndef _WIN32
-  // The helper started through a shell that leaves its process id in a file, for the tests
-  // that kill or stop it (POSIX signals).
+#ifdef _WIN32
+  std::vector<std::string> watched_helper() const {
+    return helper();
+  }
+  // The helper is the one child of this process by that name.
+  static HANDLE open_helper(DWORD access) {
+    const HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    DWORD pid = 0;
+    for (BOOL more = Process32FirstW(snap, &entry); more && pid == 0;
+         more = Process32NextW(snap, &entry)) {
+      if (entry.th32ParentProcessID == GetCurrentProcessId() &&
+          _wcsicmp(entry.szExeFile, L"ravelin-jvlink.exe") == 0) {
+        pid = entry.th32ProcessID;
+      }
+    }
+    CloseHandle(snap);
+    return pid == 0 ? nullptr : OpenProcess(access, FALSE, pid);
+  }
+  void kill_helper() const {
+    const HANDLE h = open_helper(PROCESS_TERMINATE | SYNCHRONIZE);
+    ASSERT_NE(h, nullptr);
+    TerminateProcess(h, 1);
+    WaitForSingleObject(h, INFINITE);
+    CloseHandle(h);
+  }
+  void stop_helper() const {
+    using Suspend = LONG(NTAPI*)(HANDLE);
+    const auto suspend = reinterpret_cast<Suspend>(  // NOLINT: the export has no header
+        reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtSuspendProcess")));
+    const HANDLE h = open_helper(PROCESS_SUSPEND_RESUME);
+    ASSERT_NE(h, nullptr);
+    ASSERT_NE(suspend, nullptr);
+    EXPECT_EQ(suspend(h), 0);
+    CloseHandle(h);
+  }
+#else
+  // The helper started through a shell that leaves its process id in a file, so that it can
+  // be killed or stopped.
   std::vector<std::string> watched_helper() const {
     return {"sh", "-c",
             "echo $$ > '" + pid_file() + "'; exec '" RAVELIN_JVLINK "' --feed '" + feed().string() +
@@ -33,8 +77,11 @@ class JVLinkBridgeTest : public testing::SimTest {
   [[nodiscard]] std::string pid_file() const {
     return (app_.path() / "helper.pid").string();
   }
-  void signal_helper(int sig) const {
-    ::kill(std::stoi(slurp(pid_file())), sig);
+  void kill_helper() const {
+    ::kill(std::stoi(slurp(pid_file())), SIGKILL);
+  }
+  void stop_helper() const {
+    ::kill(std::stoi(slurp(pid_file())), SIGSTOP);
   }
 #endif
   AppDirScope app_;
@@ -115,9 +162,6 @@ TEST_F(JVLinkBridgeTest, EveryResultCodePassesUnchanged) {
 }
 
 TEST_F(JVLinkBridgeTest, AHelperKilledInAReadGivesMinus401AndTheNextOpenWorks) {
-#ifdef _WIN32
-  RV_POSIX_ONLY("the test kills the helper with a signal");
-#else
   stored("20240401000000_a.jvd", {"RA1", "SE1"});
   JVLinkBridge bridge(watched_helper());
   ASSERT_EQ(bridge.JVInit(kSid), 0);
@@ -126,7 +170,7 @@ TEST_F(JVLinkBridgeTest, AHelperKilledInAReadGivesMinus401AndTheNextOpenWorks) {
   std::string name;
   int size = 0;
   ASSERT_EQ(bridge.JVRead(buff, size, name), 5);
-  signal_helper(SIGKILL);
+  kill_helper();
   EXPECT_EQ(bridge.JVRead(buff, size, name), -401);
   EXPECT_EQ(bridge.JVRead(buff, size, name), -401);  // the stream went with the helper
   EXPECT_EQ(bridge.JVClose(), 0);
@@ -138,22 +182,17 @@ TEST_F(JVLinkBridgeTest, AHelperKilledInAReadGivesMinus401AndTheNextOpenWorks) {
   // A fresh helper, initialised with the sid of before.
   ASSERT_EQ(open(bridge, "20240101000000"), 0);
   EXPECT_EQ(trace(bridge), "RA1 SE1 | .");
-#endif
 }
 
 TEST_F(JVLinkBridgeTest, AHelperThatStopsAnsweringIsEndedAtTheTimeLimit) {
-#ifdef _WIN32
-  RV_POSIX_ONLY("the test stops the helper with a signal");
-#else
   stored("20240401000000_a.jvd", {"RA1"});
   JVLinkBridge bridge(watched_helper(), std::chrono::milliseconds(300));
   ASSERT_EQ(bridge.JVInit(kSid), 0);
   ASSERT_EQ(open(bridge, "20240101000000"), 0);
-  signal_helper(SIGSTOP);
+  stop_helper();
   EXPECT_EQ(bridge.JVStatus(), -401);
   ASSERT_EQ(open(bridge, "20240101000000"), 0);
   EXPECT_EQ(trace(bridge), "RA1 | .");
-#endif
 }
 
 TEST_F(JVLinkBridgeTest, AHelperThatCannotStartGivesMinus401) {
