@@ -21,6 +21,12 @@ sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 
+# One index that fails to fetch (a mirror in mid-sync) need not stop an install that the
+# other indexes can serve; the install itself says when they cannot.
+update_indexes() {
+  "${sudo_cmd[@]}" apt-get update -q || echo "setup: apt-get update reported errors; going on" >&2
+}
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -28,7 +34,7 @@ done
 
 if ((${#missing[@]})); then
   echo "installing: ${missing[*]}"
-  "${sudo_cmd[@]}" apt-get update -q
+  update_indexes
   "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
@@ -36,8 +42,8 @@ fi
 # when its packages cannot be had (a half-fetched i386 index would fail every later update).
 if [ "${1:-}" = windows ] && ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'ok installed'; then
   "${sudo_cmd[@]}" dpkg --add-architecture i386
-  if ! { "${sudo_cmd[@]}" apt-get update -q &&
-    "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends wine32:i386; }; then
+  update_indexes
+  if ! "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends wine32:i386; then
     echo "setup: wine32:i386 cannot be installed; 32-bit Windows programs will not run" >&2
     "${sudo_cmd[@]}" dpkg --remove-architecture i386 || true
     "${sudo_cmd[@]}" apt-get update -q || true
