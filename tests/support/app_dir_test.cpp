@@ -11,10 +11,34 @@
 #include "support/folder_index.h"
 #include "support/text.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace rv {
 namespace {
 
 using testing::AppDirScope;
+
+// Moves a folder's modification time an hour back, so that the next change moves it. The
+// C++ library of mingw cannot set a folder's time (it opens folders as files).
+void age_folder(const fs::path& folder) {
+#ifdef _WIN32
+  const HANDLE h = CreateFileW(folder.c_str(), FILE_WRITE_ATTRIBUTES | FILE_READ_ATTRIBUTES,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  FILETIME t{};
+  GetFileTime(h, nullptr, nullptr, &t);
+  ULARGE_INTEGER v{{t.dwLowDateTime, t.dwHighDateTime}};
+  v.QuadPart -= 36'000'000'000ULL;  // an hour in 100 ns ticks
+  t = {v.LowPart, v.HighPart};
+  EXPECT_TRUE(SetFileTime(h, nullptr, nullptr, &t));
+  CloseHandle(h);
+#else
+  fs::last_write_time(folder, fs::last_write_time(folder) - std::chrono::hours(1));
+#endif
+}
 
 TEST(AppPath, MatchesEachComponentWithoutRegardToCase) {
   AppDirScope app;
@@ -29,13 +53,9 @@ TEST(AppPath, MatchesEachComponentWithoutRegardToCase) {
 // The folder's names are read once: missing names and the program's own writes cost no
 // further folder read, and a file another program added is still found.
 TEST(AppPath, AnswersFromAFolderIndexThatFollowsTheDisk) {
-  // The C++ library of mingw cannot set a folder's time (it opens folders as files).
-  RV_POSIX_ONLY("sets a folder's modification time");
   AppDirScope app;
   fs::create_directories(app.path() / "DATA");
-  // A folder that has been there a while, so that the next change moves its stamp.
-  fs::last_write_time(app.path() / "DATA",
-                      fs::last_write_time(app.path() / "DATA") - std::chrono::hours(1));
+  age_folder(app.path() / "DATA");
   EXPECT_EQ(app_path("\\Data\\a.jvRA"), app.path() / "DATA" / "a.jvRA");
   testing::write_bytes(app.path() / "DATA" / "Other.jvRA", "r");  // behind the index's back
   EXPECT_EQ(app_path("\\data\\other.JVRA"), app.path() / "DATA" / "Other.jvRA");
@@ -60,19 +80,25 @@ TEST(AppPath, StaysBelowAppDir) {
   EXPECT_EQ(app_path("\\.\\a"), app.path() / "a");
 }
 
-TEST(AppDirResolution, CommandLineThenEnvironmentThenTheUsersDataFolder) {
-  RV_POSIX_ONLY("POSIX paths and the XDG data folder; Windows keeps AppDir beside the program");
-  ::setenv("RAVELIN_APPDIR", "/tmp/from-env", 1);
-  EXPECT_EQ(find_app_dir(fs::path("/tmp/from-arg")), fs::path("/tmp/from-arg"));
-  EXPECT_EQ(find_app_dir(std::nullopt), fs::path("/tmp/from-env"));
+TEST(AppDirResolution, CommandLineThenEnvironmentThenTheDefaultFolder) {
+  const testing::TempDir tmp;
+  const fs::path from_env = tmp.path() / fs::path(u8"競馬データ");  // not in any ANSI code page
+  const auto env_u8 = from_env.u8string();
+  ::setenv("RAVELIN_APPDIR", reinterpret_cast<const char*>(env_u8.c_str()), 1);
+  EXPECT_EQ(find_app_dir(tmp.path() / "from-arg"), tmp.path() / "from-arg");
+  EXPECT_EQ(find_app_dir(std::nullopt), from_env);
   ::unsetenv("RAVELIN_APPDIR");
+#ifdef _WIN32
+  EXPECT_EQ(find_app_dir(std::nullopt), executable_dir());  // Windows keeps it beside the program
+#else
   const testing::TempDir data;
   ::setenv("XDG_DATA_HOME", data.path().string().c_str(), 1);
   EXPECT_EQ(find_app_dir(std::nullopt), data.path() / "ravelin");
   EXPECT_TRUE(fs::is_directory(data.path() / "ravelin"));  // made on first start
   ::unsetenv("XDG_DATA_HOME");
-  set_app_dir("/tmp/x/");
-  EXPECT_EQ(app_dir(), fs::path("/tmp/x"));
+#endif
+  set_app_dir(tmp.path() / "x" / "");
+  EXPECT_EQ(app_dir(), tmp.path() / "x");
 }
 
 }  // namespace
