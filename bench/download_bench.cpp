@@ -3,7 +3,7 @@
 // days, and 1,000 with RAVELIN_BENCH_1000_DAYS=1. Its floor: reading the same feed and
 // writing its bytes once. The budget is twice the floor, and a per-day time that stays flat
 // as the days grow. Beside it, on four days, storing the same records one by one against the
-// download.
+// download, and the download through the bridge to the helper process against the stand-in.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -15,6 +15,7 @@
 
 #include "acquire/day_store.h"
 #include "acquire/download_routing.h"
+#include "acquire/jvlink_bridge.h"
 #include "acquire/jvlink_feed.h"
 #include "budget.h"
 #include "common/temp_dir.h"
@@ -88,6 +89,30 @@ void day_counts(benchmark::internal::Benchmark* b) {
   }
 }
 
+// The same download through JVLinkBridge and ravelin-jvlink serving the same feed, against the
+// stand-in in this process: what the helper process and its pipe cost (on this system; under
+// wine and on Windows the pipe is dearer). Its files left to the system's cache, as the
+// floor's, so that the difference is the bridge's.
+void BM_DownloadThroughBridge(benchmark::State& state) {
+  const DiskFlushOffScope cached;
+  const fs::path feed = bench::generated_feed(static_cast<int>(state.range(0)));
+  Budget budget(state, 0);
+  for (auto _ : state) {
+    in_fresh_app_dir([&](const fs::path&) {
+      budget.work([&] {
+        JVLinkBridge bridge({RAVELIN_JVLINK, "--feed", feed.string()});
+        if (!bench::download_through(bridge)) state.SkipWithError("the download did not complete");
+      });
+    });
+    in_fresh_app_dir([&](const fs::path&) {
+      budget.floor([&] {
+        if (!bench::download_feed(feed)) state.SkipWithError("the download did not complete");
+      });
+    });
+  }
+  budget.report(static_cast<int>(state.range(0)), "day");
+}
+
 // The records the download takes, read through the stand-in and stored one by one, each a
 // load and a rewrite of its day file.
 void store_record_by_record(const fs::path& feed) {
@@ -123,6 +148,13 @@ void BM_StoreRecordByRecord(benchmark::State& state) {
 BENCHMARK(BM_Download)
     ->Apply(day_counts)
     ->ArgNames({"days", "cached"})
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->Repetitions(3);
+BENCHMARK(BM_DownloadThroughBridge)
+    ->Arg(100)
+    ->ArgName("days")
     ->UseManualTime()
     ->Unit(benchmark::kSecond)
     ->Iterations(1)

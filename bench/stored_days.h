@@ -66,9 +66,9 @@ class DownloadDialogs final : public Dialogs {
 };
 
 // The stored-data window's download of every day of the feed with odds into the current
-// AppDir (its DATA and CHG folders made). Answers whether it completed.
-inline bool download_feed(const fs::path& feed) {
-  JVLinkSim jv(feed);
+// AppDir (its DATA and CHG folders made) through jv, initialised here. Answers whether it
+// completed.
+inline bool download_through(JVLink& jv) {
   jv.JVInit(kSid);
   DownloadDialogs dialogs;
   TGetDataForm form(dialogs, jv);
@@ -80,6 +80,12 @@ inline bool download_feed(const fs::path& feed) {
   std::fprintf(stderr, "download did not complete: %s\n",
                to_utf8(form.ProgressLabel.text()).c_str());
   return false;
+}
+
+// The same through the stand-in serving the feed folder.
+inline bool download_feed(const fs::path& feed) {
+  JVLinkSim jv(feed);
+  return download_through(jv);
 }
 
 // The program folder of `race_days` downloaded days (its feed written first when needed),

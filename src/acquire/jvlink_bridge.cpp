@@ -9,6 +9,8 @@ namespace rv {
 
 namespace {
 constexpr int kJVNotInitialised = -201;
+// Reads asked of the helper at once: a day's odds records then cross the pipe in a few trips.
+constexpr int kReadAhead = 64;
 }  // namespace
 
 JVLinkBridge::JVLinkBridge(std::vector<std::string> helper, std::chrono::milliseconds limit)
@@ -62,6 +64,7 @@ int JVLinkBridge::simple(const char* operation, JVOp op, bool limited) {
 }
 
 int JVLinkBridge::JVInit(std::string_view sid) {
+  ahead_.clear();
   sid_.reset();
   if (!ensure_helper("JVInit")) return kJVInternalError;
   const auto reply = call("JVInit", FrameOut().i32(int(JVOp::Init)).bytes(sid), true);
@@ -80,6 +83,7 @@ int JVLinkBridge::JVOpen(std::string_view dataspec, std::string_view fromtime, i
                          int& readcount, int& downloadcount, std::string& lastfiletimestamp) {
   readcount = downloadcount = 0;
   lastfiletimestamp.clear();
+  ahead_.clear();
   if (!ensure_helper("JVOpen")) return kJVInternalError;
   const auto reply = call(
       "JVOpen", FrameOut().i32(int(JVOp::Open)).bytes(dataspec).bytes(fromtime).i32(option), false);
@@ -94,6 +98,7 @@ int JVLinkBridge::JVOpen(std::string_view dataspec, std::string_view fromtime, i
 }
 
 int JVLinkBridge::JVRTOpen(std::string_view dataspec, std::string_view key) {
+  ahead_.clear();
   if (!ensure_helper("JVRTOpen")) return kJVInternalError;
   const auto reply =
       call("JVRTOpen", FrameOut().i32(int(JVOp::RTOpen)).bytes(dataspec).bytes(key), true);
@@ -110,24 +115,43 @@ int JVLinkBridge::JVStatus() {
 int JVLinkBridge::JVRead(std::string& buff, int& size, std::string& filename) {
   buff.clear();
   filename.clear();
-  if (!started_) return lost_ ? kJVInternalError : kJVNotInitialised;
-  const auto reply = call("JVRead", FrameOut().i32(int(JVOp::Read)).i32(size), true);
-  if (!reply) return kJVInternalError;
-  FrameIn in(*reply);
-  int r = kJVInternalError;
-  in.i32(r);
-  in.bytes(buff);
-  in.i32(size);
-  in.bytes(filename);
-  return r;
+  if (ahead_.empty()) {
+    if (!started_) return lost_ ? kJVInternalError : kJVNotInitialised;
+    const auto reply =
+        call("JVRead", FrameOut().i32(int(JVOp::Read)).i32(size).i32(kReadAhead), true);
+    if (!reply) return kJVInternalError;
+    FrameIn in(*reply);
+    int count = 0;
+    in.i32(count);
+    for (int i = 0; i < count; ++i) {
+      Read r;
+      if (!in.i32(r.result) || !in.bytes(r.buff) || !in.i32(r.size) || !in.bytes(r.filename)) {
+        break;
+      }
+      ahead_.push_back(std::move(r));
+    }
+    if (ahead_.empty()) {  // a reply out of step with the protocol
+      lost("JVRead");
+      return kJVInternalError;
+    }
+  }
+  Read& next = ahead_.front();
+  buff = std::move(next.buff);
+  size = next.size;
+  filename = std::move(next.filename);
+  const int result = next.result;
+  ahead_.pop_front();
+  return result;
 }
 
 int JVLinkBridge::JVClose() {
+  ahead_.clear();
   if (!started_) return 0;  // the control that held the stream is gone, and the stream with it
   return simple("JVClose", JVOp::Close, true);
 }
 
 int JVLinkBridge::JVCancel() {
+  ahead_.clear();
   if (!started_) return 0;
   return simple("JVCancel", JVOp::Cancel, true);
 }

@@ -6,10 +6,12 @@
 // gives no reply within the time limit, the call answers -401 (the control's internal
 // error) and leaves a line in the error log, the helper is ended, and JVRead and JVStatus
 // answer -401 until the next JVInit, JVOpen, JVRTOpen or JVSetUIProperties starts a fresh
-// one (JVInit replayed with the last sid that succeeded).
+// one (JVInit replayed with the last sid that succeeded). Records the helper had read before
+// it failed still arrive first: they came from the control.
 #pragma once
 
 #include <chrono>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,6 +56,15 @@ class JVLinkBridge final : public JVLink {
   bool started_ = false;
   bool lost_ = false;  // the helper failed since the last start
   std::optional<std::string> sid_;
+
+  // What the helper read ahead and the program has not yet taken.
+  struct Read {
+    int result = 0;
+    std::string buff;
+    int size = 0;
+    std::string filename;
+  };
+  std::deque<Read> ahead_;
 };
 
 }  // namespace rv

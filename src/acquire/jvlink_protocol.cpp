@@ -1,5 +1,6 @@
 #include "acquire/jvlink_protocol.h"
 
+#include <algorithm>
 #include <array>
 
 namespace rv {
@@ -25,6 +26,11 @@ FrameOut& FrameOut::i32(std::int32_t v) {
 FrameOut& FrameOut::bytes(std::string_view s) {
   put_u32(payload_, static_cast<std::uint32_t>(s.size()));
   payload_.append(s);
+  return *this;
+}
+
+FrameOut& FrameOut::append(const FrameOut& fields) {
+  payload_.append(fields.payload_);
   return *this;
 }
 
@@ -101,11 +107,20 @@ bool answer(JVLink& jv, FrameIn& in, FrameOut& out) {
       return true;
     case JVOp::Read: {
       int size = 0;
-      if (!in.i32(size)) return false;
+      int most = 0;
+      if (!in.i32(size) || !in.i32(most)) return false;
+      FrameOut reads;
+      int count = 0;
+      std::size_t bytes = 0;
       std::string buff;
       std::string filename;
-      const int r = jv.JVRead(buff, size, filename);
-      out.i32(r).bytes(buff).i32(size).bytes(filename);
+      for (int r = 1; r > 0 && count < std::max(most, 1) && bytes < kReadAheadBytes; ++count) {
+        int got = size;
+        r = jv.JVRead(buff, got, filename);
+        reads.i32(r).bytes(buff).i32(got).bytes(filename);
+        bytes += buff.size();
+      }
+      out.i32(count).append(reads);
       return true;
     }
     case JVOp::Close:

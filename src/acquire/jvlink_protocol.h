@@ -6,8 +6,16 @@
 //
 // Request: operation, then the operation's arguments in JVLink order.
 // Reply: the result code, then the operation's out values in JVLink order.
+//
+// Read is the exception, as crossing the pipe costs more than a read: its request carries
+// the buffer size and the most records wanted; its reply, the number of reads made, then for
+// each its result code, record, size and file name. The helper reads on while the reads give
+// records, up to that number or kReadAheadBytes, so that every result that is not a record
+// (the end, a file boundary, "still downloading", an error) ends a reply and reaches the
+// program where the control gave it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -30,11 +38,15 @@ enum class JVOp : std::int32_t {
 
 // Beyond this a length is taken for a damaged stream rather than a record.
 inline constexpr std::uint32_t kMaxFrame = 16U << 20U;
+// A Read reply stops taking records past this many bytes (one record is far smaller).
+inline constexpr std::size_t kReadAheadBytes = 1U << 20U;
 
 class FrameOut {
  public:
   FrameOut& i32(std::int32_t v);
   FrameOut& bytes(std::string_view s);
+  // The fields of another frame, after these.
+  FrameOut& append(const FrameOut& fields);
   // The frame: length, then payload.
   [[nodiscard]] std::string frame() const;
 

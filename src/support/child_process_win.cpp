@@ -90,7 +90,8 @@ bool ChildProcess::start(const std::vector<std::string>& argv) {
   HANDLE child_in = nullptr;
   HANDLE child_out = nullptr;
   if (!CreatePipe(&child_in, &impl_->to, &sa, 0)) return false;
-  if (!CreatePipe(&impl_->from, &child_out, &sa, 0)) {
+  // A helper's replies run to a megabyte; a pipe that holds one whole crosses it in one step.
+  if (!CreatePipe(&impl_->from, &child_out, &sa, 1U << 20U)) {
     CloseHandle(child_in);
     impl_->close_pipes();
     return false;
