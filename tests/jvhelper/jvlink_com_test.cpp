@@ -72,7 +72,7 @@ TEST_F(JVLinkComTest, TheRegisteredFakeIsCreatedByProgIdBehindTheBridge) {
   EXPECT_EQ(bridge.JVClose(), 0);
   EXPECT_EQ(bridge.JVRTOpen("0B99", "20240406"), -111);
   unsetenv("JVLINK_SIM_FEED");
-  std::system(("regsvr32 /u /s \"" + dll + "\"").c_str());
+  // Left registered: the download tests register the same server and may run meanwhile.
 }
 
 TEST_F(JVLinkComTest, AProgIdThatNamesNothingGivesMinus401) {
