@@ -73,7 +73,8 @@ int icompare_ascii(std::string_view a, std::string_view b);
 
 // printf-style formatting. The format is a UTF-8 literal (converted to Shift-JIS when it
 // holds anything beyond ASCII); %s arguments are Shift-JIS text and are copied as they are.
-#ifdef __MINGW32__
+// (mingw's GCC checks the C runtime's printf otherwise; clang knows no gnu_printf.)
+#if defined(__MINGW32__) && !defined(__clang__)
 std::string fmt(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
 #else
 std::string fmt(const char* format, ...) __attribute__((format(printf, 1, 2)));

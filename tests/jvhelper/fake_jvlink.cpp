@@ -103,7 +103,8 @@ HRESULT FakeJVLink::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DIS
   for (std::size_t m = 0; m < kMethods.size(); ++m) {
     if (count >= 1 && _wcsicmp(names[0], kMethods[m]) == 0 &&
         (offers_gets_ || std::wstring_view(kMethods[m]) != L"JVGets")) {
-      ids[0] = static_cast<DISPID>(m + 1);
+      const auto id = m + 1;  // 0 is no method
+      ids[0] = static_cast<DISPID>(id);
       return S_OK;
     }
   }

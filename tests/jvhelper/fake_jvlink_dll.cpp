@@ -56,8 +56,9 @@ bool set_value(const std::wstring& key, const wchar_t* name, const std::wstring&
       ERROR_SUCCESS) {
     return false;
   }
+  const auto bytes = (value.size() + 1) * sizeof(wchar_t);
   const LONG r = RegSetValueExW(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+                                static_cast<DWORD>(bytes));
   RegCloseKey(k);
   return r == ERROR_SUCCESS;
 }

@@ -21,8 +21,9 @@ TEST(RegistryInstallLocator, ReadsTheAppPathOfAnUninstallKeyAndNothingForAnother
   ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0,
                             KEY_WRITE | KEY_WOW64_32KEY, nullptr, &k, nullptr),
             ERROR_SUCCESS);
+  const auto bytes = (path.size() + 1) * sizeof(wchar_t);
   RegSetValueExW(k, L"Inno Setup: App Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                 static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+                 static_cast<DWORD>(bytes));
   RegCloseKey(k);
 
   const RegistryInstallLocator installs;
