@@ -27,6 +27,7 @@ class JVLinkComTest : public testing::SimTest {
   // of the codes a wide string folds into another (EEE0, 879A).
   const std::string plain_ = sj("RAｱｲｳ１表");
   const std::string folded_ = std::string("SE") + "\xEE\xE0\x87\x9A";
+  testing::AppDirScope app_;  // the bridge's error log goes there
 };
 
 TEST_F(JVLinkComTest, JVGetsGivesTheBytesAsServedAndJVReadServesWithoutIt) {
