@@ -7,16 +7,36 @@
 
 #include "support/app_dir.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace rv::testing {
 namespace fs = std::filesystem;
 
+namespace {
+long process_id() {
+#ifdef _WIN32
+  return static_cast<long>(GetCurrentProcessId());
+#else
+  return static_cast<long>(::getpid());
+#endif
+}
+}  // namespace
+
 TempDir::TempDir() {
+  // Test programs run side by side and the clock's steps can be coarse: the process id keeps
+  // their names apart, and a name already taken is never shared (another test would remove
+  // the folder under this one).
   static std::atomic<int> counter{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  std::ostringstream name;
-  name << "ravelin-test-" << stamp << "-" << counter++;
-  path_ = fs::temp_directory_path() / name.str();
-  fs::create_directories(path_);
+  do {
+    std::ostringstream name;
+    name << "ravelin-test-" << process_id() << "-" << stamp << "-" << counter++;
+    path_ = fs::temp_directory_path() / name.str();
+  } while (!fs::create_directory(path_));
 }
 
 TempDir::~TempDir() {
