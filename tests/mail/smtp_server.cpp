@@ -1,10 +1,14 @@
 #include "mail/smtp_server.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
 #include <ctime>
@@ -15,7 +19,9 @@
 
 #include "support/text.h"
 
+#ifndef _WIN32
 extern char** environ;
+#endif
 
 namespace rv::testing {
 namespace {
@@ -35,6 +41,38 @@ SmtpServer& SmtpServer::Get() {
   return server;
 }
 
+#ifdef _WIN32
+// Under wine drive Z: is the Linux root, so a folder below /tmp has a name on either side. A
+// Linux child of a wine process does not get its standard handles: the server writes its
+// ports to a file and ends when its parent does.
+SmtpServer::SmtpServer() {
+  dir_ = "/tmp/ravelin-smtp-" + std::to_string(GetCurrentProcessId());
+  const std::filesystem::path dir = "Z:" + dir_;
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::string cmd =
+      std::string("Z:") + RV_MAIL_PYTHON + " " + RV_MAIL_SERVER + " " + dir_ + " --files";
+  if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                      &pi)) {
+    throw std::runtime_error("cannot start " + cmd + " (the server runs under wine only)");
+  }
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  for (int tries = 0; tries < 300 && ports_.empty(); ++tries) {
+    std::ifstream in(dir / "ports.txt");
+    if (!std::getline(in, ports_)) Sleep(50);
+  }
+  if (ports_.empty()) throw std::runtime_error("the SMTP server did not start in " + dir_);
+}
+
+SmtpServer::~SmtpServer() {
+  std::error_code ec;
+  std::filesystem::remove_all("Z:" + dir_, ec);
+}
+#else
 SmtpServer::SmtpServer() {
   std::string templ = (std::filesystem::temp_directory_path() / "ravelin-smtp-XXXXXX").string();
   if (mkdtemp(templ.data()) == nullptr) throw std::runtime_error("mkdtemp");
@@ -76,6 +114,8 @@ SmtpServer::~SmtpServer() {
   std::filesystem::remove_all(dir_, ec);
 }
 
+#endif
+
 int SmtpServer::Port(std::string_view listener) const {
   const std::string key = " " + std::string(listener) + "=";
   const std::size_t at = (" " + ports_).find(key);
@@ -84,7 +124,11 @@ int SmtpServer::Port(std::string_view listener) const {
 }
 
 std::vector<ServerEntry> SmtpServer::TakeLog() {
+#ifdef _WIN32
+  std::ifstream in(std::filesystem::path("Z:" + dir_ + "/log.txt"), std::ios::binary);
+#else
   std::ifstream in(dir_ + "/log.txt", std::ios::binary);
+#endif
   in.seekg(static_cast<std::streamoff>(log_read_));
   std::vector<ServerEntry> out;
   std::string line;

@@ -1,5 +1,6 @@
 // The mail tests' SMTP server (smtp_server.py) on 127.0.0.1: one per test process, started at
-// first use and ended with the process. Its CA is trusted through SSL_CERT_FILE.
+// first use and ended with the process. Its CA is trusted through SSL_CERT_FILE. The Windows
+// build runs under wine, whose CreateProcess starts the Linux Python as well.
 #pragma once
 
 #include <string>
@@ -30,10 +31,12 @@ class SmtpServer {
 
  private:
   SmtpServer();
-  std::string dir_;
+  std::string dir_;  // as the server names it (a Linux path under wine)
   std::string ports_;
+#ifndef _WIN32
   int pid_ = -1;
   int stdin_ = -1;
+#endif
   std::size_t log_read_ = 0;
 };
 

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """SMTP server for the mail tests, on 127.0.0.1 only.
 
-Usage: smtp_server.py DIR. Makes a CA and server certificates in DIR (DIR/ca.pem is the CA
-to trust), opens one listener per behaviour below on a port the system chooses, prints
-"name=port ..." on one line and serves until its standard input closes. What the clients
+Usage: smtp_server.py DIR [--files]. Makes a CA and server certificates in DIR (DIR/ca.pem
+is the CA to trust), opens one listener per behaviour below on a port the system chooses,
+prints "name=port ..." on one line and serves until its standard input closes. With
+--files (for a parent under wine, whose standard handles a Linux child does not get) the
+line goes to DIR/ports.txt instead, and the server serves until the parent removes DIR. What the clients
 send is appended to DIR/log.txt as lines "listener KIND hex(bytes)", each written before
 the server answers it.
 
@@ -30,6 +32,13 @@ from cryptography.hazmat.primitives.asymmetric import ec
 from cryptography.x509.oid import NameOID
 
 DIR = sys.argv[1]
+FILES = sys.argv[2:] == ["--files"]
+if FILES:
+    # The standard handles are the parent's own (the test runner's output): left open, they
+    # would keep the runner waiting on a server that outlives its test.
+    os.dup2(os.open(os.devnull, os.O_RDWR), 0)
+    os.dup2(0, 1)
+    os.dup2(os.open(os.path.join(DIR, "server.err"), os.O_WRONLY | os.O_CREAT | os.O_TRUNC), 2)
 LOG = open(os.path.join(DIR, "log.txt"), "a", encoding="ascii")
 
 
@@ -161,10 +170,26 @@ async def main():
     refused = socket.socket()
     refused.bind(("127.0.0.1", 0))
     ports["refused"] = refused.getsockname()[1]
-    print(" ".join(f"{k}={p}" for k, p in ports.items()), flush=True)
+    line = " ".join(f"{k}={p}" for k, p in ports.items())
     stop = asyncio.Event()
-    threading.Thread(target=lambda: (sys.stdin.read(), loop.call_soon_threadsafe(stop.set)),
-                     daemon=True).start()
+    if FILES:
+        with open(os.path.join(DIR, "ports.tmp"), "w", encoding="ascii") as f:
+            f.write(line + "\n")
+        os.replace(os.path.join(DIR, "ports.tmp"), os.path.join(DIR, "ports.txt"))
+
+        async def watch_parent():
+            # The parent removes DIR when it ends; an hour is the limit should it crash.
+            for _ in range(18000):
+                if not os.path.exists(os.path.join(DIR, "ports.txt")):
+                    break
+                await asyncio.sleep(0.2)
+            stop.set()
+
+        asyncio.ensure_future(watch_parent())
+    else:
+        print(line, flush=True)
+        threading.Thread(target=lambda: (sys.stdin.read(), loop.call_soon_threadsafe(stop.set)),
+                         daemon=True).start()
     await stop.wait()
 
 
