@@ -46,6 +46,6 @@ if [ "${1:-}" = windows ] && ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/n
   if ! "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends wine32:i386; then
     echo "setup: wine32:i386 cannot be installed; 32-bit Windows programs will not run" >&2
     "${sudo_cmd[@]}" dpkg --remove-architecture i386 || true
-    "${sudo_cmd[@]}" apt-get update -q || true
+    update_indexes
   fi
 fi

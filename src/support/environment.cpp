@@ -10,6 +10,8 @@
 #include <shellapi.h>
 
 #include "support/win_text.h"
+#else
+#include <unistd.h>
 #endif
 
 namespace rv {
@@ -26,6 +28,14 @@ std::vector<std::string> program_args(int argc, char** argv) {
   return out;
 #else
   return {argv + 1, argv + argc};
+#endif
+}
+
+int process_id() {
+#ifdef _WIN32
+  return static_cast<int>(GetCurrentProcessId());
+#else
+  return static_cast<int>(::getpid());
 #endif
 }
 

@@ -14,6 +14,9 @@ std::vector<std::string> program_args(int argc, char** argv);
 // An environment variable; nullopt when it is not set.
 std::optional<std::string> env_var(const char* name);
 
+// This process's id, as the system numbers processes.
+int process_id();
+
 // Standard output and input without any line-end translation (Windows adds CR otherwise).
 void binary_std_streams();
 

@@ -9,18 +9,16 @@
 #include <optional>
 #include <system_error>
 
+#include "support/environment.h"
 #include "support/folder_index.h"
 #include "support/text.h"
 
 #ifdef _WIN32
 #include <io.h>
-#include <process.h>
-#define RV_GETPID _getpid
 #else
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
-#define RV_GETPID getpid
 #endif
 
 namespace rv {
@@ -214,7 +212,7 @@ void flush_folder(const fs::path& folder) {
 
 void write_file_atomic(const fs::path& path, std::string_view data, bool and_folder) {
   fs::path tmp = path;
-  tmp += ".tmp" + std::to_string(RV_GETPID());
+  tmp += ".tmp" + std::to_string(process_id());
   {
     File f = open(tmp, "wb");
     if (!f) fail(" に書き込めません。", path);
@@ -253,7 +251,7 @@ std::optional<long> temp_owner(const std::string& name) {
 
 bool process_runs(long pid) {
 #ifdef _WIN32
-  return pid == RV_GETPID();  // another instance's writes are left alone
+  return pid == process_id();  // another instance's writes are left alone
 #else
   return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 #endif

@@ -6,25 +6,10 @@
 #include <sstream>
 
 #include "support/app_dir.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
+#include "support/environment.h"
 
 namespace rv::testing {
 namespace fs = std::filesystem;
-
-namespace {
-long process_id() {
-#ifdef _WIN32
-  return static_cast<long>(GetCurrentProcessId());
-#else
-  return static_cast<long>(::getpid());
-#endif
-}
-}  // namespace
 
 TempDir::TempDir() {
   // Test programs run side by side and the clock's steps can be coarse: the process id keeps

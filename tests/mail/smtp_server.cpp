@@ -17,6 +17,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/environment.h"
 #include "support/text.h"
 
 #ifndef _WIN32
@@ -46,7 +47,7 @@ SmtpServer& SmtpServer::Get() {
 // Linux child of a wine process does not get its standard handles: the server writes its
 // ports to a file and ends when its parent does.
 SmtpServer::SmtpServer() {
-  dir_ = "/tmp/ravelin-smtp-" + std::to_string(GetCurrentProcessId());
+  dir_ = "/tmp/ravelin-smtp-" + std::to_string(process_id());
   const std::filesystem::path dir = "Z:" + dir_;
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
